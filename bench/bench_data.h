@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A full-size data folder built once from Debian's IOTA list in a temporary folder.
+class BenchData {
+public:
+    static BenchData& instance();
+
+    QString dataFolder() const;
+    // The references that the filter-edit-post runs change, grouped by table in table order.
+    const QList<QPair<QString, QStringList>>& workload() const { return m_workload; }
+    int workloadSize() const;
+
+private:
+    BenchData();
+    QTemporaryDir m_dir;
+    QList<QPair<QString, QStringList>> m_workload;
+};
+
+// The number of filter-edit-post cycles of one run: about as many as a member file brings.
+inline constexpr int kCycles = 1300;

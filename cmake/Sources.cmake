@@ -1,0 +1,3 @@
+# Source lists of the targets, one file per layer so that each subsystem adds its own lines.
+include(${CMAKE_CURRENT_LIST_DIR}/CoreSources.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/GuiSources.cmake)

@@ -1,0 +1,5 @@
+#include "app/clock.h"
+
+QString dateTimeText(const Clock& clock) {
+    return clock.now().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace store {
+
+// A prepared SQLite statement; values go in and out as text, parameters are numbered from 1.
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(int parameter, const QString& value);
+    void bind(int parameter, qint64 value);
+    // Runs the statement one step; true while it delivers a row.
+    bool step();
+    void reset();
+    int columnCount() const;
+    QString columnText(int column) const;
+    qint64 columnInteger(int column) const;
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+    QString m_sql;
+};
+
+// The connection `Database1`: the data folder with its one database file "skerrydesk.db".
+// It connects on first use and then keeps the folder to itself until it is closed, so a
+// second program or CLI on the same folder is refused with a clear message.
+class Database {
+public:
+    static constexpr const char* kFileName = "skerrydesk.db";
+
+    Database() = default;
+    explicit Database(const QString& dataFolder);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Points the connection at another data folder; an open connection is closed first.
+    void setPath(const QString& dataFolder);
+    const QString& path() const { return m_path; }
+    QString fileName() const;
+    bool isConnected() const { return m_db != nullptr; }
+    void close();
+
+    // The column names of a table in their order; fails naming the table when it is missing.
+    QStringList columnsOf(const QString& table);
+    // A prepared statement kept for reuse; it is reset before it is handed out.
+    Statement& prepare(const QString& sql);
+    // The SQLite connection itself, connecting first when needed.
+    sqlite3* handle() { return connection(); }
+    // Runs statements that deliver no rows.
+    void execute(const QString& sql);
+
+    // Creates a new data folder file with the nine empty tables; refuses when one exists.
+    static void create(const QString& dataFolder);
+
+    // One write transaction around a batch command. It commits when it ends, also when a
+    // failure ends the command, so records posted before the failure stay written.
+    class Transaction {
+    public:
+        explicit Transaction(Database& db);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+
+    private:
+        Database& m_db;
+        bool m_began = false;
+    };
+
+private:
+    sqlite3* connection();
+    void connect();
+
+    QString m_path;
+    sqlite3* m_db = nullptr;
+    std::unordered_map<QString, std::unique_ptr<Statement>> m_statements;
+    std::map<QString, QStringList> m_columns;
+};
+
+}  // namespace store

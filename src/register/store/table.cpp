@@ -1,0 +1,301 @@
+#include "register/store/table.h"
+
+#include "app/failure.h"
+#include "register/store/database.h"
+#include "register/store/filter.h"
+
+namespace store {
+
+QString quoted(const QString& value) {
+    QString text = value;
+    text.replace(u'\'', QLatin1String("''"));
+    return u'\'' + text + u'\'';
+}
+
+QString Field::AsString() const {
+    return m_table.fieldValue(m_column);
+}
+
+void Field::setAsString(const QString& value) {
+    m_table.setFieldValue(m_column, value);
+}
+
+QString Field::FieldName() const {
+    return m_table.m_columns[m_column];
+}
+
+Table::Table(Database& database, QObject* parent)
+    : QObject(parent), m_db(database), m_tableName(QLatin1String("Owner")) {}
+
+Table::~Table() = default;
+
+void Table::requireActive(const char* operation) const {
+    if (!m_active)
+        throw Failure(QStringLiteral("Cannot %1: table \"%2\" is not open").arg(QLatin1String(operation), m_tableName));
+}
+
+void Table::setTableName(const QString& name) {
+    if (m_active) throw Failure(QStringLiteral("Cannot change the table while \"%1\" is open").arg(m_tableName));
+    m_tableName = name;
+}
+
+void Table::setReadOnly(bool readOnly) {
+    if (m_active) throw Failure(QStringLiteral("Cannot change read-only while \"%1\" is open").arg(m_tableName));
+    m_readOnly = readOnly;
+}
+
+void Table::setActive(bool active) {
+    if (active == m_active) return;
+    if (!active) {
+        // Closing drops an edit that was not posted.
+        m_active = false;
+        m_editing = false;
+        m_modifiedColumns = 0;
+        m_rows.clear();
+        m_columns.clear();
+        m_expression.reset();
+        m_current = -1;
+        emit recordSetChanged();
+        return;
+    }
+    if (m_tableName.isEmpty()) throw Failure(QStringLiteral("Cannot open a table without a name"));
+    m_columns = m_db.columnsOf(m_tableName);
+    m_selectHead = QStringLiteral("SELECT rowid, * FROM \"%1\"").arg(m_tableName);
+    m_orderBy = QStringLiteral(" ORDER BY \"%1\"").arg(m_columns.first());
+    m_updateSql.clear();
+    try {
+        loadRows();
+    } catch (...) {
+        m_columns.clear();
+        throw;
+    }
+    m_active = true;
+    emit recordSetChanged();
+    emit currentChanged(m_current);
+}
+
+void Table::setFilter(const QString& filter) {
+    if (m_active) settle();
+    m_filter = filter;
+    if (m_active && m_filtered) {
+        loadRows();
+        emit recordSetChanged();
+        emit currentChanged(m_current);
+    }
+}
+
+void Table::setFiltered(bool filtered) {
+    if (m_active) settle();
+    m_filtered = filtered;
+    if (m_active) {
+        loadRows();
+        emit recordSetChanged();
+        emit currentChanged(m_current);
+    }
+}
+
+// Reads the visible records in key order and stands on the first one.
+void Table::loadRows() {
+    auto expression = FilterExpression::parse(m_filtered ? m_filter : QString(), m_tableName, m_columns);
+    const QString& where = expression->whereSql();
+    Statement& select = m_db.prepare(where.isEmpty() ? m_selectHead + m_orderBy
+                                                     : m_selectHead + QLatin1String(" WHERE ") + where + m_orderBy);
+    for (int i = 0; i < expression->parameters().size(); ++i) select.bind(i + 1, expression->parameters()[i]);
+    std::vector<Row> rows;
+    while (select.step()) {
+        Row row{select.columnInteger(0), {}};
+        row.values.reserve(m_columns.size());
+        for (int column = 1; column <= m_columns.size(); ++column) row.values << select.columnText(column);
+        rows.push_back(std::move(row));
+    }
+    select.reset();
+    m_rows = std::move(rows);
+    m_expression = std::move(expression);
+    m_current = m_rows.empty() ? -1 : 0;
+    m_eof = m_rows.empty();
+    m_editing = false;
+    m_modifiedColumns = 0;
+}
+
+int Table::RecordCount() const {
+    requireActive("count the records");
+    return int(m_rows.size());
+}
+
+void Table::First() {
+    requireActive("go to the first record");
+    settle();
+    standOn(m_rows.empty() ? -1 : 0);
+    m_eof = m_rows.empty();
+}
+
+void Table::Next() {
+    requireActive("go to the next record");
+    const int before = m_current;
+    const size_t countBefore = m_rows.size();
+    settle();
+    // A record written out of the filter has dropped out: its follower already stands here.
+    if (m_rows.size() < countBefore && m_current == before && m_current < int(m_rows.size())) {
+        emit currentChanged(m_current);
+        return;
+    }
+    if (m_current + 1 < int(m_rows.size())) {
+        standOn(m_current + 1);
+    } else {
+        m_eof = true;
+    }
+}
+
+void Table::MoveTo(int row) {
+    requireActive("move to a record");
+    if (row == m_current) return;
+    settle();
+    if (row >= 0 && row < int(m_rows.size())) standOn(row);
+}
+
+void Table::standOn(int row) {
+    m_current = row;
+    m_eof = false;
+    emit currentChanged(m_current);
+}
+
+void Table::Edit() {
+    requireActive("edit a record");
+    if (m_editing) return;
+    if (m_readOnly) throw Failure(QStringLiteral("Cannot modify a read-only table \"%1\"").arg(m_tableName));
+    if (m_current < 0)
+        throw Failure(QStringLiteral("Table \"%1\" has no record to edit under the filter \"%2\"")
+                          .arg(m_tableName, m_filtered ? m_filter : QString()));
+    m_editBuffer = m_rows[m_current].values;
+    m_editing = true;
+    m_modifiedColumns = 0;
+}
+
+void Table::Post() {
+    requireActive("post a record");
+    if (!m_editing) return;
+    emit updatingRecord();
+    if (m_modifiedColumns) writeEdit();
+    m_editing = false;
+    m_modifiedColumns = 0;
+    dropCurrentWhenFilteredOut();
+}
+
+void Table::Cancel() {
+    if (!m_editing) return;
+    m_editing = false;
+    m_modifiedColumns = 0;
+    emit rowChanged(m_current);
+}
+
+// A pending edit is written when a field changed, otherwise dropped.
+void Table::settle() {
+    if (!m_editing) return;
+    Post();
+}
+
+void Table::writeEdit() {
+    Row& row = m_rows[m_current];
+    if (m_modifiedColumns & 1u)
+        throw Failure(QStringLiteral("The key field \"%1\" of table \"%2\" cannot be changed")
+                          .arg(m_columns.first(), m_tableName));
+    Statement& update = m_db.prepare(updateSql(m_modifiedColumns));
+    int parameter = 0;
+    for (int column = 1; column < m_columns.size(); ++column)
+        if (m_modifiedColumns & (quint64(1) << column)) update.bind(++parameter, m_editBuffer[column]);
+    update.bind(++parameter, row.rowId);
+    update.step();
+    update.reset();
+    row.values = m_editBuffer;
+    emit rowChanged(m_current);
+}
+
+// The UPDATE of the changed fields only, built once per set of fields.
+const QString& Table::updateSql(quint64 columns) {
+    auto found = m_updateSql.find(columns);
+    if (found != m_updateSql.end()) return found.value();
+    QStringList assignments;
+    for (int column = 1; column < m_columns.size(); ++column)
+        if (columns & (quint64(1) << column)) assignments << QStringLiteral("\"%1\" = ?").arg(m_columns[column]);
+    return m_updateSql[columns] = QStringLiteral("UPDATE \"%1\" SET %2 WHERE rowid = ?")
+                                      .arg(m_tableName, assignments.join(QLatin1String(", ")));
+}
+
+void Table::dropCurrentWhenFilteredOut() {
+    if (m_current < 0 || m_expression->matches(m_rows[m_current].values)) return;
+    m_rows.erase(m_rows.begin() + m_current);
+    if (m_current >= int(m_rows.size())) m_current = int(m_rows.size()) - 1;
+    emit recordSetChanged();
+    emit currentChanged(m_current);
+}
+
+void Table::Delete() {
+    requireActive("delete a record");
+    if (m_readOnly) throw Failure(QStringLiteral("Cannot delete from a read-only table \"%1\"").arg(m_tableName));
+    if (m_current < 0) throw Failure(QStringLiteral("Table \"%1\" has no record to delete").arg(m_tableName));
+    Statement& remove = m_db.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?1").arg(m_tableName));
+    remove.bind(1, m_rows[m_current].rowId);
+    remove.step();
+    remove.reset();
+    m_editing = false;
+    m_modifiedColumns = 0;
+    m_rows.erase(m_rows.begin() + m_current);
+    if (m_current >= int(m_rows.size())) m_current = int(m_rows.size()) - 1;
+    emit recordSetChanged();
+    emit currentChanged(m_current);
+}
+
+int Table::fieldIndex(const QString& name) const {
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+Field Table::FieldByName(const QString& name) {
+    requireActive("read a field");
+    const int column = fieldIndex(name);
+    if (column < 0) throw Failure(QStringLiteral("Table \"%1\" has no field \"%2\"").arg(m_tableName, name));
+    return Field(*this, column);
+}
+
+Field Table::FieldByPlace(int place) {
+    requireActive("read a field");
+    if (place < 1 || place > m_columns.size())
+        throw Failure(QStringLiteral("Table \"%1\" has no field in place %2").arg(m_tableName).arg(place));
+    return Field(*this, place - 1);
+}
+
+QString Table::fieldValue(int column) const {
+    if (m_current < 0) return QString();
+    return m_editing ? m_editBuffer[column] : m_rows[m_current].values[column];
+}
+
+void Table::setFieldValue(int column, const QString& value) {
+    if (!m_editing)
+        throw Failure(QStringLiteral("Cannot change the field \"%1\": table \"%2\" is not in edit mode")
+                          .arg(m_columns[column], m_tableName));
+    if (m_editBuffer[column] == value) return;
+    m_editBuffer[column] = value;
+    m_modifiedColumns |= quint64(1) << column;
+    emit rowChanged(m_current);
+}
+
+QString Table::valueAt(int row, int column) const {
+    if (row == m_current && m_editing) return m_editBuffer[column];
+    return m_rows[row].values[column];
+}
+
+bool Table::Locate(const QString& fieldName, const QString& value) {
+    FieldByName(fieldName);  // fails naming an unknown field
+    const int column = fieldIndex(fieldName);
+    settle();
+    for (int row = 0; row < int(m_rows.size()); ++row) {
+        if (m_rows[row].values[column] == value) {
+            if (row != m_current) standOn(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace store

@@ -1,0 +1,71 @@
+#include "register/store/database.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "app/failure.h"
+#include "register/store/table.h"
+#include "support/data_folder.h"
+
+namespace {
+
+QString failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.message();
+    }
+    return {};
+}
+
+TEST(Database, ASecondConnectionIsRefusedWhileTheFolderIsHeld) {
+    TestDataFolder folder;
+    store::Database first(folder.dataFolder());
+    store::Table table(first);
+    table.Open();
+
+    store::Database second(folder.dataFolder());
+    const QString message = failureOf([&] { second.columnsOf("Owner"); });
+    EXPECT_TRUE(message.contains("in use")) << message.toStdString();
+    EXPECT_TRUE(message.contains(folder.dataFolder())) << message.toStdString();
+
+    table.Close();
+    first.close();
+    EXPECT_EQ(second.columnsOf("Owner").size(), 4) << "free again once the first lets go";
+}
+
+TEST(Database, MissingDataFolderSaysWhereItLooked) {
+    QTemporaryDir dir;
+    store::Database db(dir.filePath("Data"));
+    store::Table table(db);
+    const QString message = failureOf([&] { table.Open(); });
+    EXPECT_TRUE(message.contains(dir.filePath("Data"))) << message.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("Data/skerrydesk.db"))) << "nothing is created by looking";
+}
+
+TEST(Database, ABatchKeepsWhatWasPostedBeforeItsFailure) {
+    TestDataFolder folder;
+    {
+        store::Database db(folder.dataFolder());
+        store::Table table(db);
+        table.setReadOnly(false);
+        table.setTableName("IOTA-AF");
+        table.setFilter("IOTA = 'AF-001'");
+        table.setFiltered(true);
+        EXPECT_THROW(
+            {
+                store::Database::Transaction batch(db);
+                table.Open();
+                table.Edit();
+                table.FieldByName("Status").setAsString("A");
+                table.Post();
+                table.setFilter("IOTA = 'AF-999'");
+                table.Edit();  // no such record: the batch ends here
+            },
+            Failure);
+    }
+    EXPECT_EQ(folder.column("IOTA-AF", "Status").first(), "A");
+}
+
+}  // namespace
