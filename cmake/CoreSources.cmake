@@ -9,6 +9,7 @@ set(SKERRY_CORE_SOURCES
     src/register/codes.cpp
     src/register/iota_list.cpp
     src/register/delivered_data.cpp
+    src/register/start_state.cpp
 )
 
 set(SKERRY_CLI_SOURCES

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace store {
+class Table;
+}
+
+// The record counts of the seven island tables and "Awards", all records, taken once at start:
+// importers apply at most that many lines of a kind to a table.
+using StartCounts = std::array<int, 8>;
+
+// Counts each table of startCountTables() in turn (read-only, unfiltered) and leaves the handle
+// closed with no table name and no filter.
+StartCounts countStartTables(store::Table& table);
+
+// The Value of one "Owner" row, read through the handle under the filter "Name = '<name>'";
+// empty when there is no such row. Leaves the handle closed, filtered on that row.
+QString readOwnerValue(store::Table& table, const QString& name);
+
+// The owner values and counts that the program and the CLI take at start.
+struct StartState {
+    StartCounts counts{};
+    QString ownerCallsign;
+    QString ownerDirectoryNo;
+};
+
+StartState readStartState(store::Table& table);
