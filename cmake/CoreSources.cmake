@@ -9,6 +9,8 @@ set(SKERRY_CORE_SOURCES
     src/register/codes.cpp
     src/register/iota_list.cpp
     src/register/delivered_data.cpp
+    src/register/display_modes.cpp
+    src/register/editing_rules.cpp
     src/register/start_state.cpp
 )
 
