@@ -17,4 +17,5 @@ set(SKERRY_CORE_SOURCES
 set(SKERRY_CLI_SOURCES
     src/cli/main.cpp
     src/cli/cli.cpp
+    src/cli/data_folder_commands.cpp
 )
