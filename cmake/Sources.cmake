@@ -2,3 +2,4 @@
 include(${CMAKE_CURRENT_LIST_DIR}/CoreSources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/GuiSources.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/ReportsSources.cmake OPTIONAL)
+include(${CMAKE_CURRENT_LIST_DIR}/CardsAndAboutSources.cmake OPTIONAL)
