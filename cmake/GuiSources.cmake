@@ -1,0 +1,19 @@
+set(SKERRY_REPORTS_SOURCES
+    src/reports/report_layouts.cpp
+)
+
+set(SKERRY_GUI_SOURCES
+    src/app/control_properties.cpp
+    src/app/dialogs.cpp
+    src/app/error_box.cpp
+    src/app/first_run.cpp
+    src/app/first_run_rules.cpp
+    src/app/help_view.cpp
+    src/app/main_menu.cpp
+    src/app/main_window.cpp
+    src/app/main_window_controls.cpp
+    src/app/ok_dialog.cpp
+    src/app/program_picture.cpp
+    src/app/splash_view.cpp
+    src/register/list_grid_model.cpp
+)

@@ -1,0 +1,66 @@
+#include "app/main_window.h"
+
+#include <QStringList>
+
+#include "app/dialogs.h"
+#include "app/first_run_rules.h"
+#include "app/ok_dialog.h"
+#include "register/codes.h"
+
+namespace {
+
+const QString kMissingCaption = QStringLiteral("Owner callsign missing in datase!");
+const QStringList kMissingText{QStringLiteral("There is no owner callsign in the database."),
+                               QStringLiteral("You should enter all requested informations"),
+                               QStringLiteral("in the following message boxes.")};
+
+// Asks until the answer is accepted; Cancel gives an empty answer, which is refused like any other.
+QString askUntilAccepted(Dialogs& dialogs, const firstrun::Question& question) {
+    for (;;) {
+        const QString answer = dialogs.input(question.caption, question.prompt, QString()).value_or(QString());
+        if (const std::optional<QString> stored = question.accept(answer)) return *stored;
+    }
+}
+
+bool confirmed(Dialogs& dialogs, const firstrun::OwnerEntry& entry) {
+    TOKDialog dialog;
+    dialog.appendLines(firstrun::confirmationLines(entry));
+    return dialogs.exec(dialog) == QDialog::Accepted;
+}
+
+}  // namespace
+
+void TForm1::UpdateMyDetails() {
+    pointAtOwnerRow(QStringLiteral("Callsign"));
+    Table1.Open();
+    const firstrun::OwnerEntry entry = InitialEntry();
+    for (const firstrun::OwnerRow& row : firstrun::ownerRows(entry)) writeOwnerRow(row.name, row.value);
+    Table1.setReadOnly(true);
+}
+
+void TForm1::writeOwnerRow(const QString& name, const QString& value) {
+    Table1.setFilter(firstrun::ownerRowFilter(name));
+    Table1.setFiltered(true);
+    Table1.Open();
+    Table1.Edit();
+    Table1.FieldByName(QStringLiteral("Value")).setAsString(value);
+    Table1.Post();
+    Table1.Close();
+    Table1.setTableName(QLatin1String(kOwnerTable));
+}
+
+// The setup has no way out but confirming: every box insists on an accepted answer and
+// "Repeat Entry" starts the whole entry again.
+firstrun::OwnerEntry TForm1::InitialEntry() {
+    m_dialogs.message(kMissingCaption, kMissingText.join(u'\n'), QMessageBox::Warning);
+    for (;;) {
+        firstrun::OwnerEntry entry;
+        OwnerCallsign.clear();
+        OwnerDirectoryNo.clear();
+        for (const firstrun::Question& question : firstrun::questions())
+            entry.*question.answer = askUntilAccepted(m_dialogs, question);
+        OwnerCallsign = entry.callsign;
+        OwnerDirectoryNo = entry.directoryNo;
+        if (confirmed(m_dialogs, entry)) return entry;
+    }
+}

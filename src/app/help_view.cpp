@@ -1,0 +1,34 @@
+#include "app/help_view.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "app/dialogs.h"
+
+HelpView::HelpView(QWidget* owner) : QTextBrowser(owner) {
+    setObjectName(QStringLiteral("HelpView"));
+    setWindowFlags(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setOpenExternalLinks(true);
+    resize(560, 600);
+}
+
+void HelpView::showTopic(QWidget* owner, Dialogs& dialogs, const QString& fileName, const QString& topic) {
+    const QFileInfo file(fileName);
+    if (!file.isFile()) {
+        dialogs.message(QStringLiteral("Help"),
+                        QStringLiteral("Cannot find the help file %1.").arg(QDir::toNativeSeparators(fileName)),
+                        QMessageBox::Warning);
+        return;
+    }
+    HelpView* view = owner->findChild<HelpView*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!view) view = new HelpView(owner);
+    QUrl source = QUrl::fromLocalFile(file.absoluteFilePath());
+    source.setFragment(topic);
+    view->setSource(source, QTextDocument::HtmlResource);
+    view->setWindowTitle(view->documentTitle());
+    view->show();
+    view->raise();
+    view->activateWindow();
+}

@@ -1,0 +1,241 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <initializer_list>
+#include <optional>
+#include <utility>
+
+#include "app/control_properties.h"
+#include "app/dialogs.h"
+#include "app/error_box.h"
+#include "app/first_run_rules.h"
+#include "app/help_view.h"
+#include "app/splash_view.h"
+#include "register/codes.h"
+#include "register/list_grid_model.h"
+
+namespace {
+
+const QString kHelpFileName = QStringLiteral("SKERRYDESK.HLP");
+const QString kHelpContents = QStringLiteral("Contents");
+const QString kCallsignRow = QStringLiteral("Callsign");
+const QString kDirectoryNoRow = QStringLiteral("Directory No");
+const QString kValueField = QStringLiteral("Value");
+const QStringList kOwnerColumns{QStringLiteral("Name"), kValueField};
+
+void unbind(std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls) bindField(control, QString());
+}
+
+}  // namespace
+
+TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, QWidget* parent)
+    : QMainWindow(parent), Table1(Database1), m_paths(std::move(paths)), m_dialogs(dialogs), m_clock(clock) {
+    createControls();
+    createMainMenu();
+    connectCommands();
+    runCommand([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+    // The list grid reads Table1, so it goes before the handle does.
+    delete DBGrid1;
+    delete m_gridModel;
+}
+
+void TForm1::FormCreate() {
+    HelpFile = kHelpFileName;
+    InternetPanel->hide();
+    // The splash goes at the end of the counting, or earlier when a failure ends the start-up.
+    std::optional<SplashScope> splash(std::in_place);
+    Database1.setPath(m_paths.dataFolder());
+
+    QSLPanel->hide();
+    showHint(DBGrid1, false);
+    JumpTo->hide();
+    LJumpTo->hide();
+    selectAllRecordsMode();
+    GroupSummary->hide();
+    QuickRep1.enabled = false;
+    unbind({DBEdit1, DBText1});
+    MyDetailsDBCtrlGrid->hide();
+    unbind({IotaID, Island_name, Prefix, Callsign, Comment, StatusDBComboBox});
+    IotaDBCtrlGrid->hide();
+    DBGrid1->hide();
+
+    countStartRecords();
+    Table1.setFilter(QString());
+    Table1.setTableName(QString());
+    clearEditMode();
+    CurrentGroup.clear();
+    GroupLabel->hide();
+    splash.reset();
+
+    pointAtOwnerRow(kCallsignRow);
+    DBGrid1->show();
+    Table1.Open();
+    readOwner();
+    DBGrid1->hide();
+    Table1.Close();
+    Table1.setFilter(QString());
+    Table1.setTableName(QString());
+    Table1.setFiltered(false);
+
+    setReportPageHeaders();
+}
+
+void TForm1::countStartRecords() {
+    const QStringList tables = startCountTables();
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        Table1.setTableName(tables[i]);
+        Table1.Open();
+        StartCounts[size_t(i)] = Table1.RecordCount();
+        Table1.Close();
+    }
+}
+
+// The callsign decides whether the owner is known; without one the first-run setup asks.
+void TForm1::readOwner() {
+    const QString callsign = firstVisibleValue();
+    if (callsign.isEmpty()) {
+        UpdateMyDetails();
+        return;
+    }
+    OwnerCallsign = callsign;
+    Table1.Close();
+    Table1.setTableName(QLatin1String(kOwnerTable));
+    Table1.setFilter(firstrun::ownerRowFilter(kDirectoryNoRow));
+    Table1.setFiltered(true);
+    Table1.Open();
+    OwnerDirectoryNo = firstVisibleValue();
+}
+
+QString TForm1::firstVisibleValue() {
+    if (Table1.RecNo() < 0) return QString();
+    return Table1.FieldByName(kValueField).AsString();
+}
+
+void TForm1::pointAtOwnerRow(const QString& name) {
+    Table1.Close();
+    Table1.setTableName(QLatin1String(kOwnerTable));
+    Table1.setFilter(firstrun::ownerRowFilter(name));
+    Table1.setFiltered(true);
+    Table1.setReadOnly(false);
+    setGridColumns(kOwnerColumns);
+}
+
+void TForm1::setReportPageHeaders() {
+    QuickRep1.QRLabel7 = reports::ownerCaption(OwnerCallsign);
+    QuickRep1.QRLabel8 = reports::directoryCaption(OwnerDirectoryNo);
+    QuickRep2.QRLabel10 = reports::ownerCaption(OwnerCallsign);
+    QuickRep2.QRLabel11 = reports::directoryCaption(OwnerDirectoryNo);
+}
+
+void TForm1::LockMainWindow() {
+    ClaimAwardDBCtrlGrid->hide();
+    unbind({DBText2, AwardNumberDBComboBox, DateDBEdit});
+    IotaDBCtrlGrid->hide();
+    MyDetailsDBCtrlGrid->hide();
+    RadioGroup1->setEnabled(false);
+    GroupBox2->setEnabled(false);
+    GroupBox3->setEnabled(false);
+    DBGrid1->hide();
+    putViewButtonsUp();
+    for (QPushButton* button : viewButtons()) button->setEnabled(false);
+    selectAllRecordsMode();
+    clearEditMode();
+}
+
+void TForm1::UnlockMainWindow() {
+    Progress->hide();
+    GroupLabel->hide();
+    GroupLabel->setText(QStringLiteral("Groups"));
+    for (QPushButton* button : viewButtons()) button->setEnabled(true);
+    RadioGroup1->setEnabled(true);
+    GroupBox2->setEnabled(true);
+    GroupBox3->setEnabled(true);
+    Table1.setFiltered(false);
+    selectAllRecordsMode();
+}
+
+void TForm1::ExitButtonClick() {
+    close();
+}
+
+void TForm1::HelpButtonClick() {
+    HelpView::showTopic(this, m_dialogs, m_paths.inWorkingFolder(HelpFile), kHelpContents);
+}
+
+void TForm1::runCommand(const std::function<void()>& command) {
+    if (!runWithErrorBox(m_dialogs, command)) giveWindowBack();
+}
+
+// After a failure the user gets a window to work with again, whatever step the command reached.
+// Closing the table drops an edit the failed command left unposted.
+void TForm1::giveWindowBack() {
+    Table1.Close();
+    LockMainWindow();
+    UnlockMainWindow();
+    JumpTo->hide();
+    LJumpTo->hide();
+    GroupSummary->hide();
+    QSLPanel->hide();
+    InternetPanel->hide();
+    for (QAction* menu : MainMenu1->actions()) menu->setEnabled(true);
+}
+
+void TForm1::selectAllRecordsMode() {
+    RadioButton1->setChecked(true);
+    for (QRadioButton* button : radioButtons()) button->setEnabled(false);
+}
+
+// An exclusive group keeps one button down; it lets go only while exclusiveness is off.
+void TForm1::putViewButtonsUp() {
+    m_viewButtonGroup->setExclusive(false);
+    for (QPushButton* button : viewButtons()) button->setChecked(false);
+    m_viewButtonGroup->setExclusive(true);
+}
+
+void TForm1::clearEditMode() {
+    EditMode->setChecked(false);
+    EditMode->setEnabled(false);
+}
+
+void TForm1::setGridColumns(const QStringList& fieldNames) {
+    m_gridModel->setColumns(fieldNames);
+}
+
+std::array<QPushButton*, 8> TForm1::viewButtons() const {
+    return {AfricaButton,       AntarcticaButton, AsiaButton,         EuropeButton,
+            NorthamericaButton, OceaniaButton,    SouthamericaButton, MyDetailsButton};
+}
+
+std::array<QRadioButton*, 10> TForm1::radioButtons() const {
+    return {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
+            RadioButton6, RadioButton7, RadioButton8, RadioButton9, RadioButton10};
+}
+
+void TForm1::connectCommands() {
+    const struct {
+        QPushButton* TForm1::*button;
+        void (TForm1::*handler)();
+    } commands[] = {
+        {&TForm1::HelpButton, &TForm1::HelpButtonClick},
+        {&TForm1::ExitButton, &TForm1::ExitButtonClick},
+    };
+    for (const auto& command : commands) {
+        connect(this->*command.button, &QPushButton::clicked, this,
+                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    }
+}

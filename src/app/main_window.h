@@ -1,0 +1,196 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "app/paths.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+#include "reports/report_layouts.h"
+
+class Clock;
+class Dialogs;
+class ListGridModel;
+class PictureBox;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace firstrun {
+struct OwnerEntry;
+}
+
+// The main window `Form1`: every control and menu of the program, the table handle and the
+// values that live as long as the program. Its methods are the program's commands; each one
+// carries out its steps on the controls and leaves the rest to the layers below.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window and runs the start-up steps; the window is shown by the caller.
+    TForm1(Paths paths, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void FormCreate();
+    void LockMainWindow();
+    void UnlockMainWindow();
+    void ExitButtonClick();
+    void HelpButtonClick();
+
+    // First-run setup of the owner data.
+    void UpdateMyDetails();
+    firstrun::OwnerEntry InitialEntry();
+
+    // Runs one command to its end. A failure ends it at the failing step, shows the standard
+    // error box and gives the window back: controls enabled, no view shown.
+    void runCommand(const std::function<void()>& command);
+
+    // The eight view buttons and the ten display-mode buttons, in their numbering order.
+    std::array<QPushButton*, 8> viewButtons() const;
+    std::array<QRadioButton*, 10> radioButtons() const;
+
+    // Values that live as long as the program.
+    QString OwnerCallsign;
+    QString OwnerDirectoryNo;
+    std::array<int, 8> StartCounts{};
+    QString CurrentGroup;
+    QString HelpFile;
+
+    store::Database Database1;
+    store::Table Table1;
+
+    reports::IslandListLayout QuickRep1;
+    reports::SummaryLayout QuickRep2;
+    reports::WantListLayout QuickRep3;
+
+    // Display selection.
+    QGroupBox* GroupBox1 = nullptr;
+    QPushButton* AfricaButton = nullptr;
+    QPushButton* AntarcticaButton = nullptr;
+    QPushButton* AsiaButton = nullptr;
+    QPushButton* EuropeButton = nullptr;
+    QPushButton* NorthamericaButton = nullptr;
+    QPushButton* OceaniaButton = nullptr;
+    QPushButton* SouthamericaButton = nullptr;
+    QPushButton* MyDetailsButton = nullptr;
+
+    // Modify/Import/Export.
+    QGroupBox* GroupBox2 = nullptr;
+    QCheckBox* EditMode = nullptr;
+    QPushButton* ImportButton = nullptr;
+    QPushButton* ExportButton = nullptr;
+    QLabel* LJumpTo = nullptr;
+    QLineEdit* JumpTo = nullptr;
+
+    // Display mode (Status).
+    QGroupBox* RadioGroup1 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QRadioButton* RadioButton4 = nullptr;
+    QRadioButton* RadioButton5 = nullptr;
+    QRadioButton* RadioButton6 = nullptr;
+    QRadioButton* RadioButton7 = nullptr;
+    QRadioButton* RadioButton8 = nullptr;
+    QRadioButton* RadioButton9 = nullptr;
+    QRadioButton* RadioButton10 = nullptr;
+
+    // Awards, Info, Help, Exit.
+    QGroupBox* GroupBox3 = nullptr;
+    QPushButton* SpeedButton1 = nullptr;
+    QPushButton* InfoButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* ExitButton = nullptr;
+
+    // Status line.
+    QLabel* GroupLabel = nullptr;
+    QProgressBar* Progress = nullptr;
+
+    // Record panels, one shown at a time.
+    QFrame* IotaDBCtrlGrid = nullptr;
+    QLineEdit* IotaID = nullptr;
+    QLineEdit* Island_name = nullptr;
+    QLineEdit* Prefix = nullptr;
+    QLineEdit* Callsign = nullptr;
+    QLineEdit* Comment = nullptr;
+    QComboBox* StatusDBComboBox = nullptr;
+    QFrame* MyDetailsDBCtrlGrid = nullptr;
+    QLabel* DBText1 = nullptr;
+    QLineEdit* DBEdit1 = nullptr;
+    QFrame* ClaimAwardDBCtrlGrid = nullptr;
+    QLabel* DBText2 = nullptr;
+    QComboBox* AwardNumberDBComboBox = nullptr;
+    QLineEdit* DateDBEdit = nullptr;
+
+    // List area, and the panels that cover the whole window.
+    QTableView* DBGrid1 = nullptr;
+    QFrame* GroupSummary = nullptr;
+    PictureBox* Panel1 = nullptr;
+    QFrame* QSLPanel = nullptr;
+    QFrame* InternetPanel = nullptr;
+
+    // Main menu.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Groups = nullptr;
+    QMenu* ArticIslands1 = nullptr;
+    QAction* Europe2 = nullptr;
+    QAction* Asia2 = nullptr;
+    QAction* Northamerica2 = nullptr;
+    QAction* BritishIsles1 = nullptr;
+    QMenu* WestIndies1 = nullptr;
+    QAction* Northamerica3 = nullptr;
+    QAction* Southamerica2 = nullptr;
+    QMenu* Summary = nullptr;
+    QAction* GroupAwards1 = nullptr;
+    QAction* ContinentalAwards1 = nullptr;
+    QMenu* Reports = nullptr;
+    QAction* PrintSummary1 = nullptr;
+    QAction* PrintGroupsummary1 = nullptr;
+    QAction* PrintContinentalsummary1 = nullptr;
+    QAction* WantListshort1 = nullptr;
+    QAction* ClaimAward = nullptr;
+    QAction* N5ImportUPF1 = nullptr;
+    QMenu* N6UpdateMasterIndex1 = nullptr;
+    QAction* viaInternet1 = nullptr;
+    QAction* fromFile1 = nullptr;
+    QAction* N7HQImport1 = nullptr;
+
+private:
+    void createControls();
+    void createSelectionBoxes(QWidget* client);
+    void createRecordPanels(QWidget* client);
+    void createListArea(QWidget* client);
+    void createMainMenu();
+    void connectCommands();
+
+    // Steps shared by several commands.
+    void selectAllRecordsMode();
+    void putViewButtonsUp();
+    void clearEditMode();
+    void setGridColumns(const QStringList& fieldNames);
+    void pointAtOwnerRow(const QString& name);
+    void writeOwnerRow(const QString& name, const QString& value);
+    QString firstVisibleValue();
+    void countStartRecords();
+    void readOwner();
+    void setReportPageHeaders();
+    void giveWindowBack();
+
+    Paths m_paths;
+    Dialogs& m_dialogs;
+    Clock& m_clock;
+    QButtonGroup* m_viewButtonGroup = nullptr;
+    ListGridModel* m_gridModel = nullptr;
+};

@@ -1,0 +1,49 @@
+#include "register/list_grid_model.h"
+
+#include "register/store/table.h"
+
+ListGridModel::ListGridModel(store::Table& table, QObject* parent) : QAbstractTableModel(parent), m_table(table) {
+    connect(&m_table, &store::Table::recordSetChanged, this, &ListGridModel::readRecordSet);
+    connect(&m_table, &store::Table::rowChanged, this, &ListGridModel::rowChanged);
+    readRecordSet();
+}
+
+void ListGridModel::setColumns(const QStringList& fieldNames) {
+    m_fieldNames = fieldNames;
+    readRecordSet();
+}
+
+// The field places are looked up anew with every record set: the handle may show another table.
+void ListGridModel::readRecordSet() {
+    beginResetModel();
+    m_fieldColumns.clear();
+    for (const QString& name : m_fieldNames) m_fieldColumns.push_back(m_table.fieldIndex(name));
+    m_rows = m_table.Active() ? m_table.RecordCount() : 0;
+    endResetModel();
+}
+
+void ListGridModel::rowChanged(int row) {
+    if (row < 0 || row >= m_rows || m_fieldNames.isEmpty()) return;
+    emit dataChanged(index(row, 0), index(row, int(m_fieldNames.size()) - 1));
+}
+
+int ListGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int ListGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_fieldNames.size());
+}
+
+QVariant ListGridModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows) return {};
+    const int column = m_fieldColumns[size_t(index.column())];
+    if (column < 0) return QString();
+    return m_table.valueAt(index.row(), column);
+}
+
+QVariant ListGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal) return m_fieldNames.value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <vector>
+
+namespace store {
+class Table;
+}
+
+// The rows of the list grid: the visible records of the table handle, one column per field
+// name the current view chose. It follows the handle as records are read, moved or written.
+class ListGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit ListGridModel(store::Table& table, QObject* parent = nullptr);
+
+    // The columns by field name, in order; a name the table lacks shows empty cells.
+    void setColumns(const QStringList& fieldNames);
+    const QStringList& columns() const { return m_fieldNames; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    void readRecordSet();
+    void rowChanged(int row);
+
+    store::Table& m_table;
+    QStringList m_fieldNames;
+    std::vector<int> m_fieldColumns;
+    int m_rows = 0;
+};

@@ -1,0 +1,79 @@
+#include "gui_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+#include "app/control_properties.h"
+#include "app/program_picture.h"
+#include "app/splash_view.h"
+
+void GuiTest::setOwner(const QString& callsign, const QString& directoryNo) {
+    folder.setOwnerValue(QStringLiteral("Callsign"), callsign);
+    folder.setOwnerValue(QStringLiteral("Directory No"), directoryNo);
+}
+
+Paths GuiTest::paths() const {
+    return Paths{folder.path(), QCoreApplication::applicationDirPath()};
+}
+
+std::unique_ptr<TForm1> GuiTest::startForm() {
+    return startForm(paths());
+}
+
+std::unique_ptr<TForm1> GuiTest::startForm(const Paths& paths) {
+    return std::make_unique<TForm1>(paths, dialogs, clock);
+}
+
+void expectNoViewShown(const TForm1& form) {
+    for (QPushButton* button : form.viewButtons()) {
+        EXPECT_FALSE(button->isChecked()) << button->objectName().toStdString();
+        EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+    }
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             form.DBGrid1, form.GroupSummary, form.IotaDBCtrlGrid, form.MyDetailsDBCtrlGrid, form.ClaimAwardDBCtrlGrid,
+             form.QSLPanel, form.InternetPanel, form.JumpTo, form.LJumpTo, form.GroupLabel, form.Progress})
+        EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
+    EXPECT_FALSE(form.Panel1->isHidden());
+
+    EXPECT_TRUE(form.RadioButton1->isChecked());
+    for (QRadioButton* button : form.radioButtons())
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+    EXPECT_FALSE(form.EditMode->isChecked());
+    EXPECT_FALSE(form.EditMode->isEnabled());
+
+    for (QWidget* enabled : std::initializer_list<QWidget*>{
+             form.RadioGroup1, form.GroupBox2, form.GroupBox3, form.ImportButton, form.ExportButton, form.SpeedButton1,
+             form.InfoButton, form.HelpButton, form.ExitButton, form.MainMenu1})
+        EXPECT_TRUE(enabled->isEnabled()) << enabled->objectName().toStdString();
+    for (QAction* menu : form.MainMenu1->actions()) EXPECT_TRUE(menu->isEnabled()) << menu->objectName().toStdString();
+
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             form.IotaID, form.Island_name, form.Prefix, form.Callsign, form.Comment, form.StatusDBComboBox,
+             form.DBEdit1, form.DBText1, form.DBText2, form.AwardNumberDBComboBox, form.DateDBEdit})
+        EXPECT_EQ(boundField(field), QString()) << field->objectName().toStdString();
+}
+
+void expectNoSplashLeft() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<TSplashForm*>(window), nullptr) << "a splash window is left";
+}
+
+QStringList errorBoxTexts(const ScriptedDialogs& dialogs) {
+    QStringList texts;
+    for (const AskedDialog& box : dialogs.asked(AskedDialog::Kind::Message)) {
+        if (box.icon != QMessageBox::Critical) continue;
+        EXPECT_EQ(box.title, QStringLiteral("Skerrydesk"));
+        texts << box.text;
+    }
+    return texts;
+}
