@@ -123,3 +123,25 @@ TEST_F(GuiTest, MissingDataFolderStopsStartUpButTheWindowOpens) {
     form->show();
     EXPECT_TRUE(form->isVisible());
 }
+
+TEST_F(GuiTest, FolderHeldByAnotherProgramIsReportedAndNothingIsWritten) {
+    auto holder = std::make_unique<store::Database>(folder.dataFolder());
+    store::Table held(*holder);
+    held.Open();
+    dialogs.answerMessage();
+
+    auto form = startForm();
+
+    const QStringList errors = errorBoxTexts(dialogs);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.front().contains(QStringLiteral("in use"))) << errors.front().toStdString();
+    EXPECT_TRUE(errors.front().contains(folder.dataFolder())) << errors.front().toStdString();
+    expectNoViewShown(*form);
+    form->show();
+    EXPECT_TRUE(form->isVisible());
+
+    form.reset();
+    held.Close();
+    holder.reset();
+    EXPECT_EQ(folder.ownerValue(QStringLiteral("Callsign")), QString()) << "the first-run setup never ran";
+}
