@@ -11,6 +11,7 @@ set(SKERRY_CORE_SOURCES
     src/register/delivered_data.cpp
     src/register/display_modes.cpp
     src/register/editing_rules.cpp
+    src/register/list_grid_model.cpp
     src/register/start_state.cpp
 )
 

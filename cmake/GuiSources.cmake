@@ -15,5 +15,7 @@ set(SKERRY_GUI_SOURCES
     src/app/ok_dialog.cpp
     src/app/program_picture.cpp
     src/app/splash_view.cpp
-    src/register/list_grid_model.cpp
+    src/register/commands.cpp
+    src/register/record_panel.cpp
+    src/register/status_dialog.cpp
 )

@@ -24,6 +24,8 @@
 #include "app/splash_view.h"
 #include "register/codes.h"
 #include "register/list_grid_model.h"
+#include "register/record_panel.h"
+#include "register/start_state.h"
 
 namespace {
 
@@ -34,10 +36,6 @@ const QString kDirectoryNoRow = QStringLiteral("Directory No");
 const QString kValueField = QStringLiteral("Value");
 const QStringList kOwnerColumns{QStringLiteral("Name"), kValueField};
 
-void unbind(std::initializer_list<QWidget*> controls) {
-    for (QWidget* control : controls) bindField(control, QString());
-}
-
 }  // namespace
 
 TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, QWidget* parent)
@@ -45,6 +43,7 @@ TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, QWidget* parent)
     createControls();
     createMainMenu();
     connectCommands();
+    connectRegisterCommands();
     runCommand([this] { FormCreate(); });
 }
 
@@ -68,15 +67,13 @@ void TForm1::FormCreate() {
     selectAllRecordsMode();
     GroupSummary->hide();
     QuickRep1.enabled = false;
-    unbind({DBEdit1, DBText1});
+    unbindOwnerPanel();
     MyDetailsDBCtrlGrid->hide();
-    unbind({IotaID, Island_name, Prefix, Callsign, Comment, StatusDBComboBox});
+    unbindIslandPanel();
     IotaDBCtrlGrid->hide();
     DBGrid1->hide();
 
-    countStartRecords();
-    Table1.setFilter(QString());
-    Table1.setTableName(QString());
+    countStartTables(Table1, StartCounts);
     clearEditMode();
     CurrentGroup.clear();
     GroupLabel->hide();
@@ -93,16 +90,6 @@ void TForm1::FormCreate() {
     Table1.setFiltered(false);
 
     setReportPageHeaders();
-}
-
-void TForm1::countStartRecords() {
-    const QStringList tables = startCountTables();
-    for (qsizetype i = 0; i < tables.size(); ++i) {
-        Table1.setTableName(tables[i]);
-        Table1.Open();
-        StartCounts[size_t(i)] = Table1.RecordCount();
-        Table1.Close();
-    }
 }
 
 // The callsign decides whether the owner is known; without one the first-run setup asks.
@@ -144,7 +131,7 @@ void TForm1::setReportPageHeaders() {
 
 void TForm1::LockMainWindow() {
     ClaimAwardDBCtrlGrid->hide();
-    unbind({DBText2, AwardNumberDBComboBox, DateDBEdit});
+    unbindAwardPanel();
     IotaDBCtrlGrid->hide();
     MyDetailsDBCtrlGrid->hide();
     RadioGroup1->setEnabled(false);
@@ -178,7 +165,15 @@ void TForm1::HelpButtonClick() {
 }
 
 void TForm1::runCommand(const std::function<void()>& command) {
-    if (!runWithErrorBox(m_dialogs, command)) giveWindowBack();
+    // A command run by a step of another (a state change it makes) fails with that command.
+    if (m_commandDepth > 0) {
+        command();
+        return;
+    }
+    ++m_commandDepth;
+    const bool done = runWithErrorBox(m_dialogs, command);
+    --m_commandDepth;
+    if (!done) giveWindowBack();
 }
 
 // After a failure the user gets a window to work with again, whatever step the command reached.

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QEvent>
 #include <QMainWindow>
 #include <array>
 #include <functional>
 
 #include "app/paths.h"
+#include "register/start_state.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "reports/report_layouts.h"
@@ -12,6 +14,8 @@
 class Clock;
 class Dialogs;
 class ListGridModel;
+class QAbstractButton;
+class RecordPanelBindings;
 class PictureBox;
 class QAction;
 class QButtonGroup;
@@ -49,6 +53,37 @@ public:
     void ExitButtonClick();
     void HelpButtonClick();
 
+    // Continent and group views.
+    void AfricaButtonClick();
+    void AntarcticaButtonClick();
+    void AsiaButtonClick();
+    void EuropeButtonClick();
+    void NorthamericButtonClick();
+    void OceaniaButtonClick();
+    void SouthamericaButtonClick();
+    void Europe2Click();
+    void Asia2Click();
+    void Northamerica2Click();
+    void BritishIsles1Click();
+    void Northamerica3Click();
+    void Southamerica2Click();
+    void IotaEdit();
+    void EditChange();
+    void CheckFilter();
+    void GroupShow(const QString& groupCode);
+
+    // Record editing and the owner details view.
+    void EditModeClick();
+    void CallsignEnter();
+    void CallsignExit();
+    void StatusDBComboBoxEnter();
+    void StatusDBComboBoxExit();
+    void JumpToChange();
+    void JumpToDblClick();
+    // Ctrl+Delete in the list or the record panel: asks, then deletes the current record.
+    void DeleteCurrentRecord();
+    void MyDetailsButtonClick();
+
     // First-run setup of the owner data.
     void UpdateMyDetails();
     firstrun::OwnerEntry InitialEntry();
@@ -67,6 +102,9 @@ public:
     std::array<int, 8> StartCounts{};
     QString CurrentGroup;
     QString HelpFile;
+    // The record's status and callsign when the callsign field or the status box was entered.
+    QString SavedStatus;
+    QString SavedCall;
 
     store::Database Database1;
     store::Table Table1;
@@ -167,8 +205,26 @@ public:
     QAction* fromFile1 = nullptr;
     QAction* N7HQImport1 = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls();
+    void connectRegisterCommands();
+    void onStateChange(QAbstractButton* button, bool onlyWhenChecked, void (TForm1::*handler)());
+    void showContinent(const QString& tableName);
+    void showGroupView(int view);
+    void showJumpTo(bool shown);
+    std::array<QWidget*, 6> islandPanelControls() const;
+    void enterField(QWidget* control);
+    void leaveField(QWidget* control);
+    void unbindAwardPanel();
+    void unbindOwnerPanel();
+    void unbindIslandPanel();
+    int selectedDisplayMode() const;
+    void selectRadioButton1();
+    void followCurrentRecord(int row);
+
     void createSelectionBoxes(QWidget* client);
     void createRecordPanels(QWidget* client);
     void createListArea(QWidget* client);
@@ -183,7 +239,6 @@ private:
     void pointAtOwnerRow(const QString& name);
     void writeOwnerRow(const QString& name, const QString& value);
     QString firstVisibleValue();
-    void countStartRecords();
     void readOwner();
     void setReportPageHeaders();
     void giveWindowBack();
@@ -193,4 +248,8 @@ private:
     Clock& m_clock;
     QButtonGroup* m_viewButtonGroup = nullptr;
     ListGridModel* m_gridModel = nullptr;
+    RecordPanelBindings* m_bindings = nullptr;
+    // Commands started from inside a command (a state change a step makes) share its error box.
+    int m_commandDepth = 0;
+    bool m_followingTable = false;
 };

@@ -3,8 +3,7 @@
 #include "register/codes.h"
 #include "register/store/table.h"
 
-StartCounts countStartTables(store::Table& table) {
-    StartCounts counts{};
+void countStartTables(store::Table& table, StartCounts& counts) {
     table.Close();
     table.setReadOnly(true);
     table.setFiltered(false);
@@ -17,7 +16,6 @@ StartCounts countStartTables(store::Table& table) {
     }
     table.setFilter(QString());
     table.setTableName(QString());
-    return counts;
 }
 
 QString readOwnerValue(store::Table& table, const QString& name) {
@@ -33,7 +31,7 @@ QString readOwnerValue(store::Table& table, const QString& name) {
 
 StartState readStartState(store::Table& table) {
     StartState state;
-    state.counts = countStartTables(table);
+    countStartTables(table, state.counts);
     state.ownerCallsign = readOwnerValue(table, QStringLiteral("Callsign"));
     state.ownerDirectoryNo = readOwnerValue(table, QStringLiteral("Directory No"));
     table.setFiltered(false);

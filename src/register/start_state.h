@@ -11,9 +11,9 @@ class Table;
 // importers apply at most that many lines of a kind to a table.
 using StartCounts = std::array<int, 8>;
 
-// Counts each table of startCountTables() in turn (read-only, unfiltered) and leaves the handle
-// closed with no table name and no filter.
-StartCounts countStartTables(store::Table& table);
+// Counts each table of startCountTables() in turn (read-only, unfiltered) into `counts` and leaves
+// the handle closed with no table name and no filter. A failure leaves the counts taken so far.
+void countStartTables(store::Table& table, StartCounts& counts);
 
 // The Value of one "Owner" row, read through the handle under the filter "Name = '<name>'";
 // empty when there is no such row. Leaves the handle closed, filtered on that row.

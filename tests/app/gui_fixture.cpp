@@ -56,7 +56,9 @@ void expectNoViewShown(const TForm1& form) {
              form.InfoButton, form.HelpButton, form.ExitButton, form.MainMenu1})
         EXPECT_TRUE(enabled->isEnabled()) << enabled->objectName().toStdString();
     for (QAction* menu : form.MainMenu1->actions()) EXPECT_TRUE(menu->isEnabled()) << menu->objectName().toStdString();
+}
 
+void expectAllFieldsUnbound(const TForm1& form) {
     for (QWidget* field : std::initializer_list<QWidget*>{
              form.IotaID, form.Island_name, form.Prefix, form.Callsign, form.Comment, form.StatusDBComboBox,
              form.DBEdit1, form.DBText1, form.DBText2, form.AwardNumberDBComboBox, form.DateDBEdit})

@@ -27,6 +27,9 @@ protected:
 // The window as it is when no view is shown: after start-up, after unlocking, after a failure.
 void expectNoViewShown(const TForm1& form);
 
+// Every record-panel control is unbound, as at start-up.
+void expectAllFieldsUnbound(const TForm1& form);
+
 // No splash window is left on the screen or in memory.
 void expectNoSplashLeft();
 

@@ -59,6 +59,7 @@ TEST_F(GuiTest, StartsWithKnownOwnerWithoutAskingAnything) {
     EXPECT_EQ(form->QuickRep3.title, QStringLiteral("Want List"));
 
     expectNoViewShown(*form);
+    expectAllFieldsUnbound(*form);
     expectTableHandleReset(*form);
     EXPECT_FALSE(form->Table1.ReadOnly());
     EXPECT_EQ(form->DBGrid1->toolTip(), QString());
@@ -99,6 +100,7 @@ TEST_F(GuiTest, MissingTableStopsStartUpButTheWindowOpens) {
     EXPECT_EQ(form->OwnerCallsign, QString());
     EXPECT_EQ(form->QuickRep1.QRLabel7, QString());
     expectNoViewShown(*form);
+    expectAllFieldsUnbound(*form);
     expectNoSplashLeft();
 
     form->show();
@@ -118,6 +120,7 @@ TEST_F(GuiTest, MissingDataFolderStopsStartUpButTheWindowOpens) {
     EXPECT_EQ(form->OwnerCallsign, QString());
     EXPECT_EQ(form->OwnerDirectoryNo, QString());
     expectNoViewShown(*form);
+    expectAllFieldsUnbound(*form);
     expectNoSplashLeft();
 
     form->show();
@@ -137,6 +140,7 @@ TEST_F(GuiTest, FolderHeldByAnotherProgramIsReportedAndNothingIsWritten) {
     EXPECT_TRUE(errors.front().contains(QStringLiteral("in use"))) << errors.front().toStdString();
     EXPECT_TRUE(errors.front().contains(folder.dataFolder())) << errors.front().toStdString();
     expectNoViewShown(*form);
+    expectAllFieldsUnbound(*form);
     form->show();
     EXPECT_TRUE(form->isVisible());
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "register/iota_list.h"
+#include "support/qt_printers.h"
 
 // A temporary working folder with a small delivered Data/ folder: a few listed islands per
 // continent (padded with unallocated numbers as delivered), every owner row empty, the awards.

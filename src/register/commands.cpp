@@ -1,0 +1,465 @@
+// The island register's commands of the main window: continent and group views, record
+// editing, the owner details view, and the data-aware list and panels they drive.
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+#include "app/control_properties.h"
+#include "app/dialogs.h"
+#include "app/main_window.h"
+#include "app/splash_view.h"
+#include "register/codes.h"
+#include "register/display_modes.h"
+#include "register/editing_rules.h"
+#include "register/list_grid_model.h"
+#include "register/record_panel.h"
+#include "register/status_dialog.h"
+
+namespace {
+
+const QStringList kContinentColumns{"IOTA", "Prefix", "Island", "Call", "Status", "Comment"};
+const QStringList kGroupColumns{"IOTA", "ABW", "Prefix", "Island", "Call", "Status", "Comment"};
+const QStringList kOwnerColumns{"Name", "Value"};
+const QString kPublicRows = QStringLiteral("Permission = 'public'");
+
+bool isOwnerTable(const QString& tableName) {
+    return tableName == QLatin1String(kOwnerTable);
+}
+
+}  // namespace
+
+// The view button handlers, one per continent in the order of continents().
+void TForm1::AfricaButtonClick() {
+    showContinent(continents()[0].tableName);
+}
+void TForm1::AntarcticaButtonClick() {
+    showContinent(continents()[1].tableName);
+}
+void TForm1::AsiaButtonClick() {
+    showContinent(continents()[2].tableName);
+}
+void TForm1::EuropeButtonClick() {
+    showContinent(continents()[3].tableName);
+}
+void TForm1::NorthamericButtonClick() {
+    showContinent(continents()[4].tableName);
+}
+void TForm1::OceaniaButtonClick() {
+    showContinent(continents()[5].tableName);
+}
+void TForm1::SouthamericaButtonClick() {
+    showContinent(continents()[6].tableName);
+}
+
+void TForm1::showContinent(const QString& tableName) {
+    SplashScope splash;
+    IotaDBCtrlGrid->hide();
+    Table1.Close();
+    ClaimAwardDBCtrlGrid->hide();
+    unbindAwardPanel();
+    Table1.setFiltered(false);
+    Table1.setFilter(QString());
+    unbindOwnerPanel();
+    DBGrid1->show();
+    Table1.setTableName(tableName);
+    showHint(DBGrid1, true);
+    CurrentGroup.clear();
+    IotaEdit();
+    CheckFilter();
+    Table1.Open();
+    for (int i = 0; i < int(continents().size()); ++i)
+        if (continents()[size_t(i)].tableName == tableName) viewButtons()[size_t(i)]->setChecked(true);
+}
+
+void TForm1::IotaEdit() {
+    setGridColumns(kContinentColumns);
+    MyDetailsDBCtrlGrid->hide();
+    IotaDBCtrlGrid->hide();
+    const std::pair<QWidget*, const char*> fields[] = {
+        {IotaID, "IOTA"},   {Island_name, "Island"}, {Prefix, "Prefix"},
+        {Callsign, "Call"}, {Comment, "Comment"},    {StatusDBComboBox, "Status"},
+    };
+    for (const auto& [control, field] : fields) m_bindings->bind(control, QLatin1String(field));
+    EditChange();
+}
+
+void TForm1::EditChange() {
+    ClaimAwardDBCtrlGrid->hide();
+    unbindAwardPanel();
+    EditMode->setEnabled(true);
+    const bool owner = isOwnerTable(Table1.TableName());
+    const bool editing = EditMode->isChecked();
+    if (editing || owner) {
+        for (QRadioButton* button : radioButtons()) button->setEnabled(false);
+        showJumpTo(true);
+        JumpTo->clear();
+        if (!owner) Table1.setFiltered(false);
+        if (owner) {
+            Table1.setFilter(editing ? kPublicRows : QString());
+            Table1.setFiltered(editing);
+            showJumpTo(false);
+        }
+    } else {
+        for (QRadioButton* button : radioButtons()) button->setEnabled(true);
+        selectRadioButton1();
+        Table1.setFiltered(false);
+        showJumpTo(false);
+    }
+    (owner ? MyDetailsDBCtrlGrid : IotaDBCtrlGrid)->setVisible(editing);
+    if (Table1.TableName() == QLatin1String(kAwardsTable)) {
+        Table1.setFilter(QString());
+        Table1.setFiltered(false);
+    }
+    Table1.Close();
+    Table1.setReadOnly(!editing);
+    Table1.Open();
+}
+
+void TForm1::CheckFilter() {
+    const DisplayMode& mode = displayModes()[size_t(selectedDisplayMode())];
+    if (CurrentGroup.isEmpty()) {
+        if (EditMode->isChecked()) return;
+        GroupLabel->hide();
+        Table1.setFilter(mode.continentFilter);
+        Table1.setFiltered(true);
+        return;
+    }
+    GroupLabel->show();
+    Table1.Close();
+    clearEditMode();
+    setGridColumns(kGroupColumns);
+    if (const auto filter = groupFilter(mode, CurrentGroup)) Table1.setFilter(*filter);
+    Table1.setFiltered(true);
+    Table1.Open();
+}
+
+// The group view handlers, one per row of groupViews().
+void TForm1::Europe2Click() {
+    showGroupView(0);
+}
+void TForm1::Asia2Click() {
+    showGroupView(1);
+}
+void TForm1::Northamerica2Click() {
+    showGroupView(2);
+}
+void TForm1::BritishIsles1Click() {
+    showGroupView(3);
+}
+void TForm1::Northamerica3Click() {
+    showGroupView(4);
+}
+void TForm1::Southamerica2Click() {
+    showGroupView(5);
+}
+
+void TForm1::showGroupView(int view) {
+    const GroupView& group = groupViews()[size_t(view)];
+    selectRadioButton1();
+    EditMode->setChecked(false);
+    DBGrid1->hide();
+    unbindOwnerPanel();
+    Table1.Close();
+    Table1.setTableName(group.tableName);
+    EditChange();
+    GroupShow(group.groupCode);
+    findChild<QPushButton*>(group.viewButton)->setChecked(true);
+    CurrentGroup = group.groupCode;
+}
+
+void TForm1::GroupShow(const QString& groupCode) {
+    clearEditMode();
+    MyDetailsDBCtrlGrid->hide();
+    setGridColumns(kGroupColumns);
+    DBGrid1->show();
+    Table1.setFilter(QStringLiteral("ABW = ") + store::quoted(groupCode));
+    Table1.setFiltered(true);
+    Table1.Open();
+    GroupLabel->show();
+}
+
+void TForm1::EditModeClick() {
+    EditChange();
+    selectRadioButton1();
+}
+
+void TForm1::CallsignEnter() {
+    if (!Table1.Active() || Table1.RecNo() < 0 || Table1.ReadOnly()) return;
+    SavedStatus = Table1.FieldByName(QStringLiteral("Status")).AsString();
+    SavedCall = Table1.FieldByName(QStringLiteral("Call")).AsString();
+    Table1.Edit();
+    Table1.FieldByName(QStringLiteral("Call")).setAsString(QString());
+    setControlText(Callsign, QString());
+}
+
+void TForm1::CallsignExit() {
+    if (!Table1.Active() || Table1.RecNo() < 0 || Table1.ReadOnly()) return;
+    Table1.Edit();
+    const QString typed = Table1.FieldByName(QStringLiteral("Call")).AsString();
+    std::optional<StatusAnswer> answer;
+    if (!typed.isEmpty()) {
+        TStatus_Form dialog(this);
+        answer = TStatus_Form::answerOf(m_dialogs.exec(dialog));
+    }
+    const CallAndStatus record = callsignExit(typed, {SavedCall, SavedStatus}, answer);
+    Table1.FieldByName(QStringLiteral("Call")).setAsString(record.call);
+    Table1.FieldByName(QStringLiteral("Status")).setAsString(record.status);
+    Table1.Post();
+}
+
+void TForm1::StatusDBComboBoxEnter() {
+    if (!Table1.Active() || Table1.RecNo() < 0) return;
+    SavedStatus = Table1.FieldByName(QStringLiteral("Status")).AsString();
+}
+
+void TForm1::StatusDBComboBoxExit() {
+    if (!Table1.Active() || Table1.RecNo() < 0 || Table1.ReadOnly()) return;
+    auto record = [this] {
+        return CallAndStatus{Table1.FieldByName(QStringLiteral("Call")).AsString(),
+                             Table1.FieldByName(QStringLiteral("Status")).AsString()};
+    };
+    if (needsCallsignFirst(record())) {
+        m_dialogs.message(QStringLiteral("Warning!"),
+                          QStringLiteral("To choose this status you have to enter a callsign first!"),
+                          QMessageBox::Critical, QMessageBox::Ok);
+        Table1.Edit();
+        Table1.FieldByName(QStringLiteral("Status")).setAsString(status::Needed);
+        Table1.Post();
+    }
+    if (deletesCallsign(record())) {
+        const auto answer = m_dialogs.message(
+            QStringLiteral("Warning!"), QStringLiteral("If you choose this status callsign will be deleted also!"),
+            QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel);
+        Table1.Edit();
+        if (answer == QMessageBox::Ok)
+            Table1.FieldByName(QStringLiteral("Call")).setAsString(QString());
+        else
+            Table1.FieldByName(QStringLiteral("Status")).setAsString(SavedStatus);
+        Table1.Post();
+    }
+    Table1.Edit();
+}
+
+void TForm1::JumpToChange() {
+    if (!Table1.Active()) Table1.Open();
+    Table1.setFiltered(false);
+    const int recordCount = Table1.RecordCount();
+    Table1.setFiltered(true);
+    const auto reference = jumpReference(JumpTo->text(), Table1.TableName(), recordCount);
+    if (!reference) {
+        JumpTo->clear();
+        Table1.setFiltered(false);
+        return;
+    }
+    Table1.Close();
+    Table1.setFilter(QStringLiteral("IOTA = ") + store::quoted(*reference));
+    Table1.setFiltered(true);
+    Table1.Open();
+}
+
+void TForm1::JumpToDblClick() {
+    JumpTo->clear();
+}
+
+void TForm1::DeleteCurrentRecord() {
+    if (!Table1.Active() || Table1.ReadOnly() || Table1.RecNo() < 0) return;
+    const auto answer = m_dialogs.message(QStringLiteral("Confirm"), QStringLiteral("Delete record?"),
+                                          QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok) Table1.Delete();
+}
+
+void TForm1::MyDetailsButtonClick() {
+    SplashScope splash;
+    Table1.Close();
+    ClaimAwardDBCtrlGrid->hide();
+    unbindAwardPanel();
+    MyDetailsDBCtrlGrid->hide();
+    IotaDBCtrlGrid->hide();
+    Table1.setFiltered(false);
+    Table1.setFilter(QString());
+    showHint(DBGrid1, false);
+    unbindIslandPanel();
+    setGridColumns(kOwnerColumns);
+    DBGrid1->show();
+    Table1.setTableName(QLatin1String(kOwnerTable));
+    Table1.setFilter(QString());
+    Table1.setReadOnly(false);
+    Table1.Open();
+    m_bindings->bind(DBEdit1, QStringLiteral("Value"));
+    m_bindings->bind(DBText1, QStringLiteral("Name"));
+    CurrentGroup.clear();
+    EditChange();
+    MyDetailsButton->setChecked(true);
+}
+
+void TForm1::unbindAwardPanel() {
+    for (QWidget* control : {static_cast<QWidget*>(DBText2), static_cast<QWidget*>(AwardNumberDBComboBox),
+                             static_cast<QWidget*>(DateDBEdit)})
+        m_bindings->bind(control, QString());
+}
+
+void TForm1::unbindOwnerPanel() {
+    for (QWidget* control : {static_cast<QWidget*>(DBEdit1), static_cast<QWidget*>(DBText1)})
+        m_bindings->bind(control, QString());
+}
+
+void TForm1::unbindIslandPanel() {
+    for (QWidget* control : islandPanelControls()) m_bindings->bind(control, QString());
+}
+
+std::array<QWidget*, 6> TForm1::islandPanelControls() const {
+    return {IotaID, Island_name, Prefix, Callsign, Comment, StatusDBComboBox};
+}
+
+// Jump to stands in the place of the import and export buttons.
+void TForm1::showJumpTo(bool shown) {
+    LJumpTo->setVisible(shown);
+    JumpTo->setVisible(shown);
+    ImportButton->setVisible(!shown);
+    ExportButton->setVisible(!shown);
+}
+
+int TForm1::selectedDisplayMode() const {
+    const auto buttons = radioButtons();
+    for (int i = 0; i < int(buttons.size()); ++i)
+        if (buttons[size_t(i)]->isChecked()) return i;
+    return 0;
+}
+
+void TForm1::selectRadioButton1() {
+    RadioButton1->setChecked(true);
+}
+
+// A radio button runs its handler when it becomes selected, the check box whenever it changes;
+// a command changing them runs the handler as a click does, and setting the same state runs nothing.
+void TForm1::onStateChange(QAbstractButton* button, bool onlyWhenChecked, void (TForm1::*handler)()) {
+    connect(button, &QAbstractButton::toggled, this, [this, onlyWhenChecked, handler](bool checked) {
+        if (checked || !onlyWhenChecked) runCommand([this, handler] { (this->*handler)(); });
+    });
+}
+
+void TForm1::connectRegisterCommands() {
+    m_bindings = new RecordPanelBindings(Table1, this);
+    for (QWidget* control : islandPanelControls()) m_bindings->manage(control, control != IotaID);
+    for (QWidget* control :
+         {static_cast<QWidget*>(DBEdit1), static_cast<QWidget*>(DBText1), static_cast<QWidget*>(DBText2),
+          static_cast<QWidget*>(AwardNumberDBComboBox), static_cast<QWidget*>(DateDBEdit)})
+        m_bindings->manage(control);
+    for (QWidget* control :
+         {static_cast<QWidget*>(Callsign), static_cast<QWidget*>(StatusDBComboBox), static_cast<QWidget*>(Comment),
+          static_cast<QWidget*>(Island_name), static_cast<QWidget*>(Prefix), static_cast<QWidget*>(DBEdit1),
+          static_cast<QWidget*>(DateDBEdit), static_cast<QWidget*>(JumpTo), static_cast<QWidget*>(DBGrid1),
+          static_cast<QWidget*>(IotaDBCtrlGrid)})
+        control->installEventFilter(this);
+
+    const struct {
+        QPushButton* TForm1::*button;
+        void (TForm1::*handler)();
+    } viewCommands[] = {
+        {&TForm1::AfricaButton, &TForm1::AfricaButtonClick},
+        {&TForm1::AntarcticaButton, &TForm1::AntarcticaButtonClick},
+        {&TForm1::AsiaButton, &TForm1::AsiaButtonClick},
+        {&TForm1::EuropeButton, &TForm1::EuropeButtonClick},
+        {&TForm1::NorthamericaButton, &TForm1::NorthamericButtonClick},
+        {&TForm1::OceaniaButton, &TForm1::OceaniaButtonClick},
+        {&TForm1::SouthamericaButton, &TForm1::SouthamericaButtonClick},
+        {&TForm1::MyDetailsButton, &TForm1::MyDetailsButtonClick},
+    };
+    for (const auto& command : viewCommands)
+        connect(this->*command.button, &QPushButton::clicked, this,
+                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+
+    const struct {
+        QAction* TForm1::*action;
+        void (TForm1::*handler)();
+    } groupCommands[] = {
+        {&TForm1::Europe2, &TForm1::Europe2Click},
+        {&TForm1::Asia2, &TForm1::Asia2Click},
+        {&TForm1::Northamerica2, &TForm1::Northamerica2Click},
+        {&TForm1::BritishIsles1, &TForm1::BritishIsles1Click},
+        {&TForm1::Northamerica3, &TForm1::Northamerica3Click},
+        {&TForm1::Southamerica2, &TForm1::Southamerica2Click},
+    };
+    for (const auto& command : groupCommands)
+        connect(this->*command.action, &QAction::triggered, this,
+                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+
+    for (QRadioButton* button : radioButtons()) onStateChange(button, true, &TForm1::CheckFilter);
+    onStateChange(EditMode, false, &TForm1::EditModeClick);
+    connect(JumpTo, &QLineEdit::textChanged, this, [this] { runCommand([this] { JumpToChange(); }); });
+    // Callsigns are written in capitals, whatever is typed.
+    connect(Callsign, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int cursor = Callsign->cursorPosition();
+        Callsign->setText(text.toUpper());
+        Callsign->setCursorPosition(cursor);
+    });
+    connect(&Table1, &store::Table::currentChanged, this, &TForm1::followCurrentRecord);
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& row) {
+        if (m_followingTable || !row.isValid()) return;
+        runCommand([this, row = row.row()] { Table1.MoveTo(row); });
+    });
+}
+
+// The list's selection follows the record the handle stands on.
+void TForm1::followCurrentRecord(int row) {
+    m_followingTable = true;
+    if (row >= 0)
+        DBGrid1->selectRow(row);
+    else
+        DBGrid1->clearSelection();
+    m_followingTable = false;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // Switching windows or opening a popup list neither enters nor leaves a field.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
+            auto* control = static_cast<QWidget*>(watched);
+            if (event->type() == QEvent::FocusIn)
+                enterField(control);
+            else
+                leaveField(control);
+            break;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (watched == JumpTo) runCommand([this] { JumpToDblClick(); });
+            break;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier &&
+                (watched == DBGrid1 || IotaDBCtrlGrid->isAncestorOf(static_cast<QWidget*>(watched)) ||
+                 watched == IotaDBCtrlGrid)) {
+                runCommand([this] { DeleteCurrentRecord(); });
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::enterField(QWidget* control) {
+    if (control == Callsign) runCommand([this] { CallsignEnter(); });
+    if (control == StatusDBComboBox) runCommand([this] { StatusDBComboBoxEnter(); });
+}
+
+// A bound control hands its text to the record first; then the field's own rules run.
+void TForm1::leaveField(QWidget* control) {
+    runCommand([this, control] {
+        m_bindings->writeToRecord(control);
+        if (control == Callsign) CallsignExit();
+        if (control == StatusDBComboBox) StatusDBComboBoxExit();
+    });
+}
