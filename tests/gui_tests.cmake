@@ -6,6 +6,8 @@ add_executable(skerry_gui_tests
     app/main_window_layout_test.cpp
     app/start_up_test.cpp
     app/window_commands_test.cpp
+    app/views_test.cpp
+    app/editing_test.cpp
     support/scripted_dialogs.cpp
 )
 target_link_libraries(skerry_gui_tests PRIVATE skerry_gui skerry_testsupport)
