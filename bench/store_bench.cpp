@@ -6,6 +6,8 @@
 #include <map>
 
 #include "bench_data.h"
+#include "register/codes.h"
+#include "register/list_grid_model.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 
@@ -39,6 +41,28 @@ void RecordCountUnderFilter(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(table.RecordCount());
 }
 BENCHMARK(RecordCountUnderFilter)->Unit(benchmark::kNanosecond);
+
+// A continent view button: close, point at the next table, open, filter "all"; the list's model
+// follows every step. One iteration is one switch.
+void SwitchContinentViews(benchmark::State& state) {
+    store::Database db(BenchData::instance().dataFolder());
+    store::Table table(db);
+    ListGridModel list(table);
+    list.setColumns({"IOTA", "Prefix", "Island", "Call", "Status", "Comment"});
+    size_t next = 0;
+    for (auto _ : state) {
+        table.Close();
+        table.setFiltered(false);
+        table.setFilter(QString());
+        table.setTableName(continents()[next++ % continents().size()].tableName);
+        table.setReadOnly(true);
+        table.Open();
+        table.setFilter(QStringLiteral("Status <> 'U'"));
+        table.setFiltered(true);
+        benchmark::DoNotOptimize(list.rowCount());
+    }
+}
+BENCHMARK(SwitchContinentViews)->Unit(benchmark::kMicrosecond);
 
 // The import's inner loop: filter on one reference, edit, post; one batch transaction.
 void FilterEditPostCycles(benchmark::State& state) {
