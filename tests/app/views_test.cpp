@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -179,6 +181,32 @@ TEST_F(ViewTest, ListAndHandleFollowEachOther) {
     EXPECT_EQ(form->Table1.RecNo(), 3);
     EXPECT_EQ(form->Table1.FieldByName("IOTA").AsString(), "EU-007");
     EXPECT_EQ(form->DBGrid1->model()->data(form->DBGrid1->model()->index(3, 3)).toString(), "EI7C");
+}
+
+}  // namespace
+
+namespace {
+
+// Saves what the user sees of each kind of view when SKERRY_SCREENSHOT_DIR names a folder.
+TEST_F(ViewTest, ScreenshotsOfTheViews) {
+    const QString folderName = qEnvironmentVariable("SKERRY_SCREENSHOT_DIR");
+    if (folderName.isEmpty()) GTEST_SKIP() << "set SKERRY_SCREENSHOT_DIR to save screenshots";
+    const std::pair<const char*, std::function<void()>> views[] = {
+        {"continent", [&] { form->OceaniaButtonClick(); }},
+        {"group", [&] { form->BritishIsles1Click(); }},
+        {"edit-mode",
+         [&] {
+             form->EuropeButtonClick();
+             form->EditMode->setChecked(true);
+             form->JumpTo->setText("5");
+         }},
+        {"my-details", [&] { form->MyDetailsButtonClick(); }},
+    };
+    for (const auto& [name, show] : views) {
+        show();
+        QApplication::processEvents();
+        EXPECT_TRUE(form->grab().save(QDir(folderName).filePath(QString("%1.png").arg(name)))) << name;
+    }
 }
 
 }  // namespace
