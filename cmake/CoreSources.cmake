@@ -13,10 +13,47 @@ set(SKERRY_CORE_SOURCES
     src/register/editing_rules.cpp
     src/register/list_grid_model.cpp
     src/register/start_state.cpp
+    src/register/jpeg_decoder.cpp
+    src/register/qsl_card_files.cpp
+    src/register/award_claims.cpp
+    src/exchange/line_format.cpp
+    src/exchange/owner_lines.cpp
+    src/exchange/record_kinds.cpp
+    src/exchange/island_rules.cpp
+    src/exchange/award_lines.cpp
+    src/exchange/export_lines.cpp
+    src/exchange/gauge.cpp
+    src/exchange/owner_rows.cpp
+    src/exchange/record_kind_lines.cpp
+    src/exchange/member_import.cpp
+    src/exchange/update_export.cpp
+    src/register/reference_record.cpp
+    src/logimport/upf_line.cpp
+    src/logimport/upf_decision.cpp
+    src/logimport/upf_import.cpp
+    src/logimport/upf_mode_choices.cpp
+    src/logimport/csv_contact.cpp
+    src/logimport/csv_import.cpp
+    src/listupdate/list_update.cpp
+    src/listupdate/listed_islands.cpp
+    src/listupdate/http_client.cpp
+    src/listupdate/url_history.cpp
+    src/listupdate/update_panel_rules.cpp
+    src/reports/summary_counts.cpp
+    src/reports/award_summary.cpp
+    src/reports/summary_panel.cpp
+    src/reports/island_lists.cpp
+    src/reports/record_set.cpp
+    src/reports/want_list.cpp
 )
 
 set(SKERRY_CLI_SOURCES
     src/cli/main.cpp
     src/cli/cli.cpp
     src/cli/data_folder_commands.cpp
+    src/cli/exchange_commands.cpp
+    src/cli/open_data_folder.cpp
+    src/cli/log_import_commands.cpp
+    src/cli/list_update_commands.cpp
+    src/cli/report_commands.cpp
 )

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 #include "app/failure.h"
@@ -22,6 +23,15 @@ QString decodeWindows1252(const QByteArray& bytes) {
         text[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
     }
     return text;
+}
+
+// The Windows-1252 byte of a character, or -1 when the character has none.
+int windows1252Byte(QChar c) {
+    const char16_t code = c.unicode();
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return code;
+    for (int i = 0; i < 32; ++i)
+        if (kWindows1252High[i] == code) return 0x80 + i;
+    return -1;
 }
 
 }  // namespace
@@ -57,4 +67,34 @@ QStringList readTextLines(const QString& fileName) {
     if (file.error() != QFileDevice::NoError)
         throw Failure(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString()));
     return splitLines(decodeText(bytes));
+}
+
+QByteArray encodeText(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = windows1252Byte(text[i]);
+        if (byte < 0) return text.toUtf8();
+        bytes[i] = char(byte);
+    }
+    return bytes;
+}
+
+void writeTextFile(const QString& fileName, const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) text += line + QLatin1String("\r\n");
+    const QByteArray bytes = encodeText(text);
+    const QString name = QDir::toNativeSeparators(fileName);
+    // No direct-write fallback: where no temporary file can be made beside it, the file stays as it was.
+    QSaveFile file(fileName);
+    // Unbuffered, so that a write cut short by a full disk shows in the count it returns.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw Failure(QStringLiteral("Cannot create %1: %2").arg(name, file.errorString()));
+    const qint64 written = file.write(bytes);
+    if (written < 0) throw Failure(QStringLiteral("Cannot write %1: %2").arg(name, file.errorString()));
+    if (written < bytes.size())
+        throw Failure(QStringLiteral("Cannot write %1: only %2 of %3 bytes could be written; the disk may be full")
+                          .arg(name)
+                          .arg(written)
+                          .arg(bytes.size()));
+    if (!file.commit()) throw Failure(QStringLiteral("Cannot write %1: %2").arg(name, file.errorString()));
 }

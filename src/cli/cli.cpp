@@ -12,7 +12,9 @@ namespace {
 
 std::vector<Subcommand> allSubcommands() {
     std::vector<Subcommand> all;
-    for (auto&& part : {dataFolderSubcommands()}) all.insert(all.end(), part.begin(), part.end());
+    for (auto&& part : {dataFolderSubcommands(), exchangeSubcommands(), logImportSubcommands(), listUpdateSubcommands(),
+                        reportSubcommands()})
+        all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 

@@ -23,3 +23,7 @@ void requireArgumentCount(const QStringList& arguments, int count, const char* u
 
 // The subcommands of each subsystem.
 std::vector<Subcommand> dataFolderSubcommands();
+std::vector<Subcommand> exchangeSubcommands();
+std::vector<Subcommand> logImportSubcommands();
+std::vector<Subcommand> listUpdateSubcommands();
+std::vector<Subcommand> reportSubcommands();

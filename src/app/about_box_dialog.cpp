@@ -1,0 +1,114 @@
+#include "app/about_box_dialog.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/application_title.h"
+#include "app/hyperlink.h"
+#include "app/program_picture.h"
+
+namespace {
+
+const QString kWebAddress = QStringLiteral(SKERRY_WEB_ADDRESS);
+const QString kMailTarget = QStringLiteral(SKERRY_MAIL_ADDRESS);
+
+// The version and the maker's notice, one line each.
+const QStringList kNoticeLines{
+    QStringLiteral("V 1.6"),
+    QStringLiteral("Your island register for the IOTA awards"),
+    QStringLiteral("Made by radio amateurs for radio amateurs"),
+    QStringLiteral("An independent program for island chasers"),
+    QStringLiteral("73 and good island hunting!"),
+};
+
+const QColor kNavy(0, 0, 128);
+const QColor kLinkBlue(0, 0, 255);
+
+QFont pixelFont(const QString& family, int pixelSize, bool bold = false) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QColor tooltipColour() {
+    return QGuiApplication::palette().color(QPalette::ToolTipBase);
+}
+
+}  // namespace
+
+QString mailAddressOf(const QString& mailTarget) {
+    return mailTarget.section(u':', 1).section(u'?', 0, 0);
+}
+
+TAboutBox::TAboutBox(Shell& shell, QWidget* parent) : QDialog(parent) {
+    setFixedSize(296, 416);
+    QPalette tooltip = palette();
+    tooltip.setColor(QPalette::Window, tooltipColour());
+    setPalette(tooltip);
+    setAutoFillBackground(true);
+
+    createPanel(shell);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setGeometry(113, 384, 75, 25);
+    OKButton->setCursor(Qt::PointingHandCursor);
+    OKButton->setDefault(true);
+    // Its modal result is Cancel, like Esc's.
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    setTabOrder(OKButton, Link1);
+    setTabOrder(Link1, MailLink1);
+    OKButton->setFocus();
+
+    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
+    FormCreate();
+}
+
+void TAboutBox::createPanel(Shell& shell) {
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(16, 12, 265, 365);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(5);
+
+    ProgramName = new QLabel(Panel1);
+    ProgramName->setGeometry(10, 14, 245, 28);
+    ProgramName->setAlignment(Qt::AlignCenter);
+    ProgramName->setFont(pixelFont(QStringLiteral("Arial"), 19, true));
+    QPalette navy = ProgramName->palette();
+    navy.setColor(QPalette::WindowText, kNavy);
+    ProgramName->setPalette(navy);
+
+    Version = new QLabel(kNoticeLines.join(u'\n'), Panel1);
+    Version->setGeometry(24, 46, 213, 57);
+    Version->setAlignment(Qt::AlignCenter);
+    Version->setFont(pixelFont(QStringLiteral("Arial"), 10));
+
+    Image1 = new PictureBox(Panel1);
+    Image1->setGeometry(32, 104, 201, 201);
+
+    Link1 = createLink(shell, kWebAddress, kWebAddress, 312);
+    MailLink1 = createLink(shell, mailAddressOf(kMailTarget), kMailTarget, 328);
+}
+
+THyperLink* TAboutBox::createLink(Shell& shell, const QString& caption, const QString& href, int top) {
+    auto* link = new THyperLink(shell, Panel1);
+    link->setColor(tooltipColour());
+    QFont font = pixelFont(QStringLiteral("MS Sans Serif"), 12);
+    font.setUnderline(true);
+    link->setFont(font);
+    link->setFontColor(kLinkBlue);
+    link->setCaption(caption);
+    link->setHref(href);
+    // Sized to its caption, which is set at build time, the link is centred in the panel.
+    link->move((Panel1->width() - link->width()) / 2, top);
+    return link;
+}
+
+void TAboutBox::FormCreate() {
+    setWindowTitle(QStringLiteral("About %1").arg(kApplicationTitle));
+    ProgramName->setText(kApplicationTitle);
+}

@@ -1,0 +1,39 @@
+#include <QDir>
+
+#include "app/clock.h"
+#include "cli/open_data_folder.h"
+#include "cli/subcommand.h"
+#include "exchange/member_import.h"
+#include "exchange/update_export.h"
+
+namespace {
+
+void importMember(const QStringList& arguments, QTextStream& out) {
+    requireArgumentCount(arguments, 1, "import-member FILE");
+    OpenDataFolder folder;
+    const MemberImportResult result =
+        importMemberFile(folder.database, folder.table, arguments[0], folder.start.counts, {});
+    out << "Imported " << QDir::toNativeSeparators(arguments[0]) << ": " << result.ownerRows << " owner rows, "
+        << result.awardLines << " award lines, " << result.islandLines << " island lines, " << result.groupLines
+        << " group lines; " << result.passedOver << " lines passed over\n";
+}
+
+// The callsign and directory number come from the start, as in the program: an import run
+// before does not change them until the next start.
+void exportUpdate(const QStringList& arguments, QTextStream& out) {
+    requireArgumentCount(arguments, 1, "export FILE");
+    OpenDataFolder folder;
+    const UpdateFile file = exportUpdateFile(folder.database, folder.table, arguments[0], folder.start.ownerCallsign,
+                                             folder.start.ownerDirectoryNo, SystemClock());
+    out << "Exported " << QDir::toNativeSeparators(arguments[0]) << ": " << file.islandLines << " island lines, "
+        << file.awardLines << " award lines\n";
+}
+
+}  // namespace
+
+std::vector<Subcommand> exchangeSubcommands() {
+    return {
+        {"import-member", "import-member FILE", "import a member file from the checkpoint", importMember},
+        {"export", "export FILE", "write the checkpoint update file and note its date", exportUpdate},
+    };
+}

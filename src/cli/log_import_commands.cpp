@@ -1,0 +1,62 @@
+#include <QDir>
+
+#include "app/text_file.h"
+#include "cli/open_data_folder.h"
+#include "cli/subcommand.h"
+#include "logimport/csv_import.h"
+#include "logimport/upf_import.h"
+
+namespace {
+
+constexpr const char* kImportUpfUsage = "import-upf FILE --mode worked|claim";
+
+struct NamedMode {
+    const char* name;
+    ImportMode mode;
+};
+
+constexpr NamedMode kModes[] = {{"worked", ImportMode::Worked}, {"claim", ImportMode::Claim}};
+
+UsageError upfUsage() {
+    return UsageError{QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(kImportUpfUsage))};
+}
+
+ImportMode modeNamed(const QString& name) {
+    for (const NamedMode& mode : kModes)
+        if (name == QLatin1String(mode.name)) return mode.mode;
+    throw upfUsage();
+}
+
+// The file and the mode, the option before or after the file.
+std::pair<QString, ImportMode> upfArguments(const QStringList& arguments) {
+    requireArgumentCount(arguments, 3, kImportUpfUsage);
+    const qsizetype option = arguments.indexOf(QStringLiteral("--mode"));
+    if (option != 0 && option != 1) throw upfUsage();
+    return {arguments[option == 0 ? 2 : 0], modeNamed(arguments[option + 1])};
+}
+
+void importUpfFile(const QStringList& arguments, QTextStream& out) {
+    const auto [fileName, mode] = upfArguments(arguments);
+    OpenDataFolder folder;
+    const QStringList lines = readTextLines(fileName);
+    const int written = importUpf(folder.database, folder.table, lines, mode);
+    out << written << " records written from " << QDir::toNativeSeparators(fileName) << '\n';
+}
+
+void importCsvFile(const QStringList& arguments, QTextStream& out) {
+    requireArgumentCount(arguments, 1, "import-csv FILE");
+    OpenDataFolder folder;
+    const QStringList lines = readTextLines(arguments[0]);
+    const int written = importCsv(folder.database, folder.table, lines, folder.start.counts);
+    out << written << " records written from " << QDir::toNativeSeparators(arguments[0]) << '\n';
+}
+
+}  // namespace
+
+std::vector<Subcommand> logImportSubcommands() {
+    return {
+        {"import-upf", kImportUpfUsage, "import worked or claimed references from a log's UPF file", importUpfFile},
+        {"import-csv", "import-csv FILE", "set calls and statuses from a CSV file of confirmed contacts",
+         importCsvFile},
+    };
+}

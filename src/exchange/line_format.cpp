@@ -1,0 +1,71 @@
+#include "exchange/line_format.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr QChar kBlank = u' ';
+
+// Whether a line's keyword column is the keyword followed by blanks, as far as the line goes.
+bool hasKeywordColumn(QStringView line, QStringView keyword) {
+    if (!line.startsWith(keyword)) return false;
+    const qsizetype end = std::min<qsizetype>(line.size(), kKeywordWidth);
+    for (qsizetype i = keyword.size(); i < end; ++i)
+        if (line[i] != kBlank) return false;
+    return true;
+}
+
+QStringView withoutTrailingBlanks(QStringView text) {
+    while (!text.isEmpty() && text.back() == kBlank) text.chop(1);
+    return text;
+}
+
+}  // namespace
+
+QString columnText(const QString& line, ColumnSpan column) {
+    if (column.first < 1 || column.first > line.size()) return QString();
+    return column.width > 0 ? line.mid(column.first - 1, column.width) : line.mid(column.first - 1);
+}
+
+QString keywordColumn(const QString& keyword) {
+    return keyword.leftJustified(kKeywordWidth, kBlank);
+}
+
+QString scan_text(const QString& keyword, const QStringList& lines) {
+    const QStringView bare = withoutTrailingBlanks(keyword);
+    if (bare.isEmpty()) return QString();
+    for (const QString& line : lines)
+        if (hasKeywordColumn(line, bare)) return columnText(line, {kKeywordWidth + 1, 0});
+    return QString();
+}
+
+QStringList findKindLines(const QStringList& lines, const QString& kindText) {
+    QStringList found;
+    for (const QString& line : lines)
+        if (line.contains(kindText)) found << line;
+    return found;
+}
+
+int readNumber(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == kBlank) ++i;
+    const bool negative = i < text.size() && text[i] == u'-';
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
+    // One past INT_MAX is the most a run of digits can reach: it reads as INT_MIN when negative.
+    constexpr qint64 kLimit = qint64(INT_MAX) + 1;
+    qint64 value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        value = std::min(value * 10 + (text[i].unicode() - u'0'), kLimit);
+    return negative ? int(-value) : int(std::min<qint64>(value, INT_MAX));
+}
+
+QString fixedWidth(const QString& text, int width) {
+    return text.leftJustified(width, kBlank, true);
+}
+
+QString trimmedRight(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && (text[end - 1] == kBlank || text[end - 1].category() == QChar::Other_Control)) --end;
+    return text.left(end);
+}

@@ -1,0 +1,125 @@
+#include "exchange/member_import.h"
+
+#include <vector>
+
+#include "app/text_file.h"
+#include "exchange/award_lines.h"
+#include "exchange/island_rules.h"
+#include "exchange/line_format.h"
+#include "exchange/owner_lines.h"
+#include "exchange/owner_rows.h"
+#include "exchange/record_kind_lines.h"
+#include "register/codes.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+
+namespace {
+
+// The owner phase: each keyword in turn, with the gauge step after each row it writes. With
+// the 12 of the reading and the 2 of the award phase the steps add up to 101. "COUNTY" is not
+// read: the county is only ever the user's own.
+struct OwnerPhaseRow {
+    const char* keyword;
+    std::vector<int> steps;
+};
+
+const std::vector<OwnerPhaseRow>& ownerPhase() {
+    static const std::vector<OwnerPhaseRow> rows = {
+        {"CALLSIGN", {3}},
+        {"DIRNUM", {3}},
+        {"CHECKPT", {3}},
+        {"DATE", {3}},
+        {"NAME", {1}},
+        {"CERTNAME", {2}},
+        {"ADDRESS1", {3}},
+        {"ADDRESS2", {3}},
+        {"ADDRESS3", {3}},
+        {"POSTTOWN", {3}},
+        {"POSTCODE", {3}},
+        {"COUNTRY", {3}},
+        {"HPHONE", {3}},
+        {"WPHONE", {3}},
+        {"FAX", {3}},
+        {"EMAIL", {3}},
+        {"COMMENT1", {3}},
+        {"COMMENT2", {3}},
+        {"MODES", {3}},
+        {"STATUS", {3, 3, 3, 3, 3, 3, 5, 5, 3, 0}},
+        {"PREVCALL", {0, 0, 0, 2}},
+    };
+    return rows;
+}
+
+const QString kOwnerCaption = QStringLiteral("Importing owner data");
+// The gauge shows the file read twice, to count its lines and to keep them; once is enough here.
+constexpr int kReadingSteps[] = {6, 6};
+constexpr int kAwardPhaseStep = 2;
+constexpr int kAwardsPlace = 7;  // "Awards" follows the seven island tables in the start counts
+
+int importOwnerRows(store::Table& table, const QStringList& lines, Gauge& gauge) {
+    int written = 0;
+    for (const OwnerPhaseRow& row : ownerPhase()) {
+        const QList<OwnerValue> values = readOwnerValues(ownerKeyword(QLatin1String(row.keyword)), lines);
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            replace_owner(table, values[i].row, values[i].value);
+            gauge.advance(row.steps.at(i));
+            ++written;
+        }
+    }
+    return written;
+}
+
+void importAwards(store::Table& table, const QStringList& lines, int startCount, MemberImportResult& result) {
+    const QStringList awardLines = findKindLines(lines, QLatin1String(kAwardKindText));
+    table.Close();
+    table.setTableName(QLatin1String(kAwardsTable));
+    table.setReadOnly(false);
+    table.setFilter(QString());
+    table.setFiltered(false);
+    table.Open();
+    for (qsizetype k = 1; k <= awardLines.size(); ++k) {
+        if (k > startCount || !table.Locate(QStringLiteral("No"), QString::number(k))) {
+            ++result.passedOver;
+            continue;
+        }
+        const AwardColumns award = readAwardLine(awardLines[k - 1]);
+        table.Edit();
+        table.FieldByName(QStringLiteral("Award_name")).setAsString(award.name);
+        table.FieldByName(QStringLiteral("Award_title")).setAsString(award.title);
+        table.FieldByName(QStringLiteral("Award_number")).setAsString(award.number);
+        table.FieldByName(QStringLiteral("Award_issued")).setAsString(award.issued);
+        table.Post();
+        ++result.awardLines;
+    }
+    table.Close();
+}
+
+}  // namespace
+
+QStringList readMemberFile(const QString& fileName, Gauge& gauge) {
+    gauge.start(kOwnerCaption);
+    const QStringList lines = readTextLines(fileName);
+    for (const int step : kReadingSteps) gauge.advance(step);
+    return lines;
+}
+
+MemberImportResult importMemberLines(store::Database& database, store::Table& table, const QStringList& lines,
+                                     const StartCounts& counts, Gauge& gauge) {
+    store::Database::Transaction transaction(database);
+    MemberImportResult result;
+    result.ownerRows = importOwnerRows(table, lines, gauge);
+    importAwards(table, lines, counts[kAwardsPlace], result);
+    gauge.advance(kAwardPhaseStep);
+    const KindLinesResult islands = applyRecordKinds(table, lines, counts, memberIslandLines(), gauge);
+    result.islandLines = islands.islandLines;
+    result.groupLines = islands.groupLines;
+    result.passedOver += islands.passedOver;
+    return result;
+}
+
+MemberImportResult importMemberFile(store::Database& database, store::Table& table, const QString& fileName,
+                                    const StartCounts& counts, const Gauge::Listener& listener) {
+    Gauge gauge(listener);
+    const QStringList lines = readMemberFile(fileName, gauge);
+    return importMemberLines(database, table, lines, counts, gauge);
+}

@@ -1,0 +1,94 @@
+#include "exchange/record_kind_lines.h"
+
+#include <optional>
+
+#include "exchange/gauge.h"
+#include "exchange/island_rules.h"
+#include "exchange/record_kinds.h"
+#include "register/iota_list.h"
+#include "register/store/table.h"
+
+namespace {
+
+// The island fields by name, looked up once per table.
+struct IslandFields {
+    explicit IslandFields(store::Table& table)
+        : status(table.FieldByName(QStringLiteral("Status"))),
+          call(table.FieldByName(QStringLiteral("Call"))),
+          prefix(table.FieldByName(QStringLiteral("Prefix"))),
+          island(table.FieldByName(QStringLiteral("Island"))),
+          group(table.FieldByName(QStringLiteral("ABW"))) {}
+
+    IslandRecord read() const { return {status.AsString(), call.AsString(), prefix.AsString(), island.AsString()}; }
+    void write(const IslandRecord& record) {
+        status.setAsString(record.status);
+        call.setAsString(record.call);
+        prefix.setAsString(record.prefix);
+        island.setAsString(record.island);
+    }
+
+    store::Field status;
+    store::Field call;
+    store::Field prefix;
+    store::Field island;
+    store::Field group;
+};
+
+// Selects the record of the line's reference; false when there is none. A reference that is not
+// well-formed is never looked up: a "*" in it would make the filter a prefix test.
+bool selectRecord(store::Table& table, const QString& line) {
+    const QString reference = lineReference(line);
+    if (!isWellFormedReference(reference)) return false;
+    table.setFilter(QStringLiteral("IOTA = ") + store::quoted(reference));
+    table.Open();
+    return table.RecordCount() > 0;
+}
+
+void applyKind(store::Table& table, const RecordKind& kind, const QStringList& kindLines, int startCount,
+               const IslandLineFormat& format, Gauge& gauge, KindLinesResult& result) {
+    table.Close();
+    table.setTableName(kind.tableName());
+    table.setReadOnly(false);
+    table.setFiltered(true);
+    if (kindLines.isEmpty()) return;
+    const double step = 98.0 / double(kindLines.size());
+    std::optional<IslandFields> fields;
+    for (qsizetype j = 0; j < kindLines.size(); ++j) {
+        if (j < startCount && selectRecord(table, kindLines[j])) {
+            if (!fields) fields.emplace(table);
+            table.Edit();
+            if (kind.isGroupKind()) {
+                fields->group.setAsString(kind.group);
+                ++result.groupLines;
+            } else {
+                fields->write(applyIslandLine(format, kindLines[j], fields->read()));
+                ++result.islandLines;
+            }
+            table.Post();
+        } else {
+            ++result.passedOver;
+        }
+        gauge.advance(step);
+    }
+}
+
+}  // namespace
+
+KindLinesResult applyRecordKinds(store::Table& table, const QStringList& lines, const StartCounts& counts,
+                                 const IslandLineFormat& format, Gauge& gauge) {
+    KindLinesResult result;
+    const std::array<QStringList, 13> kindLines = findRecordKindLines(lines);
+    for (size_t k = 0; k < recordKinds().size(); ++k) {
+        const RecordKind& kind = recordKinds()[k];
+        gauge.start(kind.importCaption);
+        // Closed first: the last table need not be read again unfiltered.
+        table.Close();
+        table.setFiltered(false);
+        gauge.advance(2);
+        applyKind(table, kind, kindLines[k], counts[kind.tablePlace()], format, gauge, result);
+    }
+    table.Close();
+    table.setFiltered(false);
+    table.setFilter(QString());
+    return result;
+}

@@ -1,0 +1,98 @@
+#include "exchange/update_export.h"
+
+#include <QDir>
+
+#include "app/clock.h"
+#include "app/text_file.h"
+#include "exchange/export_lines.h"
+#include "exchange/owner_rows.h"
+#include "register/codes.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+
+namespace {
+
+// Europe first, then the other continents in their usual order.
+QStringList exportTableOrder() {
+    QStringList tables{QStringLiteral("IOTA-EU")};
+    for (const Continent& continent : continents())
+        if (!tables.contains(continent.tableName)) tables << continent.tableName;
+    return tables;
+}
+
+void openUnfiltered(store::Table& table, const QString& tableName) {
+    table.Close();
+    table.setTableName(tableName);
+    table.setFiltered(false);
+    table.setFilter(QString());
+    table.Open();
+}
+
+int exportAwards(store::Table& table, QStringList& lines) {
+    openUnfiltered(table, QLatin1String(kAwardsTable));
+    const store::Field name = table.FieldByName(QStringLiteral("Award_name"));
+    const store::Field number = table.FieldByName(QStringLiteral("Award_number"));
+    const store::Field issued = table.FieldByName(QStringLiteral("Award_issued"));
+    int written = 0;
+    for (; !table.Eof(); table.Next()) {
+        if (const auto line = awardLine(name.AsString(), number.AsString(), issued.AsString())) {
+            lines << *line;
+            ++written;
+        }
+    }
+    table.Close();
+    return written;
+}
+
+}  // namespace
+
+int ExportIOTA(store::Table& table, QStringList& lines) {
+    const store::Field reference = table.FieldByName(QStringLiteral("IOTA"));
+    const store::Field status = table.FieldByName(QStringLiteral("Status"));
+    const store::Field call = table.FieldByName(QStringLiteral("Call"));
+    const store::Field comment = table.FieldByName(QStringLiteral("Comment"));
+    int written = 0;
+    for (; !table.Eof(); table.Next()) {
+        if (const auto line =
+                islandLine(reference.AsString(), status.AsString(), call.AsString(), comment.AsString())) {
+            lines << *line;
+            ++written;
+        }
+    }
+    return written;
+}
+
+UpdateFile composeUpdateFile(store::Table& table, const QString& ownerCallsign, const QString& ownerDirectoryNo,
+                             const QString& dateText) {
+    UpdateFile file;
+    file.lines << QLatin1String(kUpdateFileHeader);
+    file.lines << ownerLines({ownerCallsign, ownerDirectoryNo, dateText, readOwnerRows(table)});
+    for (const QString& tableName : exportTableOrder()) {
+        openUnfiltered(table, tableName);
+        file.islandLines += ExportIOTA(table, file.lines);
+        table.Close();
+    }
+    file.awardLines = exportAwards(table, file.lines);
+    return file;
+}
+
+UpdateFile exportUpdateFile(store::Database& database, store::Table& table, const QString& fileName,
+                            const QString& ownerCallsign, const QString& ownerDirectoryNo, const Clock& clock) {
+    const QString dateText = exportDateText(dateTimeText(clock));
+    const UpdateFile file = composeUpdateFile(table, ownerCallsign, ownerDirectoryNo, dateText);
+    writeTextFile(fileName, file.lines);
+    {
+        store::Database::Transaction transaction(database);
+        replace_owner(table, QStringLiteral("Last exported"), dateText);
+    }
+    table.setFiltered(false);
+    table.setFilter(QString());
+    return file;
+}
+
+QString proposedExportFileName(const QString& folder, const QString& ownerCallsign) {
+    QString name = ownerCallsign;
+    name.replace(u'/', u'_');
+    name.replace(u'\\', u'_');
+    return QDir(folder).filePath(name + QStringLiteral(".upd"));
+}

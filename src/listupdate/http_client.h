@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <chrono>
+#include <memory>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// Fetches an island list update text by HTTP GET. While a GET waits for the network the
+// caller's events keep flowing, so the window repaints and its Stop button can call abort().
+class HttpClient {
+public:
+    virtual ~HttpClient() = default;
+
+    // GETs the address and returns the response body decoded like a text file (UTF-8 when
+    // valid, otherwise Windows-1252). Fails with a message naming the address and the reason:
+    // an address that is not http:// or https://, no connection, an HTTP error status, too many
+    // redirects, a body over the size limit, or a GET broken off by abort().
+    virtual QString get(const QString& address) = 0;
+
+    // Breaks off a running GET, which then fails; does nothing when none runs.
+    virtual void abort() = 0;
+};
+
+// The request headers and the body limit of every GET.
+inline constexpr const char* kAcceptHeader = "text/html, */*";
+inline constexpr const char* kUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
+inline constexpr qint64 kMaxBodyBytes = qint64(32) * 1024 * 1024;
+
+// Whether the client fetches an address at all: an http:// or https:// URL with a host.
+bool isHttpAddress(const QString& address);
+
+// The HTTP client on Qt Network: follows redirects (never from https to http), sends the headers
+// above, uses no proxy, and waits in an event loop of its own.
+class QtHttpClient : public HttpClient {
+public:
+    // With a silence limit, a GET that receives nothing for that long fails; without one it
+    // waits until abort(), as the update panel's Stop button allows.
+    explicit QtHttpClient(std::chrono::milliseconds silenceLimit = std::chrono::milliseconds::zero());
+    ~QtHttpClient() override;
+
+    QString get(const QString& address) override;
+    void abort() override;
+
+private:
+    enum class Outcome { Running, Stopped, TooLarge };
+
+    QString failureMessage(const QString& address, const QNetworkReply& reply) const;
+
+    std::unique_ptr<QNetworkAccessManager> m_manager;
+    std::chrono::milliseconds m_silenceLimit;
+    QPointer<QNetworkReply> m_reply;
+    Outcome m_outcome = Outcome::Running;
+};

@@ -1,0 +1,16 @@
+#include "listupdate/list_update.h"
+
+#include "exchange/gauge.h"
+#include "exchange/island_rules.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+
+KindLinesResult applyListUpdate(store::Database& database, store::Table& table, const QStringList& lines,
+                                const StartCounts& startCounts) {
+    store::Database::Transaction batch(database);
+    table.Close();
+    table.setReadOnly(false);
+    // The update shows no progress: its gauge has no listener.
+    Gauge silent;
+    return applyRecordKinds(table, lines, startCounts, updateIslandLines(), silent);
+}

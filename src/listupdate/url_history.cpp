@@ -1,0 +1,23 @@
+#include "listupdate/url_history.h"
+
+#include <QFileInfo>
+
+#include "app/text_file.h"
+#include "listupdate/http_client.h"
+
+std::optional<QStringList> readUrlHistory(const QString& fileName) {
+    if (!QFileInfo::exists(fileName)) return std::nullopt;
+    QStringList urls = readTextLines(fileName);
+    urls.removeAll(QString());
+    return urls;
+}
+
+bool addToUrlHistory(QStringList& urls, const QString& address) {
+    if (!isHttpAddress(address) || urls.contains(address, Qt::CaseInsensitive)) return false;
+    urls << address;
+    return true;
+}
+
+void writeUrlHistory(const QString& fileName, const QStringList& urls) {
+    writeTextFile(fileName, urls);
+}

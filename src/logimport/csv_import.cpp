@@ -1,0 +1,41 @@
+#include "logimport/csv_import.h"
+
+#include "logimport/csv_contact.h"
+#include "register/codes.h"
+#include "register/reference_record.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+
+namespace {
+
+int runContinentPass(store::Table& table, const Continent& continent, const QStringList& lines, int recordLimit) {
+    beginReferencePass(table, continent.tableName);
+    const QString marker = csvContinentMarker(continent.code);
+    int counted = 0;
+    int written = 0;
+    for (const QString& line : lines) {
+        if (!line.contains(marker)) continue;
+        // Lines beyond the table's start count change nothing, whether or not their reference has a record.
+        if (++counted > recordLimit) break;
+        const CsvContact contact = readCsvContact(line);
+        if (!standOnReference(table, contact.reference)) continue;
+        table.Edit();
+        table.FieldByName(QStringLiteral("Call")).setAsString(contact.callsign);
+        table.FieldByName(QStringLiteral("Status")).setAsString(contact.status);
+        table.Post();
+        ++written;
+    }
+    table.Close();
+    return written;
+}
+
+}  // namespace
+
+int importCsv(store::Database& database, store::Table& table, const QStringList& lines,
+              const StartCounts& startCounts) {
+    store::Database::Transaction batch(database);
+    int written = 0;
+    for (size_t i = 0; i < continents().size(); ++i)
+        written += runContinentPass(table, continents()[i], lines, startCounts[i]);
+    return written;
+}

@@ -1,0 +1,27 @@
+#include "register/qsl_card_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/paths.h"
+#include "register/iota_list.h"
+
+QslCardFiles QslCardFiles::forReference(const Paths& paths, const QString& reference) {
+    const QDir folder(paths.besideProgram(kQslPictureFolder));
+    QslCardFiles files;
+    files.QSLNoneFile = folder.filePath(kNoQslPicture);
+    if (isWellFormedReference(reference)) {
+        files.QSLFrontFile = folder.filePath(reference + QStringLiteral("f.jpg"));
+        files.QSLBackFile = folder.filePath(reference + QStringLiteral("b.jpg"));
+    }
+    return files;
+}
+
+QString QslCardFiles::pictureOf(CardSide side) const {
+    const QString& file = side == CardSide::Front ? QSLFrontFile : QSLBackFile;
+    return !file.isEmpty() && QFileInfo(file).isFile() ? file : QSLNoneFile;
+}
+
+CardSide sideAfterTurn(bool frontShown) {
+    return frontShown ? CardSide::Back : CardSide::Front;
+}

@@ -1,0 +1,223 @@
+#include "reports/page_layout.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <algorithm>
+
+#include "reports/report_fonts.h"
+
+namespace reports {
+
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+// Below this a difference in millimetres is rounding noise.
+constexpr double kTolerance = 0.001;
+
+// Font metrics of one text style on the device, in millimetres.
+class TextMeasure {
+public:
+    TextMeasure(const TextStyle& style, const QPaintDevice& device)
+        : m_metrics(reportFont(style), &device),
+          m_mmPerPixelX(kMillimetresPerInch / device.logicalDpiX()),
+          m_mmPerPixelY(kMillimetresPerInch / device.logicalDpiY()) {}
+
+    double width(const QString& text) const { return m_metrics.horizontalAdvance(text) * m_mmPerPixelX; }
+    double height() const { return m_metrics.height() * m_mmPerPixelY; }
+    double lineSpacing() const { return m_metrics.lineSpacing() * m_mmPerPixelY; }
+
+    // The longest beginning of the text that fits the width.
+    QString fitted(const QString& text, double available) const {
+        if (width(text) <= available + kTolerance) return text;
+        qsizetype low = 0;
+        qsizetype high = text.size();
+        while (low < high) {
+            const qsizetype middle = (low + high + 1) / 2;
+            if (width(text.left(middle)) <= available + kTolerance)
+                low = middle;
+            else
+                high = middle - 1;
+        }
+        return text.left(low);
+    }
+
+    // The line broken into pieces that fit the width: at blanks where possible (the blanks at a
+    // break are dropped), inside a word only when the word alone is too wide.
+    QStringList wrapped(const QString& line, double available) const {
+        QStringList pieces;
+        QString rest = line;
+        while (width(rest) > available + kTolerance) {
+            const QString fits = fitted(rest, available);
+            qsizetype breakAt = fits.size();
+            const qsizetype blank = rest.at(breakAt) == u' ' ? breakAt : fits.lastIndexOf(u' ');
+            if (blank > 0 && !QStringView(fits).left(blank).trimmed().isEmpty()) breakAt = blank;
+            if (breakAt == 0) breakAt = 1;
+            QString piece = rest.left(breakAt);
+            while (piece.size() > 1 && piece.endsWith(u' ')) piece.chop(1);
+            pieces << piece;
+            rest = rest.mid(breakAt);
+            while (rest.startsWith(u' ')) rest.remove(0, 1);
+        }
+        pieces << rest;
+        return pieces;
+    }
+
+private:
+    QFontMetricsF m_metrics;
+    double m_mmPerPixelX;
+    double m_mmPerPixelY;
+};
+
+double alignedLeft(Qt::Alignment alignment, double left, double available, double width) {
+    if (alignment & Qt::AlignRight) return left + available - width;
+    if (alignment & Qt::AlignHCenter) return left + (available - width) / 2;
+    return left;
+}
+
+class PageFlow {
+public:
+    PageFlow(const Report& report, const QPaintDevice& device, const QSizeF& area, const QString& printedAt)
+        : m_report(report), m_device(device), m_area(area), m_printedAt(printedAt) {}
+
+    std::vector<LaidOutPage> run() {
+        startPage();
+        if (const ReportBand* detail = m_report.band(BandType::Detail)) printDetails(*detail);
+        if (const ReportBand* summary = m_report.band(BandType::Summary)) printSummary(*summary);
+        finishPage();
+        return std::move(m_pages);
+    }
+
+private:
+    void startPage() {
+        m_pages.emplace_back();
+        m_y = 0;
+        const ReportBand* footer = m_report.band(BandType::PageFooter);
+        m_footerTop = m_area.height() - (footer ? footer->height : 0);
+        if (const ReportBand* header = m_report.band(BandType::PageHeader)) place(*header);
+        if (const ReportBand* title = m_report.band(BandType::Title); title && m_pages.size() == 1) place(*title);
+        if (const ReportBand* columns = m_report.band(BandType::ColumnHeader)) place(*columns);
+        m_bodyTop = m_y;
+    }
+
+    void finishPage() {
+        if (const ReportBand* footer = m_report.band(BandType::PageFooter)) {
+            m_y = m_footerTop;
+            place(*footer);
+        }
+    }
+
+    // Starts a new page when the height does not fit above the footer, unless the page holds no
+    // body band yet: a band taller than a page then prints as far as it goes.
+    void makeRoom(double height) {
+        if (m_y + height > m_footerTop + kTolerance && m_y > m_bodyTop + kTolerance) {
+            finishPage();
+            startPage();
+        }
+    }
+
+    void printDetails(const ReportBand& detail) {
+        if (!m_report.data) {
+            makeRoom(detail.height);
+            place(detail);
+            return;
+        }
+        for (const QStringList& record : m_report.data->rows) {
+            makeRoom(detail.height);
+            place(detail, &record);
+        }
+    }
+
+    void printSummary(const ReportBand& summary) {
+        if (!summary.memo) {
+            makeRoom(summary.height);
+            place(summary);
+            return;
+        }
+        const ReportMemo& memo = *summary.memo;
+        const TextMeasure measure(memo.style, m_device);
+        QStringList lines;
+        for (const QString& line : memo.lines) lines << measure.wrapped(line, m_area.width());
+        const double spacing = measure.lineSpacing();
+        qsizetype next = 0;
+        bool first = true;
+        do {
+            makeRoom(first ? std::max(summary.height, spacing) : spacing);
+            const qsizetype fitting = std::max<qsizetype>(1, qsizetype((m_footerTop - m_y + kTolerance) / spacing));
+            const qsizetype count = std::min(fitting, lines.size() - next);
+            PlacedBand& band =
+                place(summary, nullptr, first ? std::max(summary.height, count * spacing) : count * spacing, first);
+            for (qsizetype i = 0; i < count; ++i) {
+                const QString& line = lines[next + i];
+                const double width = measure.width(line);
+                const double top = band.rect.top() + i * spacing;
+                band.texts.push_back(
+                    {memo.name, line,
+                     QRectF(alignedLeft(memo.alignment, 0, m_area.width(), width), top, width, measure.height()),
+                     memo.style, true, false});
+            }
+            next += count;
+            first = false;
+        } while (next < lines.size());
+    }
+
+    QString labelText(const ReportLabel& label, const QStringList* record) const {
+        switch (label.source) {
+            case LabelSource::Text:
+                return label.text;
+            case LabelSource::Field: {
+                const int column = m_report.data ? m_report.data->fieldIndex(label.text) : -1;
+                return record && column >= 0 ? record->at(column) : QString();
+            }
+            case LabelSource::PageNumber:
+                return label.text + QString::number(m_pages.size());
+            case LabelSource::DateTime:
+                break;
+        }
+        return m_printedAt;
+    }
+
+    // Puts a band at the current height and moves below it. A continued band (a growing text
+    // block on a later page) prints without its labels.
+    PlacedBand& place(const ReportBand& band, const QStringList* record = nullptr, double height = -1,
+                      bool withLabels = true) {
+        const QRectF rect(0, m_y, m_area.width(), height < 0 ? band.height : height);
+        PlacedBand& placed = m_pages.back().bands.emplace_back(PlacedBand{band.type, rect, {}, {}});
+        if (withLabels)
+            for (const ReportLabel& label : band.labels) placed.texts.push_back(placeLabel(label, rect, record));
+        if (band.frame.top) placed.lines.emplace_back(rect.topLeft(), rect.topRight());
+        if (band.frame.bottom) placed.lines.emplace_back(rect.bottomLeft(), rect.bottomRight());
+        if (band.frame.left) placed.lines.emplace_back(rect.topLeft(), rect.bottomLeft());
+        if (band.frame.right) placed.lines.emplace_back(rect.topRight(), rect.bottomRight());
+        m_y = rect.bottom();
+        return placed;
+    }
+
+    PlacedText placeLabel(const ReportLabel& label, const QRectF& band, const QStringList* record) const {
+        const TextMeasure measure(label.style, m_device);
+        const double available = label.width > 0 ? label.width : band.width() - label.left;
+        const QString full = labelText(label, record);
+        const QString text = measure.fitted(full, available);
+        const double width = measure.width(text);
+        const QRectF rect(alignedLeft(label.alignment, label.left, available, width), band.top() + label.top, width,
+                          measure.height());
+        return {label.name, text, rect, label.style, false, text.size() < full.size()};
+    }
+
+    const Report& m_report;
+    const QPaintDevice& m_device;
+    QSizeF m_area;
+    QString m_printedAt;
+    std::vector<LaidOutPage> m_pages;
+    double m_y = 0;
+    double m_bodyTop = 0;
+    double m_footerTop = 0;
+};
+
+}  // namespace
+
+std::vector<LaidOutPage> layoutReport(const Report& report, const QPaintDevice& device, const QSizeF& area,
+                                      const QString& printedAt) {
+    return PageFlow(report, device, area, printedAt).run();
+}
+
+}  // namespace reports

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/failure.h"
+#include "app/text_file.h"
+
+namespace {
+
+QByteArray bytesOf(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(TextFileWrite, EncodesWindows1252WhenEveryCharacterFitsElseUtf8) {
+    EXPECT_EQ(encodeText("plain"), "plain");
+    EXPECT_EQ(encodeText(QString::fromUtf8("S\xC3\xB8ren \xE2\x82\xAC \xE2\x80\x9C")), "S\xF8ren \x80 \x93");
+    EXPECT_EQ(encodeText(QString(QChar(0x81))), "\x81") << "an unassigned byte read in keeps its value";
+    EXPECT_EQ(encodeText(QString::fromUtf8("\xC3\xB8 \xCE\xA9")), "\xC3\xB8 \xCE\xA9") << "one misfit: all UTF-8";
+    EXPECT_EQ(decodeText(encodeText(QString::fromUtf8("\xC3\xA6\xC3\xB8\xC3\xA5 \xE2\x80\xA6"))),
+              QString::fromUtf8("\xC3\xA6\xC3\xB8\xC3\xA5 \xE2\x80\xA6"));
+}
+
+TEST(TextFileWrite, WritesCrLfLinesReplacingAnEarlierFileWhole) {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath("out.upd");
+    writeTextFile(fileName, {"one", "two"});
+    writeTextFile(fileName, {"KAYROLL  2.07", "", "last"});
+    EXPECT_EQ(bytesOf(fileName), "KAYROLL  2.07\r\n\r\nlast\r\n");
+    writeTextFile(fileName, {});
+    EXPECT_EQ(bytesOf(fileName), "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.upd"});
+}
+
+TEST(TextFileWrite, AFolderInPlaceOfTheFileFailsNamingIt) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.upd"));
+    try {
+        writeTextFile(dir.filePath("taken.upd"), {"x"});
+        FAIL() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_TRUE(failure.message().contains("taken.upd")) << failure.message().toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+}
+
+}  // namespace

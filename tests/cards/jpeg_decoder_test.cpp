@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+#include "app/failure.h"
+#include "register/jpeg_decoder.h"
+
+namespace {
+
+QString fixture(const QString& name) {
+    return QDir(QStringLiteral(SKERRY_FIXTURES "/cards")).filePath(name);
+}
+
+// The message a decoding fails with; empty when it succeeds.
+QString failureOf(const QString& file, QSize fitInto = {}) {
+    try {
+        decodeJpegFile(file, fitInto);
+    } catch (const Failure& failure) {
+        return failure.message();
+    }
+    return {};
+}
+
+// A copy of a baseline JPEG whose frame header claims another size.
+QString withClaimedSize(const QTemporaryDir& dir, int width, int height) {
+    QFile source(fixture(QStringLiteral("front.jpg")));
+    EXPECT_TRUE(source.open(QIODevice::ReadOnly));
+    QByteArray bytes = source.readAll();
+    const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+    EXPECT_GT(frame, 0) << "front.jpg has no baseline frame header";
+    // After the marker: length (2 bytes), precision (1), height (2), width (2).
+    bytes[frame + 5] = char(height >> 8);
+    bytes[frame + 6] = char(height & 0xFF);
+    bytes[frame + 7] = char(width >> 8);
+    bytes[frame + 8] = char(width & 0xFF);
+    const QString name = dir.filePath(QStringLiteral("claimed.jpg"));
+    QFile target(name);
+    EXPECT_TRUE(target.open(QIODevice::WriteOnly));
+    target.write(bytes);
+    return name;
+}
+
+void expectEveryPixel(const DecodedPicture& picture, int red, int green, int blue) {
+    ASSERT_EQ(picture.rgb.size(), std::size_t(picture.width * picture.height * 3));
+    for (std::size_t i = 0; i < picture.rgb.size(); i += 3) {
+        const int pixel = int(i / 3);
+        ASSERT_LE(std::abs(picture.rgb[i] - red), 3) << "red of pixel " << pixel;
+        ASSERT_LE(std::abs(picture.rgb[i + 1] - green), 3) << "green of pixel " << pixel;
+        ASSERT_LE(std::abs(picture.rgb[i + 2] - blue), 3) << "blue of pixel " << pixel;
+    }
+}
+
+TEST(JpegDecoder, ColourPictureComesOutAsRgbRows) {
+    const DecodedPicture picture = decodeJpegFile(fixture(QStringLiteral("red.jpg")));
+    EXPECT_EQ(picture.width, 16);
+    EXPECT_EQ(picture.height, 8);
+    expectEveryPixel(picture, 255, 0, 0);
+}
+
+TEST(JpegDecoder, GreyPictureComesOutAsRgb) {
+    const DecodedPicture picture = decodeJpegFile(fixture(QStringLiteral("gray.jpg")));
+    EXPECT_EQ(picture.width, 16);
+    EXPECT_EQ(picture.height, 8);
+    expectEveryPixel(picture, 127, 127, 127);
+}
+
+TEST(JpegDecoder, ReducesWhileDecodingToNoLessThanTheShownSize) {
+    struct Case {
+        QSize fitInto;
+        QSize decoded;
+    };
+    // front.jpg is 320 x 200.
+    const Case cases[] = {
+        {{}, {320, 200}},         {{640, 400}, {320, 200}}, {{320, 200}, {320, 200}}, {{319, 400}, {320, 200}},
+        {{100, 100}, {160, 100}}, {{80, 80}, {80, 50}},     {{40, 25}, {40, 25}},     {{10, 10}, {40, 25}},
+    };
+    for (const Case& c : cases) {
+        const DecodedPicture picture = decodeJpegFile(fixture(QStringLiteral("front.jpg")), c.fitInto);
+        EXPECT_EQ(QSize(picture.width, picture.height), c.decoded)
+            << "fitted into " << c.fitInto.width() << " x " << c.fitInto.height();
+        EXPECT_EQ(picture.rgb.size(), std::size_t(picture.width * picture.height * 3));
+    }
+}
+
+TEST(JpegDecoder, BrokenFilesFailNamingTheFile) {
+    QTemporaryDir dir;
+    const QString empty = dir.filePath(QStringLiteral("empty.jpg"));
+    QFile(empty).open(QIODevice::WriteOnly);
+    const QString files[] = {
+        fixture(QStringLiteral("truncated.jpg")),     fixture(QStringLiteral("corrupt.jpg")),
+        fixture(QStringLiteral("not_a_picture.jpg")), empty,
+        dir.filePath(QStringLiteral("missing.jpg")),  dir.path(),
+    };
+    for (const QString& file : files) {
+        const QString message = failureOf(file);
+        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(file)))
+            << "message for " << file.toStdString() << ": " << message.toStdString();
+        EXPECT_TRUE(message.contains(u':')) << "no reason given for " << file.toStdString();
+    }
+}
+
+TEST(JpegDecoder, TruncatedPictureFailsAlsoWhenReduced) {
+    EXPECT_FALSE(failureOf(fixture(QStringLiteral("truncated.jpg")), QSize(40, 25)).isEmpty());
+}
+
+TEST(JpegDecoder, PicturesOverHundredMegapixelsAreRefusedFromTheHeader) {
+    QTemporaryDir dir;
+    const QString huge = withClaimedSize(dir, 10001, 10000);
+    const QString message = failureOf(huge);
+    EXPECT_TRUE(message.contains(QStringLiteral("10001 x 10000"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("100 megapixels"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(huge))) << message.toStdString();
+}
+
+TEST(JpegDecoder, HundredMegapixelsExactlyAreDecoded) {
+    QTemporaryDir dir;
+    // Reduced to an eighth, so only the missing picture data ends the decoding.
+    const QString message = failureOf(withClaimedSize(dir, 10000, 10000), QSize(100, 100));
+    EXPECT_FALSE(message.isEmpty());
+    EXPECT_FALSE(message.contains(QStringLiteral("megapixels"))) << message.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFile>
+#include <QList>
+#include <QPair>
+#include <QStringList>
+
+#include "app/clock.h"
+#include "exchange/gauge.h"
+#include "register/start_state.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+#include "support/data_folder.h"
+
+// A member-file island line laid out in its columns: reference, call column of 15, prefix of 10, name.
+inline QString memberIsland(const QString& reference, const QString& call, const QString& prefix, const QString& name) {
+    return "ISLAND   " + reference + " " + call.leftJustified(15) + prefix.leftJustified(10) + name;
+}
+
+// A clock standing at one moment.
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(QDateTime moment) : m_moment(std::move(moment)) {}
+    QDateTime now() const override { return m_moment; }
+
+private:
+    QDateTime m_moment;
+};
+
+// The sample data folder with the handle of the code under test on it, the start state read as
+// the program reads it, and every gauge report kept.
+class ExchangeTest : public ::testing::Test {
+protected:
+    void SetUp() override { database.setPath(folder.dataFolder()); }
+
+    StartState startState() { return readStartState(table); }
+
+    // Lets the folder's own helpers at the data, which the handle's connection holds exclusively.
+    void release() {
+        table.Close();
+        database.close();
+    }
+
+    QString writeFile(const QString& name, const QByteArray& bytes) {
+        const QString fileName = folder.path() + "/" + name;
+        QFile file(fileName);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return fileName;
+    }
+
+    Gauge::Listener recorder() {
+        return [this](int percent, const QString& caption) { reports.append({percent, caption}); };
+    }
+
+    // The gauge values reported under one caption, in order.
+    QList<int> percentsUnder(const QString& caption) const {
+        QList<int> percents;
+        for (const auto& [percent, shownCaption] : reports)
+            if (shownCaption == caption) percents << percent;
+        return percents;
+    }
+
+    TestDataFolder folder;
+    store::Database database;
+    store::Table table{database};
+    QList<QPair<int, QString>> reports;
+};

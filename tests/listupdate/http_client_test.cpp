@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "app/failure.h"
+#include "app/text_file.h"
+#include "listupdate/http_client.h"
+#include "listupdate/list_update.h"
+#include "listupdate/local_http_server.h"
+#include "listupdate/update_panel_rules.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+#include "support/data_folder.h"
+#include "support/island_records.h"
+
+namespace {
+
+// The message of the failure a GET ends with; empty when it succeeds.
+QString failureOf(HttpClient& client, const QString& address) {
+    try {
+        client.get(address);
+    } catch (const Failure& failure) {
+        return failure.message();
+    }
+    return QString();
+}
+
+constexpr char kUpdateText[] =
+    "IOTA list\r\n"
+    "ISLAND   AF-002 5R8         Madagascar\r\n"
+    "WI       NA-015\r\n"
+    "ISLAND   OC-001 DELETED";
+
+TEST(HttpClient, ReturnsTheBodyAndSendsTheAgreedHeaders) {
+    LocalHttpServer server;
+    server.serve("/update.txt", kUpdateText);
+    QtHttpClient client;
+    EXPECT_EQ(client.get(server.url("/update.txt")), QString(kUpdateText));
+    ASSERT_EQ(server.requests().size(), 1);
+    const QByteArray request = server.requests().first();
+    EXPECT_TRUE(request.startsWith("GET /update.txt HTTP/1.1")) << request.toStdString();
+    EXPECT_TRUE(request.contains("\r\nAccept: text/html, */*")) << request.toStdString();
+    EXPECT_TRUE(request.contains("\r\nUser-Agent: Mozilla/3.0 (compatible; Indy Library)")) << request.toStdString();
+}
+
+TEST(HttpClient, DecodesTheBodyLikeATextFile) {
+    LocalHttpServer server;
+    server.serve("/latin", "Caf\xe9");
+    server.serve("/utf8",
+                 "\xef\xbb\xbf"
+                 "Caf\xc3\xa9");
+    QtHttpClient client;
+    EXPECT_EQ(client.get(server.url("/latin")), QString::fromUtf8("Caf\xc3\xa9"));
+    EXPECT_EQ(client.get(server.url("/utf8")), QString::fromUtf8("Caf\xc3\xa9"));
+}
+
+TEST(HttpClient, FollowsRedirects) {
+    LocalHttpServer server;
+    server.redirect("/old", "/moved");
+    server.redirect("/moved", server.url("/update.txt").toLatin1());
+    server.serve("/update.txt", kUpdateText);
+    QtHttpClient client;
+    EXPECT_EQ(client.get(server.url("/old")), QString(kUpdateText));
+}
+
+struct FailingAnswer {
+    const char* name;
+    const char* path;
+    const char* messagePart;
+};
+
+TEST(HttpClient, FailuresCarryTheClientsMessage) {
+    LocalHttpServer server;
+    server.redirect("/loop", "/loop");
+    server.answer("/reset", {{}, {}, false, true});
+    const FailingAnswer answers[] = {
+        {"404", "/missing", "Not Found"},
+        {"redirect loop", "/loop", "redirect"},
+        {"reset", "/reset", "closed"},
+    };
+    QtHttpClient client;
+    for (const FailingAnswer& answer : answers) {
+        const QString message = failureOf(client, server.url(answer.path));
+        EXPECT_TRUE(message.startsWith("Download of " + server.url(answer.path) + " failed: "))
+            << answer.name << ": " << message.toStdString();
+        EXPECT_TRUE(message.contains(answer.messagePart, Qt::CaseInsensitive))
+            << answer.name << ": " << message.toStdString();
+    }
+}
+
+TEST(HttpClient, RefusesAddressesThatAreNotHttp) {
+    QtHttpClient client;
+    for (const char* address : {updatepanel::kUrlPrompt, "ftp://127.0.0.1/list", "file:///etc/passwd", "", "http://"}) {
+        const QString message = failureOf(client, address);
+        EXPECT_TRUE(message.contains("only http:// and https:// addresses"))
+            << address << ": " << message.toStdString();
+    }
+}
+
+// Stop during a download of a server that never answers breaks the GET off.
+TEST(HttpClient, StopBreaksOffASilentServer) {
+    LocalHttpServer server;
+    server.answer("/silent", {{}, {}, true});
+    QtHttpClient client;
+    QTimer::singleShot(200, [&] { client.abort(); });
+    EXPECT_EQ(failureOf(client, server.url("/silent")), "Download of " + server.url("/silent") + " stopped");
+    server.serve("/after", "next");
+    EXPECT_EQ(client.get(server.url("/after")), "next") << "the client works again after Stop";
+}
+
+// While the window waits for one download, a second one is refused instead of nesting.
+TEST(HttpClient, RefusesASecondDownloadWhileOneRuns) {
+    LocalHttpServer server;
+    server.answer("/silent", {{}, {}, true});
+    server.serve("/other", "other");
+    QtHttpClient client;
+    QString second;
+    QTimer::singleShot(100, [&] {
+        second = failureOf(client, server.url("/other"));
+        client.abort();
+    });
+    EXPECT_EQ(failureOf(client, server.url("/silent")), "Download of " + server.url("/silent") + " stopped");
+    EXPECT_TRUE(second.contains("another download is still running")) << second.toStdString();
+}
+
+TEST(HttpClient, ASilenceLimitEndsASilentServer) {
+    LocalHttpServer server;
+    server.answer("/silent", {{}, {}, true});
+    QtHttpClient client(std::chrono::milliseconds(300));
+    EXPECT_EQ(failureOf(client, server.url("/silent")),
+              "Download of " + server.url("/silent") + " failed: no answer within 0.3 seconds");
+}
+
+TEST(HttpClient, RefusesABodyOverThirtyTwoMebibytes) {
+    const QByteArray big(kMaxBodyBytes + 1, 'x');
+    LocalHttpServer server;
+    server.answer("/announced", {"HTTP/1.1 200 OK", big});
+    server.answer("/unannounced", {"HTTP/1.1 200 OK", big, false, false, false});
+    server.answer("/limit", {"HTTP/1.1 200 OK", big.left(kMaxBodyBytes), false, false, false});
+    QtHttpClient client;
+    for (const char* path : {"/announced", "/unannounced"})
+        EXPECT_EQ(failureOf(client, server.url(path)),
+                  "Download of " + server.url(path) + " stopped: the answer is larger than 32 MiB")
+            << path;
+    EXPECT_EQ(client.get(server.url("/limit")).size(), kMaxBodyBytes) << "exactly 32 MiB is allowed";
+}
+
+// The fetched text, split into lines as the memo holds it, changes the tables exactly as the
+// same text read from a file.
+TEST(HttpClient, AFetchedTextIsAppliedLikeTheSameFile) {
+    LocalHttpServer server;
+    server.serve("/update.txt", kUpdateText);
+    QtHttpClient client;
+    const QStringList fetched = splitLines(client.get(server.url("/update.txt")));
+    const QStringList fromFile = splitLines(decodeText(kUpdateText));
+    IslandRecords results[2];
+    int i = 0;
+    for (const QStringList& lines : {fetched, fromFile}) {
+        TestDataFolder folder;
+        {
+            store::Database db(folder.dataFolder());
+            store::Table table(db);
+            applyListUpdate(db, table, lines, readStartState(table).counts);
+        }
+        results[i++] = readIslandRecords(folder);
+    }
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_EQ(results[0]["AF-002"]["Status"], "-");
+    EXPECT_EQ(results[0]["NA-015"]["ABW"], "W");
+    EXPECT_EQ(results[0]["OC-001"]["Status"], "D") << "the last line, without a line end, is applied";
+}
+
+}  // namespace

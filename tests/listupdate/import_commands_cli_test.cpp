@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "listupdate/local_http_server.h"
+#include "register/delivered_data.h"
+#include "support/data_folder.h"
+#include "support/island_records.h"
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+// Runs the CLI while this process keeps serving events, so the local HTTP server can answer it.
+CliRun cli(const QString& workingFolder, const QStringList& arguments) {
+    QProcess process;
+    process.setWorkingDirectory(workingFolder);
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    process.start(SKERRY_CLI, arguments);
+    loop.exec();
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString writeFile(const QString& folder, const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+TEST(ImportCommandsCli, ImportUpfInEitherMode) {
+    TestDataFolder folder;
+    const QString upf = writeFile(folder.path(), "log.upf", "AF-001 K1ABC first\nEU5 G4ABC\nAF-001 NONE\n");
+    const CliRun worked = cli(folder.path(), {"import-upf", upf, "--mode", "worked"});
+    ASSERT_EQ(worked.exitCode, 0) << worked.err.toStdString();
+    EXPECT_EQ(worked.out, "2 records written from " + QDir::toNativeSeparators(upf) + "\n");
+    EXPECT_EQ(readIslandRecords(folder)["AF-001"]["Status"], "W");
+
+    const CliRun claimed = cli(folder.path(), {"import-upf", "--mode", "claim", upf});
+    ASSERT_EQ(claimed.exitCode, 0) << claimed.err.toStdString();
+    const IslandRecords records = readIslandRecords(folder);
+    EXPECT_EQ(records["AF-001"]["Status"], "C");
+    EXPECT_EQ(records["EU-005"]["Status"], "C");
+    EXPECT_EQ(records["EU-005"]["Call"], "G4ABC");
+}
+
+TEST(ImportCommandsCli, ImportCsvSetsCallsAndStatuses) {
+    TestDataFolder folder;
+    const QString csv = writeFile(folder.path(), "myqsos.csv",
+                                  "\"AF-001\",\"K1ABC\",\"Accepted\"\r\n\"OC-002\",\"KH1X\",\"DELETED\"\r\n");
+    const CliRun run = cli(folder.path(), {"import-csv", csv});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const IslandRecords records = readIslandRecords(folder);
+    EXPECT_EQ(records["AF-001"]["Status"], "A");
+    EXPECT_EQ(records["OC-002"]["Status"], "D");
+}
+
+TEST(ImportCommandsCli, UpdateFromAFile) {
+    TestDataFolder folder;
+    const QString text =
+        writeFile(folder.path(), "update.txt",
+                  "ISLAND   AF-002 5R8         Madagascar\r\nBI       EU-007\r\nISLAND   AF-999 X  Y\r\n");
+    const CliRun run = cli(folder.path(), {"update", text});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "1 island lines and 1 group lines applied, 1 passed over\n");
+    const IslandRecords records = readIslandRecords(folder);
+    EXPECT_EQ(records["AF-002"]["Status"], "-");
+    EXPECT_EQ(records["EU-007"]["ABW"], "B");
+}
+
+TEST(ImportCommandsCli, UpdateFromAUrl) {
+    LocalHttpServer server;
+    server.redirect("/latest", "/update.txt");
+    server.serve("/update.txt", "ISLAND   OC-002 DELETED\r\n");
+    TestDataFolder folder;
+    const CliRun run = cli(folder.path(), {"update-url", server.url("/latest")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(readIslandRecords(folder)["OC-002"]["Status"], "D");
+
+    const IslandRecords before = readIslandRecords(folder);
+    const CliRun missing = cli(folder.path(), {"update-url", server.url("/missing")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.startsWith("skerrydesk-cli: Download of ")) << missing.err.toStdString();
+    const CliRun ftp = cli(folder.path(), {"update-url", "ftp://127.0.0.1/update.txt"});
+    EXPECT_EQ(ftp.exitCode, 1);
+    EXPECT_TRUE(ftp.err.contains("only http:// and https://")) << ftp.err.toStdString();
+    EXPECT_EQ(readIslandRecords(folder), before) << "failed downloads change nothing";
+}
+
+TEST(ImportCommandsCli, InitFromAnUpdateText) {
+    QTemporaryDir dir;
+    const QString text =
+        writeFile(dir.path(), "list.txt", "ISLAND   EU-005 G           Great Britain\r\nBI       EU-005\r\n");
+    const CliRun run = cli(dir.path(), {"init", "--list", text});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith(" with 1 listed references\n")) << run.out.toStdString();
+    const CliRun again = cli(dir.path(), {"init", "--list", text});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains("already exists")) << again.err.toStdString();
+
+    QTemporaryDir empty;
+    const QString none = writeFile(empty.path(), "none.txt", "no island lines here\n");
+    const CliRun nothing = cli(empty.path(), {"init", "--list", none});
+    EXPECT_EQ(nothing.exitCode, 1);
+    EXPECT_TRUE(nothing.err.contains("lists no island references")) << nothing.err.toStdString();
+    EXPECT_FALSE(QFile::exists(QDir(empty.path()).filePath("Data/skerrydesk.db")));
+}
+
+struct UsageCase {
+    const char* name;
+    QStringList arguments;
+};
+
+TEST(ImportCommandsCli, WrongArgumentsAreUsageErrors) {
+    TestDataFolder folder;
+    const UsageCase cases[] = {
+        {"no mode", {"import-upf", "log.upf"}},
+        {"unknown mode", {"import-upf", "log.upf", "--mode", "confirmed"}},
+        {"no file", {"import-csv"}},
+        {"two files", {"update", "a.txt", "b.txt"}},
+        {"no url", {"update-url"}},
+        {"init option without file", {"init", "--list"}},
+        {"init unknown option", {"init", "--from", "x"}},
+    };
+    for (const UsageCase& usage : cases) {
+        const CliRun run = cli(folder.path(), usage.arguments);
+        EXPECT_EQ(run.exitCode, 2) << usage.name;
+        EXPECT_TRUE(run.err.startsWith("usage: skerrydesk-cli ")) << usage.name << ": " << run.err.toStdString();
+    }
+}
+
+TEST(ImportCommandsCli, AMissingFileFailsNamingIt) {
+    TestDataFolder folder;
+    const IslandRecords before = readIslandRecords(folder);
+    const QStringList commands[] = {
+        {"import-upf", "no-such-file.txt", "--mode", "claim"},
+        {"import-csv", "no-such-file.txt"},
+        {"update", "no-such-file.txt"},
+    };
+    for (const QStringList& command : commands) {
+        const CliRun run = cli(folder.path(), command);
+        EXPECT_EQ(run.exitCode, 1) << command.first().toStdString();
+        EXPECT_TRUE(run.err.contains("no-such-file.txt"))
+            << command.first().toStdString() << ": " << run.err.toStdString();
+    }
+    EXPECT_EQ(readIslandRecords(folder), before);
+}
+
+}  // namespace
