@@ -5,4 +5,8 @@ list(APPEND SKERRY_GUI_SOURCES
     src/app/hyperlink.cpp
     src/app/about_box_dialog.cpp
     src/register/qsl_card_panel.cpp
+    src/register/qsl_commands.cpp
+    src/register/claim_commands.cpp
+    src/app/about_command.cpp
+    src/app/card_claim_info_wiring.cpp
 )

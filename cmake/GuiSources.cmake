@@ -1,7 +1,3 @@
-set(SKERRY_REPORTS_SOURCES
-    src/reports/report_layouts.cpp
-)
-
 set(SKERRY_GUI_SOURCES
     src/app/control_properties.cpp
     src/app/dialogs.cpp
@@ -15,6 +11,7 @@ set(SKERRY_GUI_SOURCES
     src/app/ok_dialog.cpp
     src/app/program_picture.cpp
     src/app/splash_view.cpp
+    src/exchange/commands.cpp
     src/register/commands.cpp
     src/register/record_panel.cpp
     src/register/status_dialog.cpp

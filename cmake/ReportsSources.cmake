@@ -1,5 +1,5 @@
 # Reports layer: the banded page renderer, the three report layouts and PDF output (Qt Gui).
-list(APPEND SKERRY_REPORTS_SOURCES
+set(SKERRY_REPORTS_SOURCES
     src/reports/report.cpp
     src/reports/report_fonts.cpp
     src/reports/page_setup.cpp
@@ -16,5 +16,7 @@ list(APPEND SKERRY_REPORTS_SOURCES
 # PrintSupport): built into the GUI target.
 set(SKERRY_REPORTS_GUI_SOURCES
     src/reports/report_preview.cpp
+    src/reports/summary_panel_view.cpp
+    src/reports/commands.cpp
 )
 list(APPEND SKERRY_GUI_SOURCES ${SKERRY_REPORTS_GUI_SOURCES})

@@ -82,8 +82,10 @@ void TAboutBox::createPanel(Shell& shell) {
     navy.setColor(QPalette::WindowText, kNavy);
     ProgramName->setPalette(navy);
 
+    // The five lines take all the room between the name and the picture: with the fonts standing
+    // in for Arial a line is 12 pixels high.
     Version = new QLabel(kNoticeLines.join(u'\n'), Panel1);
-    Version->setGeometry(24, 46, 213, 57);
+    Version->setGeometry(24, 42, 213, 62);
     Version->setAlignment(Qt::AlignCenter);
     Version->setFont(pixelFont(QStringLiteral("Arial"), 10));
 

@@ -32,7 +32,8 @@ QString QtDialogs::openFileName(const QString& title, const QString& fileName, c
 }
 
 QString QtDialogs::saveFileName(const QString& title, const QString& fileName, const QString& filter) {
-    return QFileDialog::getSaveFileName(owner(), title, fileName, filter);
+    // The export replaces an older file of the name whole, so there is nothing to confirm.
+    return QFileDialog::getSaveFileName(owner(), title, fileName, filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 int QtDialogs::exec(QDialog& dialog) {

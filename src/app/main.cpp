@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "app/about_box_dialog.h"
 #include "app/application_title.h"
 #include "app/clock.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/paths.h"
 #include "app/program_picture.h"
+#include "app/shell.h"
 #include "app/splash_view.h"
 
 int main(int argc, char* argv[]) {
@@ -15,9 +17,11 @@ int main(int argc, char* argv[]) {
 
     SystemClock clock;
     QtDialogs dialogs;
-    TForm1 Form1(Paths::current(), dialogs, clock);
-    // A standing instance, never shown: every use of the splash window makes its own.
+    DesktopShell shell;
+    TForm1 Form1(Paths::current(), dialogs, clock, shell);
+    // Standing instances, never shown: every use of these windows makes its own.
     TSplashForm SplashForm;
+    TAboutBox AboutBox(shell);
 
     Form1.show();
     return QApplication::exec();

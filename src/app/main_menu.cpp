@@ -47,14 +47,15 @@ const std::vector<MenuEntry>& mainMenu() {
                     command("GroupAwards1", "&Group Awards", &TForm1::GroupAwards1),
                     command("ContinentalAwards1", "&Continental Awards", &TForm1::ContinentalAwards1),
                 }),
-        submenu(
-            "Reports", "&3 Reports", &TForm1::Reports,
-            {
-                command("PrintSummary1", "Print &Summary", &TForm1::PrintSummary1),
-                command("PrintGroupsummary1", "Print &Group summary", &TForm1::PrintGroupsummary1),
-                command("PrintContinentalsummary1", "Print &Continental summary", &TForm1::PrintContinentalsummary1),
-                command("WantListshort1", "&Want List (short)", &TForm1::WantListshort1),
-            }),
+        // The island lists and want lists below these submenus come from the reports' own tables.
+        submenu("Reports", "&3 Reports", &TForm1::Reports,
+                {
+                    command("PrintSummary1", "Print &Summary", &TForm1::PrintSummary1),
+                    submenu("PrintGroupsummary1", "Print &Group summary", &TForm1::PrintGroupsummary1, {}),
+                    submenu("PrintContinentalsummary1", "Print &Continental summary", &TForm1::PrintContinentalsummary1,
+                            {}),
+                    submenu("WantListshort1", "&Want List (short)", &TForm1::WantListshort1, {}),
+                }),
         command("ClaimAward", "&4 Claim Award", &TForm1::ClaimAward),
         command("N5ImportUPF1", "&5 Import UPF", &TForm1::N5ImportUPF1),
         submenu("N6UpdateMasterIndex1", "&6 Update Database", &TForm1::N6UpdateMasterIndex1,

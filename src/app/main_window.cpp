@@ -38,12 +38,21 @@ const QStringList kOwnerColumns{QStringLiteral("Name"), kValueField};
 
 }  // namespace
 
-TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, QWidget* parent)
-    : QMainWindow(parent), Table1(Database1), m_paths(std::move(paths)), m_dialogs(dialogs), m_clock(clock) {
+TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidget* parent)
+    : QMainWindow(parent),
+      Table1(Database1),
+      m_paths(std::move(paths)),
+      m_dialogs(dialogs),
+      m_clock(clock),
+      m_shell(shell) {
     createControls();
     createMainMenu();
     connectCommands();
     connectRegisterCommands();
+    connectExchangeCommands();
+    connectImportCommands();
+    connectReportCommands();
+    connectCardClaimAndInfoCommands();
     runCommand([this] { FormCreate(); });
 }
 
@@ -123,10 +132,11 @@ void TForm1::pointAtOwnerRow(const QString& name) {
 }
 
 void TForm1::setReportPageHeaders() {
-    QuickRep1.QRLabel7 = reports::ownerCaption(OwnerCallsign);
-    QuickRep1.QRLabel8 = reports::directoryCaption(OwnerDirectoryNo);
-    QuickRep2.QRLabel10 = reports::ownerCaption(OwnerCallsign);
-    QuickRep2.QRLabel11 = reports::directoryCaption(OwnerDirectoryNo);
+    const reports::PageHeaderCaptions header = reports::ownerPageHeader(OwnerCallsign, OwnerDirectoryNo);
+    QuickRep1.QRLabel7 = header.left;
+    QuickRep1.QRLabel8 = header.right;
+    QuickRep2.QRLabel10 = header.left;
+    QuickRep2.QRLabel11 = header.right;
 }
 
 void TForm1::LockMainWindow() {
@@ -187,6 +197,7 @@ void TForm1::giveWindowBack() {
     GroupSummary->hide();
     QSLPanel->hide();
     InternetPanel->hide();
+    setExchangeButtonsEnabled(true);
     for (QAction* menu : MainMenu1->actions()) menu->setEnabled(true);
 }
 

@@ -4,12 +4,16 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "app/paths.h"
+#include "register/qsl_card_panel.h"
 #include "register/start_state.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "reports/report_layouts.h"
+#include "reports/report_preview.h"
 
 class Clock;
 class Dialogs;
@@ -31,6 +35,20 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTableView;
+class Shell;
+
+namespace reports {
+class SummaryPanelView;
+enum class SummaryKind;
+struct WantListKind;
+}  // namespace reports
+
+class HttpClient;
+class QPlainTextEdit;
+class UpdatePanel;
+namespace updatepanel {
+enum class Moment;
+}
 
 namespace firstrun {
 struct OwnerEntry;
@@ -44,7 +62,7 @@ class TForm1 : public QMainWindow {
 
 public:
     // Builds the window and runs the start-up steps; the window is shown by the caller.
-    TForm1(Paths paths, Dialogs& dialogs, Clock& clock, QWidget* parent = nullptr);
+    TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidget* parent = nullptr);
     ~TForm1() override;
 
     void FormCreate();
@@ -52,6 +70,14 @@ public:
     void UnlockMainWindow();
     void ExitButtonClick();
     void HelpButtonClick();
+
+    // QSL cards, the award list and claims, the About box.
+    void DBGrid1DblClick();
+    void Awards();
+    void SpeedButton1Click();
+    void ClaimAwardClick();
+    void AwardNumberDBComboBoxChange();
+    void InfoButtonClick();
 
     // Continent and group views.
     void AfricaButtonClick();
@@ -87,6 +113,19 @@ public:
     // First-run setup of the owner data.
     void UpdateMyDetails();
     firstrun::OwnerEntry InitialEntry();
+
+    // Award summaries, printed island lists and want lists. The 91 island-list commands of
+    // "&3 Reports" are menu entries named after their handlers, each calling PrepareReport.
+    void ContinentalAwards1Click();
+    void GroupAwards1Click();
+    void OK_ButtonClick();
+    void PrintSummary1Click();
+    void PrepareSummary();
+    void PrepareReport(const QString& title, const QString& tableName, const QString& filter);
+    void NeededWorked1Click();
+    void Needed14Click();
+    // The window the finished reports are shown in; tests put one in that keeps them.
+    void setReportPreview(std::unique_ptr<reports::ReportPreview> preview);
 
     // Runs one command to its end. A failure ends it at the failing step, shows the standard
     // error box and gives the window back: controls enabled, no view shown.
@@ -176,7 +215,7 @@ public:
     QTableView* DBGrid1 = nullptr;
     QFrame* GroupSummary = nullptr;
     PictureBox* Panel1 = nullptr;
-    QFrame* QSLPanel = nullptr;
+    QslCardPanel* QSLPanel = nullptr;
     QFrame* InternetPanel = nullptr;
 
     // Main menu.
@@ -195,9 +234,9 @@ public:
     QAction* ContinentalAwards1 = nullptr;
     QMenu* Reports = nullptr;
     QAction* PrintSummary1 = nullptr;
-    QAction* PrintGroupsummary1 = nullptr;
-    QAction* PrintContinentalsummary1 = nullptr;
-    QAction* WantListshort1 = nullptr;
+    QMenu* PrintGroupsummary1 = nullptr;
+    QMenu* PrintContinentalsummary1 = nullptr;
+    QMenu* WantListshort1 = nullptr;
     QAction* ClaimAward = nullptr;
     QAction* N5ImportUPF1 = nullptr;
     QMenu* N6UpdateMasterIndex1 = nullptr;
@@ -211,6 +250,9 @@ protected:
 private:
     void createControls();
     void connectRegisterCommands();
+    void connectCardClaimAndInfoCommands();
+    // The six menus a QSL card closes while it is on show.
+    void setCardMenusEnabled(bool enabled);
     void onStateChange(QAbstractButton* button, bool onlyWhenChecked, void (TForm1::*handler)());
     void showContinent(const QString& tableName);
     void showGroupView(int view);
@@ -246,10 +288,66 @@ private:
     Paths m_paths;
     Dialogs& m_dialogs;
     Clock& m_clock;
+    Shell& m_shell;
     QButtonGroup* m_viewButtonGroup = nullptr;
     ListGridModel* m_gridModel = nullptr;
     RecordPanelBindings* m_bindings = nullptr;
     // Commands started from inside a command (a state change a step makes) share its error box.
     int m_commandDepth = 0;
     bool m_followingTable = false;
+
+    // Summaries and reports.
+    void connectReportCommands();
+    void createReportMenus();
+    void showSummary(reports::SummaryKind kind);
+    void showWantList(const reports::WantListKind& kind);
+    void releaseViewButtons();
+    void enableViewButtonsAndBoxes();
+    void setExchangeButtonsEnabled(bool enabled);
+    void setCommandMenusEnabled(bool enabled);
+    void pointTable1At(const QString& tableName);
+    void startProgress(const QString& caption);
+    void advanceProgress(int points);
+    void resetGroupLabel();
+    reports::SummaryPanelView* m_summaryPanel = nullptr;
+    std::unique_ptr<reports::ReportPreview> m_reportPreview;
+
+    // Log imports and island list updates.
+public:
+    void ImportUPFClick();
+    void N7HQImport1Click();
+    void fromFile1Click();
+    void AbortClick();
+    void viaInternet1Click();
+    void btnGoClick();
+    void btnStopClick();
+    void ImportURLClick();
+    // The HTTP client of the update panel; the window starts with the one on Qt Network.
+    void setHttpClient(std::unique_ptr<HttpClient> client);
+
+    // The update panel's controls.
+    QComboBox* cbURL = nullptr;
+    QPlainTextEdit* memoHTML = nullptr;
+    QPushButton* btnGo = nullptr;
+    QPushButton* btnStop = nullptr;
+    QPushButton* ImportURL = nullptr;
+    QPushButton* Abort = nullptr;
+
+private:
+    void connectImportCommands();
+    void importUpfFile(const QString& fileName);
+    void parkTableOnOwner();
+    void showPanelMoment(updatepanel::Moment moment);
+    std::optional<QString> downloadIntoMemo();
+    QString urlHistoryFile() const;
+    UpdatePanel* m_updatePanel = nullptr;
+
+    // Checkpoint exchange.
+public:
+    void ImportButtonClick();
+    void ExportButtonClick();
+
+private:
+    void connectExchangeCommands();
+    void showGauge(int percent, const QString& caption);
 };

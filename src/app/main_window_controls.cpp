@@ -240,6 +240,8 @@ void TForm1::createListArea(QWidget* client) {
     Progress->hide();
 
     const QRect wholeClient(0, 0, kClientWidth, kClientHeight);
-    QSLPanel = panel(client, "QSLPanel", wholeClient);
+    QSLPanel = new QslCardPanel(m_paths, client);
+    QSLPanel->setObjectName(QStringLiteral("QSLPanel"));
+    QSLPanel->setGeometry(wholeClient);
     InternetPanel = panel(client, "InternetPanel", wholeClient);
 }

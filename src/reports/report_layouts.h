@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include "reports/page_header.h"
 
 namespace reports {
 
@@ -11,6 +14,10 @@ struct IslandListLayout {
     // Page header: the owner's callsign and directory number.
     QString QRLabel7;
     QString QRLabel8;
+    // The list's title.
+    QString QRLabel1;
+
+    PageHeaderCaptions pageHeader() const { return {QRLabel7, QRLabel8}; }
 };
 
 // The award summary report.
@@ -20,16 +27,16 @@ struct SummaryLayout {
     // Page header: the owner's callsign and directory number.
     QString QRLabel10;
     QString QRLabel11;
+
+    PageHeaderCaptions pageHeader() const { return {QRLabel10, QRLabel11}; }
 };
 
-// The want list report.
+// The want list report. Its text stays until the next want list clears it.
 struct WantListLayout {
     QString title = QStringLiteral("Want List");
     bool enabled = true;
+    QString QRLabel33;
+    QStringList QRMemo1;
 };
-
-// The page-header captions naming the owner, as read at start-up.
-QString ownerCaption(const QString& callsign);
-QString directoryCaption(const QString& directoryNo);
 
 }  // namespace reports

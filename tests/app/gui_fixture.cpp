@@ -31,7 +31,7 @@ std::unique_ptr<TForm1> GuiTest::startForm() {
 }
 
 std::unique_ptr<TForm1> GuiTest::startForm(const Paths& paths) {
-    return std::make_unique<TForm1>(paths, dialogs, clock);
+    return std::make_unique<TForm1>(paths, dialogs, clock, shell);
 }
 
 void expectNoViewShown(const TForm1& form) {

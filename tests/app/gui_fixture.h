@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/paths.h"
 #include "support/data_folder.h"
+#include "support/recording_shell.h"
 #include "support/scripted_dialogs.h"
 
 // A main window started on a temporary data folder with scripted dialogs.
@@ -22,6 +23,8 @@ protected:
     TestDataFolder folder;
     ScriptedDialogs dialogs;
     SystemClock clock;
+    // Records the links the window would open.
+    RecordingShell shell;
 };
 
 // The window as it is when no view is shown: after start-up, after unlocking, after a failure.

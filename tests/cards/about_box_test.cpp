@@ -35,6 +35,9 @@ TEST_F(AboutBoxTest, LayoutOfTheBox) {
     EXPECT_EQ(box.size(), QSize(296, 416));
     EXPECT_EQ(box.Panel1->geometry(), QRect(16, 12, 265, 365));
     EXPECT_EQ(box.Image1->geometry(), QRect(32, 104, 201, 201));
+    EXPECT_LE(box.Version->fontMetrics().lineSpacing() * 5, box.Version->height()) << "every notice line shows";
+    EXPECT_LE(box.Version->geometry().bottom(), box.Image1->y());
+    EXPECT_GE(box.Version->y(), box.ProgramName->geometry().bottom());
     EXPECT_EQ(box.OKButton->geometry(), QRect(113, 384, 75, 25));
     for (const THyperLink* link : {box.Link1, box.MailLink1}) {
         EXPECT_GE(link->x(), 0) << link->caption().toStdString();

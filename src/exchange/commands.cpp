@@ -1,0 +1,72 @@
+// The checkpoint exchange commands of the main window: the member file import and the update
+// file export. The line format and the table work are the core's; these carry out the window's steps.
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/dialogs.h"
+#include "app/main_window.h"
+#include "exchange/member_import.h"
+#include "exchange/update_export.h"
+
+namespace {
+
+// The file dialogs start in the home folder: there is no drive A: to propose.
+QString startFolder() {
+    return QDir::homePath();
+}
+
+QString withDefaultSuffix(const QString& fileName, const QString& suffix) {
+    return QFileInfo(fileName).suffix().isEmpty() ? fileName + u'.' + suffix : fileName;
+}
+
+}  // namespace
+
+void TForm1::ImportButtonClick() {
+    LockMainWindow();
+    const QString file = m_dialogs.openFileName(QStringLiteral("Import Data from Checkpoint"), startFolder(),
+                                                QStringLiteral("Checkpoint Import file (*.mbr)"));
+    if (!file.isEmpty()) {
+        GroupLabel->show();
+        Progress->show();
+        unbindOwnerPanel();
+        unbindIslandPanel();
+        importMemberFile(Database1, Table1, file, StartCounts,
+                         [this](int percent, const QString& caption) { showGauge(percent, caption); });
+    }
+    UnlockMainWindow();
+}
+
+void TForm1::ExportButtonClick() {
+    LockMainWindow();
+    unbindOwnerPanel();
+    unbindIslandPanel();
+    repaint();
+    const QString file = m_dialogs.saveFileName(QString(), proposedExportFileName(startFolder(), OwnerCallsign),
+                                                QStringLiteral("Checkpoint Export File (*.upd)"));
+    if (!file.isEmpty())
+        exportUpdateFile(Database1, Table1, withDefaultSuffix(file, QStringLiteral("upd")), OwnerCallsign,
+                         OwnerDirectoryNo, m_clock);
+    for (QPushButton* button : viewButtons()) button->setEnabled(true);
+    for (QWidget* control :
+         {static_cast<QWidget*>(RadioGroup1), static_cast<QWidget*>(GroupBox2), static_cast<QWidget*>(GroupBox3),
+          static_cast<QWidget*>(ImportButton), static_cast<QWidget*>(ExportButton)})
+        control->setEnabled(true);
+    Table1.setFiltered(false);
+}
+
+// The gauge and its caption are painted at once: the import holds the event loop until it ends.
+void TForm1::showGauge(int percent, const QString& caption) {
+    GroupLabel->setText(caption);
+    Progress->setValue(percent);
+    GroupLabel->repaint();
+    Progress->repaint();
+}
+
+void TForm1::connectExchangeCommands() {
+    connect(ImportButton, &QPushButton::clicked, this, [this] { runCommand([this] { ImportButtonClick(); }); });
+    connect(ExportButton, &QPushButton::clicked, this, [this] { runCommand([this] { ExportButtonClick(); }); });
+}

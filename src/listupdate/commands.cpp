@@ -1,0 +1,155 @@
+// The island list updates of the main window, from a file and via the Internet in the update
+// panel, and the wiring of the log import and update menus.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+#include "app/dialogs.h"
+#include "app/error_box.h"
+#include "app/failure.h"
+#include "app/main_window.h"
+#include "app/text_file.h"
+#include "listupdate/http_client.h"
+#include "listupdate/list_update.h"
+#include "listupdate/update_panel.h"
+#include "listupdate/update_panel_rules.h"
+#include "listupdate/url_history.h"
+#include "register/codes.h"
+
+using updatepanel::Moment;
+
+void TForm1::fromFile1Click() {
+    LockMainWindow();
+    showPanelMoment(Moment::ImportRunning);
+    parkTableOnOwner();
+    const QString fileName = m_dialogs.openFileName(QString(), QDir::home().filePath(QStringLiteral("update.txt")),
+                                                    QStringLiteral("Update Text File (*.txt)"));
+    if (!fileName.isEmpty()) applyListUpdate(Database1, Table1, readTextLines(fileName), StartCounts);
+    AbortClick();
+    Table1.setReadOnly(true);
+}
+
+void TForm1::AbortClick() {
+    InternetPanel->hide();
+    GroupLabel->hide();
+    GroupLabel->setText(QStringLiteral("Groups"));
+    for (QPushButton* button : viewButtons()) button->setEnabled(true);
+    RadioGroup1->setEnabled(true);
+    GroupBox2->setEnabled(true);
+    GroupBox3->setEnabled(true);
+    Table1.setFiltered(false);
+    selectAllRecordsMode();
+}
+
+void TForm1::viaInternet1Click() {
+    LockMainWindow();
+    InternetPanel->show();
+    InternetPanel->raise();
+    showPanelMoment(Moment::Opened);
+    if (const std::optional<QStringList> urls = readUrlHistory(urlHistoryFile())) m_updatePanel->replaceUrls(*urls);
+}
+
+void TForm1::btnGoClick() {
+    m_updatePanel->addTypedUrl();
+    showPanelMoment(Moment::DownloadRunning);
+    memoHTML->clear();
+    const std::optional<QString> failure = downloadIntoMemo();
+    showPanelMoment(Moment::DownloadEnded);
+    if (failure) showErrorBox(m_dialogs, *failure);
+}
+
+// The GET of the text in cbURL, shown in the memo; the client's message when it fails. The
+// window serves input while it waits: each click then runs as a command with its own error box.
+std::optional<QString> TForm1::downloadIntoMemo() {
+    const QScopedValueRollback<int> inputOfItsOwn(m_commandDepth, 0);
+    try {
+        m_updatePanel->showText(m_updatePanel->http().get(cbURL->currentText()));
+    } catch (const Failure& failure) {
+        return failure.message();
+    }
+    return std::nullopt;
+}
+
+void TForm1::btnStopClick() {
+    m_updatePanel->http().abort();
+    showPanelMoment(Moment::StopPressed);
+}
+
+void TForm1::ImportURLClick() {
+    LockMainWindow();
+    showPanelMoment(Moment::ImportRunning);
+    parkTableOnOwner();
+    applyListUpdate(Database1, Table1, m_updatePanel->memoLines(), StartCounts);
+    writeUrlHistory(urlHistoryFile(), m_updatePanel->urls());
+    AbortClick();
+    Table1.setReadOnly(true);
+}
+
+void TForm1::setHttpClient(std::unique_ptr<HttpClient> client) {
+    m_updatePanel->setHttpClient(std::move(client));
+}
+
+// The first steps of the updates and the CSV import: no record panel field left bound, and the
+// handle closed on "Owner", filtered with an empty filter and writable.
+void TForm1::parkTableOnOwner() {
+    Table1.Close();
+    unbindOwnerPanel();
+    unbindIslandPanel();
+    Table1.setFiltered(true);
+    Table1.setTableName(QLatin1String(kOwnerTable));
+    Table1.setFilter(QString());
+    Table1.setReadOnly(false);
+}
+
+void TForm1::showPanelMoment(Moment moment) {
+    m_updatePanel->showMoment(moment);
+}
+
+QString TForm1::urlHistoryFile() const {
+    return m_paths.besideProgram(QLatin1String(kUrlHistoryFileName));
+}
+
+void TForm1::connectImportCommands() {
+    m_updatePanel = new UpdatePanel(InternetPanel);
+    auto* fill = new QVBoxLayout(InternetPanel);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(m_updatePanel);
+    cbURL = m_updatePanel->cbURL;
+    memoHTML = m_updatePanel->memoHTML;
+    btnGo = m_updatePanel->btnGo;
+    btnStop = m_updatePanel->btnStop;
+    ImportURL = m_updatePanel->ImportURL;
+    Abort = m_updatePanel->Abort;
+
+    const struct {
+        QAction* TForm1::*action;
+        void (TForm1::*handler)();
+    } menuCommands[] = {
+        {&TForm1::N5ImportUPF1, &TForm1::ImportUPFClick},
+        {&TForm1::viaInternet1, &TForm1::viaInternet1Click},
+        {&TForm1::fromFile1, &TForm1::fromFile1Click},
+        {&TForm1::N7HQImport1, &TForm1::N7HQImport1Click},
+    };
+    for (const auto& command : menuCommands)
+        connect(this->*command.action, &QAction::triggered, this,
+                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+
+    const struct {
+        QPushButton* TForm1::*button;
+        void (TForm1::*handler)();
+    } panelCommands[] = {
+        {&TForm1::btnGo, &TForm1::btnGoClick},
+        {&TForm1::btnStop, &TForm1::btnStopClick},
+        {&TForm1::ImportURL, &TForm1::ImportURLClick},
+        {&TForm1::Abort, &TForm1::AbortClick},
+    };
+    for (const auto& command : panelCommands)
+        connect(this->*command.button, &QPushButton::clicked, this,
+                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+}

@@ -1,0 +1,55 @@
+// The log imports of the main window: worked or claimed references from a log's UPF file, and
+// the confirmed contacts of the headquarters' CSV file.
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+
+#include "app/dialogs.h"
+#include "app/main_window.h"
+#include "app/text_file.h"
+#include "listupdate/update_panel_rules.h"
+#include "logimport/csv_import.h"
+#include "logimport/upf_import.h"
+#include "logimport/upf_mode_choices.h"
+#include "logimport/upf_mode_dialog.h"
+
+void TForm1::ImportUPFClick() {
+    LockMainWindow();
+    Table1.Close();
+    Table1.setReadOnly(false);
+    Table1.setFilter(QString());
+    const QString fileName = m_dialogs.openFileName(QStringLiteral("Import Data from Log"), QDir::homePath(),
+                                                    QStringLiteral("UPF Import File (*.upf)"));
+    if (!fileName.isEmpty()) importUpfFile(fileName);
+    UnlockMainWindow();
+}
+
+// The steps between the file dialog and the unlocking; Abort in the mode dialog ends them early.
+void TForm1::importUpfFile(const QString& fileName) {
+    GroupLabel->setText(QStringLiteral("Parsing UPF data ..."));
+    GroupLabel->show();
+    Progress->setValue(0);
+    Progress->show();
+    repaint();
+    const QStringList lines = readTextLines(fileName);
+    TUPF_mode UPF_mode(this);
+    const std::optional<ImportMode> mode = upfmode::modeForResult(m_dialogs.exec(UPF_mode));
+    if (!mode) return;
+    importUpf(Database1, Table1, lines, *mode, [this](int percent) {
+        Progress->setValue(percent);
+        repaint();
+    });
+}
+
+void TForm1::N7HQImport1Click() {
+    LockMainWindow();
+    showPanelMoment(updatepanel::Moment::ImportRunning);
+    parkTableOnOwner();
+    const QString fileName = m_dialogs.openFileName(QString(), QDir::home().filePath(QStringLiteral("myqsos.csv")),
+                                                    QStringLiteral("HQ File (*.csv)"));
+    if (!fileName.isEmpty()) importCsv(Database1, Table1, readTextLines(fileName), StartCounts);
+    Table1.setFiltered(false);
+    UnlockMainWindow();
+    AbortClick();
+    Table1.setReadOnly(true);
+}

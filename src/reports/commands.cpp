@@ -1,0 +1,313 @@
+// The summaries and reports of the main window: the award summaries on the panel and on paper,
+// the printed island lists and the want lists. Each takes the window over while it counts or
+// while its preview is open, and gives it back in its own way.
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <functional>
+
+#include "app/clock.h"
+#include "app/main_window.h"
+#include "reports/award_summary.h"
+#include "reports/island_list_report.h"
+#include "reports/island_lists.h"
+#include "reports/summary_panel.h"
+#include "reports/summary_panel_view.h"
+#include "reports/summary_report.h"
+#include "reports/want_list.h"
+#include "reports/want_list_report.h"
+
+namespace {
+
+// Every summary and want list starts its table handle on the first continent.
+const QString kFirstIslandTable = QStringLiteral("IOTA-AF");
+const QString kPreparingSummary = QStringLiteral("Preparing summary");
+const QString kPreparingWantList = QStringLiteral("Preparing want list");
+
+// A menu entry is named after its handler without the event: CPapproved2Click is CPapproved2.
+QString entryName(const QString& handler) {
+    return handler.chopped(QStringLiteral("Click").size());
+}
+
+// The submenu of a menu with the caption, added under the name when the menu has none yet.
+QMenu* submenuOf(QMenu* menu, const QString& caption, const QString& name) {
+    for (QAction* action : menu->actions())
+        if (action->menu() && action->text() == caption) return action->menu();
+    QMenu* submenu = menu->addMenu(caption);
+    submenu->setObjectName(name);
+    submenu->menuAction()->setObjectName(name);
+    return submenu;
+}
+
+// Runs a handler of the window as a command whenever the entry is chosen.
+void runOnTrigger(TForm1* form, QAction* entry, void (TForm1::*handler)()) {
+    QObject::connect(entry, &QAction::triggered, form,
+                     [form, handler] { form->runCommand([form, handler] { (form->*handler)(); }); });
+}
+
+}  // namespace
+
+void TForm1::connectReportCommands() {
+    m_summaryPanel = new reports::SummaryPanelView(GroupSummary);
+    m_reportPreview = std::make_unique<reports::PrintPreview>(this, m_clock, m_dialogs);
+    createReportMenus();
+
+    connect(m_summaryPanel->OK_Button, &QPushButton::clicked, this,
+            [this] { runCommand([this] { OK_ButtonClick(); }); });
+    const struct {
+        QAction* TForm1::*action;
+        void (TForm1::*handler)();
+    } commands[] = {
+        {&TForm1::GroupAwards1, &TForm1::GroupAwards1Click},
+        {&TForm1::ContinentalAwards1, &TForm1::ContinentalAwards1Click},
+        {&TForm1::PrintSummary1, &TForm1::PrintSummary1Click},
+    };
+    for (const auto& command : commands) runOnTrigger(this, this->*command.action, command.handler);
+}
+
+// The island lists, 13 areas of 7 selections each, below "Print &Continental summary" and
+// "Print &Group summary"; the two want lists below "&Want List (short)".
+void TForm1::createReportMenus() {
+    for (const reports::IslandListArea& area : reports::islandListAreas()) {
+        QMenu* menu = Reports;
+        for (qsizetype level = 0; level < area.menuPath.size(); ++level) {
+            const QString& caption = area.menuPath[level];
+            const bool areaMenu = level == area.menuPath.size() - 1;
+            menu = submenuOf(
+                menu, caption,
+                QStringLiteral("IslandLists_") + (areaMenu ? area.key : QString(caption).remove(u'&').remove(u' ')));
+        }
+        for (size_t s = 0; s < reports::islandListSelections().size(); ++s) {
+            const reports::IslandListSelection& selection = reports::islandListSelections()[s];
+            if (selection.separatorBefore) menu->addSeparator();
+            QAction* entry = menu->addAction(selection.caption);
+            entry->setObjectName(entryName(area.handlers[s]));
+            connect(entry, &QAction::triggered, this, [this, list = reports::islandListRequest(area, selection)] {
+                runCommand([this, &list] { PrepareReport(list.title, list.tableName, list.filter); });
+            });
+        }
+    }
+
+    const struct {
+        const reports::WantListKind& kind;
+        void (TForm1::*handler)();
+    } wantLists[] = {
+        {reports::wantListKinds()[0], &TForm1::NeededWorked1Click},
+        {reports::wantListKinds()[1], &TForm1::Needed14Click},
+    };
+    for (const auto& wantList : wantLists) {
+        QAction* entry = WantListshort1->addAction(wantList.kind.caption);
+        entry->setObjectName(entryName(wantList.kind.handler));
+        runOnTrigger(this, entry, wantList.handler);
+    }
+}
+
+void TForm1::setReportPreview(std::unique_ptr<reports::ReportPreview> preview) {
+    m_reportPreview = std::move(preview);
+}
+
+void TForm1::ContinentalAwards1Click() {
+    showSummary(reports::SummaryKind::Continental);
+}
+
+void TForm1::GroupAwards1Click() {
+    showSummary(reports::SummaryKind::Group);
+}
+
+// The screen summaries count every value afresh and keep the window in their state until "OK".
+void TForm1::showSummary(reports::SummaryKind kind) {
+    releaseViewButtons();
+    setExchangeButtonsEnabled(false);
+    pointTable1At(kFirstIslandTable);
+    unbindOwnerPanel();
+    clearEditMode();
+    IotaEdit();
+    CheckFilter();
+    IotaDBCtrlGrid->hide();
+    DBGrid1->hide();
+    // The island panel's EditChange gave Edit Mode and the display modes back.
+    EditMode->setEnabled(false);
+    selectAllRecordsMode();
+    setCommandMenusEnabled(false);
+    startProgress(kPreparingSummary);
+
+    const std::vector<reports::SummaryRow> rows =
+        reports::countSummary(Table1, kind, std::bind_front(&TForm1::advanceProgress, this));
+    if (kind == reports::SummaryKind::Group) {
+        Table1.setFiltered(false);
+        selectAllRecordsMode();
+    }
+    m_summaryPanel->showText(reports::summaryPanelText(kind, rows));
+    GroupSummary->show();
+    repaint();
+    Table1.Close();
+    Progress->hide();
+    GroupLabel->hide();
+}
+
+// The radio buttons and Edit Mode stay disabled until the user picks a view.
+void TForm1::OK_ButtonClick() {
+    GroupSummary->hide();
+    Table1.Close();
+    Table1.setFiltered(false);
+    EditMode->setChecked(false);
+    enableViewButtonsAndBoxes();
+    setExchangeButtonsEnabled(true);
+    selectAllRecordsMode();
+    resetGroupLabel();
+    setCommandMenusEnabled(true);
+    repaint();
+}
+
+void TForm1::PrintSummary1Click() {
+    PrepareSummary();
+}
+
+void TForm1::PrepareSummary() {
+    releaseViewButtons();
+    selectAllRecordsMode();
+    setExchangeButtonsEnabled(false);
+    unbindOwnerPanel();
+    EditMode->setChecked(false);
+    pointTable1At(kFirstIslandTable);
+    IotaEdit();
+    CheckFilter();
+    EditMode->setEnabled(false);
+    IotaDBCtrlGrid->hide();
+    DBGrid1->hide();
+    startProgress(kPreparingSummary);
+
+    const std::vector<reports::SummaryRow> rows =
+        reports::countSummary(Table1, reports::SummaryKind::Printed, std::bind_front(&TForm1::advanceProgress, this));
+    Table1.setFiltered(false);
+    Table1.Open();
+    Progress->hide();
+
+    QuickRep2.enabled = true;
+    m_reportPreview->show(reports::summaryReport(rows, QuickRep2.pageHeader()));
+    QuickRep2.enabled = false;
+
+    Table1.Close();
+    Table1.setFiltered(false);
+    enableViewButtonsAndBoxes();
+    selectAllRecordsMode();
+    setExchangeButtonsEnabled(true);
+    resetGroupLabel();
+}
+
+// After the preview the display modes stay enabled with "all" selected, as the island panel's
+// EditChange left them, and no list is shown until the user picks a view.
+void TForm1::PrepareReport(const QString& title, const QString& tableName, const QString& filter) {
+    releaseViewButtons();
+    selectAllRecordsMode();
+    pointTable1At(tableName);
+    unbindOwnerPanel();
+    clearEditMode();
+    IotaEdit();
+    CheckFilter();
+    IotaDBCtrlGrid->hide();
+    DBGrid1->hide();
+    GroupLabel->hide();
+    Table1.setFilter(filter);
+    Table1.setFiltered(true);
+    if (!Table1.Active()) Table1.Open();
+
+    QuickRep1.QRLabel1 = title;
+    QuickRep1.enabled = true;
+    m_reportPreview->show(reports::islandListReport(
+        QuickRep1.QRLabel1, reports::readRecords(Table1, reports::islandListFields()), QuickRep1.pageHeader()));
+    QuickRep1.enabled = false;
+
+    Table1.Close();
+    Table1.setFiltered(false);
+    enableViewButtonsAndBoxes();
+    EditMode->setEnabled(false);
+}
+
+void TForm1::NeededWorked1Click() {
+    showWantList(reports::wantListKinds()[0]);
+}
+
+void TForm1::Needed14Click() {
+    showWantList(reports::wantListKinds()[1]);
+}
+
+void TForm1::showWantList(const reports::WantListKind& kind) {
+    releaseViewButtons();
+    pointTable1At(kFirstIslandTable);
+    selectAllRecordsMode();
+    setExchangeButtonsEnabled(false);
+    unbindOwnerPanel();
+    clearEditMode();
+    IotaDBCtrlGrid->hide();
+    DBGrid1->hide();
+    startProgress(kPreparingWantList);
+
+    QuickRep3.QRLabel33 = reports::wantListHeader(OwnerCallsign, dateTimeText(m_clock), kind);
+    QuickRep3.QRMemo1 = reports::wantListText(Table1, kind, std::bind_front(&TForm1::advanceProgress, this));
+    Table1.Open();
+    Progress->hide();
+    m_reportPreview->show(reports::wantListReport(QuickRep3.QRLabel33, QuickRep3.QRMemo1));
+
+    Table1.Close();
+    Table1.setFiltered(false);
+    enableViewButtonsAndBoxes();
+    for (QRadioButton* button : radioButtons()) button->setEnabled(true);
+    setExchangeButtonsEnabled(true);
+    resetGroupLabel();
+}
+
+void TForm1::releaseViewButtons() {
+    putViewButtonsUp();
+    for (QPushButton* button : viewButtons()) button->setEnabled(false);
+}
+
+void TForm1::enableViewButtonsAndBoxes() {
+    for (QPushButton* button : viewButtons()) button->setEnabled(true);
+    for (QGroupBox* box : {RadioGroup1, GroupBox2, GroupBox3}) box->setEnabled(true);
+}
+
+void TForm1::setExchangeButtonsEnabled(bool enabled) {
+    ImportButton->setEnabled(enabled);
+    ExportButton->setEnabled(enabled);
+}
+
+// The six top-level menus that a panel on show closes; "&7 HQ Import" keeps its state.
+void TForm1::setCommandMenusEnabled(bool enabled) {
+    for (QAction* menu : {Groups->menuAction(), Summary->menuAction(), Reports->menuAction(), ClaimAward, N5ImportUPF1,
+                          N6UpdateMasterIndex1->menuAction()})
+        menu->setEnabled(enabled);
+}
+
+void TForm1::pointTable1At(const QString& tableName) {
+    Table1.Close();
+    Table1.setFiltered(false);
+    Table1.setFilter(QString());
+    Table1.setTableName(tableName);
+}
+
+// The window is repainted at once: the counting that follows holds the event loop.
+void TForm1::startProgress(const QString& caption) {
+    Progress->setValue(0);
+    Progress->show();
+    GroupLabel->setText(caption);
+    GroupLabel->show();
+    repaint();
+}
+
+void TForm1::advanceProgress(int points) {
+    Progress->setValue(Progress->value() + points);
+    Progress->repaint();
+}
+
+void TForm1::resetGroupLabel() {
+    GroupLabel->hide();
+    GroupLabel->setText(QStringLiteral("Groups"));
+}

@@ -1,0 +1,117 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "app/text_file.h"
+#include "gui_fixture.h"
+
+namespace {
+
+QString memberFixture(const char* name) {
+    return QStringLiteral(SKERRY_FIXTURES "/member/%1/member.mbr").arg(QLatin1String(name));
+}
+
+class ExchangeTest : public GuiTest {
+protected:
+    void SetUp() override {
+        setOwner("g3kma", "4711");
+        folder.setOwnerValue("Last exported", "01-01-20");
+        form = startForm();
+        form->show();
+        form->EuropeButtonClick();
+    }
+
+    // Closes the window so that the folder can be read directly.
+    void closeForm() { form.reset(); }
+
+    std::unique_ptr<TForm1> form;
+    QTemporaryDir out;
+};
+
+TEST_F(ExchangeTest, CancelledImportAndExportChangeNothing) {
+    dialogs.answerOpenFile(QString());
+    form->ImportButtonClick();
+    expectNoViewShown(*form);
+    ASSERT_EQ(dialogs.asked(AskedDialog::Kind::OpenFile).size(), 1u);
+    EXPECT_EQ(dialogs.asked(AskedDialog::Kind::OpenFile).front().title, "Import Data from Checkpoint");
+
+    dialogs.answerSaveFile(QString());
+    form->ExportButtonClick();
+    expectNoViewShown(*form);
+    const AskedDialog save = dialogs.asked(AskedDialog::Kind::SaveFile).front();
+    EXPECT_EQ(save.text, QDir::home().filePath("g3kma.upd")) << "the callsign keeps its letter case";
+    closeForm();
+    EXPECT_EQ(folder.ownerValue("Last exported"), "01-01-20");
+    EXPECT_EQ(folder.column("IOTA-EU", "Status")[4], "-");
+}
+
+TEST_F(ExchangeTest, ImportRunsTheGaugeToTheEndAndUnlocks) {
+    int highest = 0;
+    QObject::connect(form->Progress, &QProgressBar::valueChanged,
+                     [&](int value) { highest = std::max(highest, value); });
+    dialogs.answerOpenFile(memberFixture("island-rules"));
+    form->ImportButtonClick();
+    EXPECT_EQ(highest, 100);
+    expectNoViewShown(*form);
+    EXPECT_EQ(form->GroupLabel->text(), "Groups");
+    EXPECT_EQ(form->Table1.TableName(), "IOTA-SA");
+    EXPECT_FALSE(form->Table1.Filtered());
+    EXPECT_FALSE(form->Table1.ReadOnly());
+    EXPECT_EQ(form->OwnerCallsign, "g3kma") << "the owner read at start stays";
+    closeForm();
+    EXPECT_EQ(folder.column("IOTA-AF", "Status")[0], "A");
+    EXPECT_EQ(folder.column("IOTA-EU", "ABW")[4], "B");
+}
+
+TEST_F(ExchangeTest, UnreadableFileIsReportedBeforeAnyTableIsWritten) {
+    dialogs.answerOpenFile(out.filePath("missing.mbr")).answerMessage();
+    form->ImportButton->click();
+    const QStringList errors = errorBoxTexts(dialogs);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.front().contains("missing.mbr")) << errors.front().toStdString();
+    expectNoViewShown(*form);
+    closeForm();
+    EXPECT_EQ(folder.ownerValue("Callsign"), "g3kma");
+}
+
+TEST_F(ExchangeTest, ExportWritesTheFileThenTheDateAndARoundTripKeepsTheCalls) {
+    dialogs.answerOpenFile(memberFixture("island-rules"));
+    form->ImportButtonClick();
+    const QString file = out.filePath("export");
+    dialogs.answerSaveFile(file);
+    form->ExportButtonClick();
+    expectNoViewShown(*form);
+    EXPECT_EQ(form->Table1.TableName(), "Owner");
+
+    const QStringList lines = readTextLines(file + ".upd");
+    ASSERT_GT(lines.size(), 23);
+    EXPECT_EQ(lines[0], "KAYROLL  2.07");
+    EXPECT_EQ(lines[1], "CALLSIGN G3KMA");
+    EXPECT_EQ(lines[2], "DIRNUM   4711");
+    EXPECT_TRUE(lines[23].startsWith("ISLAND   EU-001")) << lines[23].toStdString();
+    EXPECT_EQ(lines.filter("ISLAND   SA-").last().mid(9, 6), "SA-006") << "the last listed reference is written";
+    EXPECT_EQ(lines.filter("ISLAND   AF-003").first().mid(16, 14).trimmed(), "ZD8ZZ/P");
+    closeForm();
+    EXPECT_EQ(folder.ownerValue("Last exported"), lines[4].mid(9));
+}
+
+TEST_F(ExchangeTest, AFailingWriteLeavesTheOldFileAndTheDate) {
+    const QString file = out.filePath("old.upd");
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("KAYROLL  2.07\r\nold\r\n");
+    old.close();
+    dialogs.answerSaveFile(out.filePath("no/such/folder/x.upd")).answerMessage();
+    form->ExportButton->click();
+    ASSERT_EQ(errorBoxTexts(dialogs).size(), 1);
+    EXPECT_TRUE(errorBoxTexts(dialogs).front().contains("x.upd"));
+    expectNoViewShown(*form);
+    closeForm();
+    EXPECT_EQ(folder.ownerValue("Last exported"), "01-01-20");
+    EXPECT_EQ(readTextLines(file), (QStringList{"KAYROLL  2.07", "old"}));
+}
+
+}  // namespace

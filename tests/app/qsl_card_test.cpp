@@ -1,0 +1,217 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "gui_fixture.h"
+#include "register/qsl_card_panel.h"
+#include "support/screenshot.h"
+
+namespace {
+
+// A main window whose program folder holds the placeholder picture, apart from the working
+// folder that holds Data/; two British Isles islands and one reference that is not well-formed.
+class QslCardTest : public GuiTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(program.path()).mkdir(kQslPictureFolder));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_SOURCE_DATA "/QSLimages/noqsl.jpg"), picture(kNoQslPicture)));
+        setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711"));
+        folder.execute(QStringLiteral("UPDATE \"IOTA-EU\" SET ABW = 'B' WHERE IOTA IN ('EU-005', 'EU-115')"));
+        folder.execute(QStringLiteral("UPDATE \"IOTA-AS\" SET IOTA = '../AS' WHERE IOTA = 'AS-004'"));
+        form = startForm(Paths{folder.path(), program.path()});
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    QString picture(const QString& name) const { return QDir(program.filePath(kQslPictureFolder)).filePath(name); }
+
+    void putCard(const QString& fixtureName, const QString& cardName) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_FIXTURES "/cards/") + fixtureName, picture(cardName)))
+            << cardName.toStdString();
+    }
+
+    // Double-clicks the record of a reference in the list shown.
+    void openCardOf(const QString& reference) {
+        ASSERT_TRUE(form->Table1.Locate(QStringLiteral("IOTA"), reference)) << reference.toStdString();
+        form->DBGrid1DblClick();
+    }
+
+    // The picture files shown on opening and after each of two turns.
+    QStringList shownWhileTurning(const QString& reference) {
+        openCardOf(reference);
+        QStringList shown{form->QSLPanel->shownFile()};
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(form->QSLPanel->Front_Back, Qt::LeftButton);
+            shown << form->QSLPanel->shownFile();
+        }
+        return shown;
+    }
+
+    void close() { QTest::mouseClick(form->QSLPanel->CloseQSL, Qt::LeftButton); }
+
+    QTemporaryDir program;
+    std::unique_ptr<TForm1> form;
+};
+
+// The mouse as a user double-clicks: the first click of the two selects the row.
+void doubleClickRow(QTableView& list, int row) {
+    const QPoint centre = list.visualRect(list.model()->index(row, 0)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+}
+
+// The six menus a card closes; "&7 HQ Import" stays open.
+void expectCardMenusEnabled(const TForm1& form, bool enabled) {
+    for (const QAction* menu : {form.Groups->menuAction(), form.Summary->menuAction(), form.Reports->menuAction(),
+                                form.ClaimAward, form.N5ImportUPF1, form.N6UpdateMasterIndex1->menuAction()})
+        EXPECT_EQ(menu->isEnabled(), enabled) << menu->objectName().toStdString();
+    EXPECT_TRUE(form.N7HQImport1->isEnabled());
+}
+
+}  // namespace
+
+TEST_F(QslCardTest, PanelIsHiddenAtStartAndCoversTheWholeClientArea) {
+    EXPECT_TRUE(form->QSLPanel->isHidden());
+    EXPECT_EQ(form->QSLPanel->objectName(), QStringLiteral("QSLPanel"));
+    EXPECT_EQ(form->QSLPanel->geometry(), form->centralWidget()->rect());
+}
+
+TEST_F(QslCardTest, FrontOnlyShowsFrontPlaceholderFront) {
+    putCard(QStringLiteral("front.jpg"), QStringLiteral("EU-005f.jpg"));
+    form->EuropeButtonClick();
+
+    const QStringList expected{picture(QStringLiteral("EU-005f.jpg")), picture(kNoQslPicture),
+                               picture(QStringLiteral("EU-005f.jpg"))};
+    EXPECT_EQ(shownWhileTurning(QStringLiteral("EU-005")), expected);
+
+    EXPECT_TRUE(form->QSLPanel->isVisible());
+    EXPECT_EQ(form->QSLPanel->QSLcard->text(), QStringLiteral("EU-005"));
+    expectCardMenusEnabled(*form, false);
+    EXPECT_TRUE(dialogs.asked().empty());
+}
+
+TEST_F(QslCardTest, BothSidesAlternate) {
+    putCard(QStringLiteral("front.jpg"), QStringLiteral("OC-001f.jpg"));
+    putCard(QStringLiteral("back.jpg"), QStringLiteral("OC-001b.jpg"));
+    form->OceaniaButtonClick();
+
+    const QStringList expected{picture(QStringLiteral("OC-001f.jpg")), picture(QStringLiteral("OC-001b.jpg")),
+                               picture(QStringLiteral("OC-001f.jpg"))};
+    EXPECT_EQ(shownWhileTurning(QStringLiteral("OC-001")), expected);
+    saveScreenshot(*form, QStringLiteral("main_window_qsl_card"));
+}
+
+TEST_F(QslCardTest, NoCardShowsThePlaceholder) {
+    form->AfricaButtonClick();
+    EXPECT_EQ(shownWhileTurning(QStringLiteral("AF-003")), QStringList(3, picture(kNoQslPicture)));
+    EXPECT_FALSE(form->QSLPanel->QSLImage->picture().isNull());
+}
+
+TEST_F(QslCardTest, CloseGivesTheMenusBackAndLeavesTheListAsItWas) {
+    putCard(QStringLiteral("front.jpg"), QStringLiteral("EU-007f.jpg"));
+    form->EuropeButtonClick();
+    form->RadioButton6->setChecked(true);
+    openCardOf(QStringLiteral("EU-007"));
+    const int row = form->Table1.RecNo();
+
+    close();
+
+    EXPECT_TRUE(form->QSLPanel->isHidden());
+    EXPECT_TRUE(form->QSLPanel->QSLcard->text().isEmpty());
+    expectCardMenusEnabled(*form, true);
+    EXPECT_EQ(form->Table1.TableName(), QStringLiteral("IOTA-EU"));
+    EXPECT_EQ(form->Table1.Filter(), QStringLiteral("Status = '-'"));
+    EXPECT_EQ(form->Table1.RecNo(), row);
+    EXPECT_TRUE(form->DBGrid1->isVisible());
+}
+
+TEST_F(QslCardTest, DoubleClickInAGroupViewOpensTheCardOfThatRow) {
+    putCard(QStringLiteral("back.jpg"), QStringLiteral("EU-115f.jpg"));
+    form->BritishIsles1Click();
+    ASSERT_EQ(form->Table1.RecordCount(), 2);
+
+    doubleClickRow(*form->DBGrid1, 1);
+
+    EXPECT_TRUE(form->QSLPanel->isVisible());
+    EXPECT_EQ(form->QSLPanel->QSLcard->text(), QStringLiteral("EU-115"));
+    EXPECT_EQ(form->QSLPanel->shownFile(), picture(QStringLiteral("EU-115f.jpg")));
+    expectCardMenusEnabled(*form, false);
+}
+
+TEST_F(QslCardTest, MyDetailsAndTheAwardListHaveNoCards) {
+    const std::pair<const char*, void (TForm1::*)()> views[] = {
+        {"My Details", &TForm1::MyDetailsButtonClick},
+        {"award list", &TForm1::SpeedButton1Click},
+        {"claim view", &TForm1::ClaimAwardClick},
+    };
+    for (const auto& [name, view] : views) {
+        ((*form).*view)();
+        ASSERT_TRUE(form->DBGrid1->isVisible()) << name;
+        doubleClickRow(*form->DBGrid1, 0);
+        form->DBGrid1DblClick();
+        EXPECT_TRUE(form->QSLPanel->isHidden()) << name;
+        expectCardMenusEnabled(*form, true);
+    }
+    EXPECT_TRUE(dialogs.asked().empty());
+}
+
+TEST_F(QslCardTest, BrokenPictureIsReportedByNameAndClosingStillWorks) {
+    form->EuropeButtonClick();
+    for (const QString& broken : {QStringLiteral("corrupt.jpg"), QStringLiteral("truncated.jpg")}) {
+        QFile::remove(picture(QStringLiteral("EU-005f.jpg")));
+        putCard(broken, QStringLiteral("EU-005f.jpg"));
+        dialogs.answerMessage();
+
+        openCardOf(QStringLiteral("EU-005"));
+
+        const QStringList errors = errorBoxTexts(dialogs);
+        ASSERT_EQ(errors.size(), 1) << broken.toStdString();
+        EXPECT_TRUE(errors.front().contains(QDir::toNativeSeparators(picture(QStringLiteral("EU-005f.jpg")))))
+            << errors.front().toStdString();
+        EXPECT_TRUE(errors.front().endsWith(u'.'));
+        EXPECT_TRUE(form->QSLPanel->isVisible()) << "the panel stays open";
+        EXPECT_EQ(form->QSLPanel->QSLcard->text(), QStringLiteral("EU-005"));
+        expectCardMenusEnabled(*form, false);
+        EXPECT_TRUE(form->DBGrid1->isVisible()) << "the view underneath stays";
+
+        close();
+
+        EXPECT_TRUE(form->QSLPanel->isHidden());
+        expectCardMenusEnabled(*form, true);
+        dialogs = ScriptedDialogs();
+    }
+}
+
+TEST_F(QslCardTest, MalformedReferenceNamesNoFileOutsideThePictureFolder) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_FIXTURES "/cards/front.jpg"), program.filePath("ASf.jpg")));
+    form->AsiaButtonClick();
+
+    openCardOf(QStringLiteral("../AS"));
+
+    EXPECT_EQ(form->QSLPanel->QSLcard->text(), QStringLiteral("../AS"));
+    EXPECT_EQ(form->QSLPanel->shownFile(), picture(kNoQslPicture));
+    EXPECT_TRUE(dialogs.asked().empty());
+}
+
+TEST_F(QslCardTest, PicturesAreLookedForBesideTheProgramNotInTheWorkingFolder) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(kQslPictureFolder));
+    const QString working = QDir(folder.path()).filePath(kQslPictureFolder);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_FIXTURES "/cards/front.jpg"), working + "/NA-001f.jpg"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_FIXTURES "/cards/front.jpg"), working + "/NA-015f.jpg"));
+    putCard(QStringLiteral("back.jpg"), QStringLiteral("NA-015f.jpg"));
+    form->NorthamericButtonClick();
+
+    openCardOf(QStringLiteral("NA-001"));
+    EXPECT_EQ(form->QSLPanel->shownFile(), picture(kNoQslPicture));
+    close();
+    openCardOf(QStringLiteral("NA-015"));
+    EXPECT_EQ(form->QSLPanel->shownFile(), picture(QStringLiteral("NA-015f.jpg")));
+    EXPECT_EQ(form->QSLPanel->cardFiles().QSLBackFile, picture(QStringLiteral("NA-015b.jpg")));
+}
