@@ -270,6 +270,7 @@ private:
     void createSelectionBoxes(QWidget* client);
     void createRecordPanels(QWidget* client);
     void createListArea(QWidget* client);
+    void createStatusLine(QWidget* client);
     void createMainMenu();
     void connectCommands();
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include "app/application_title.h"
 #include "app/control_properties.h"
@@ -23,8 +24,8 @@ namespace {
 // The client area below the menu bar, in pixels, the same on every screen.
 constexpr int kClientWidth = 793;
 constexpr int kClientHeight = 516;
-constexpr QRect kRecordPanelPlace(4, 112, 785, 76);
-constexpr QRect kListAreaPlace(4, 188, 785, 300);
+constexpr QRect kRecordPanelPlace(0, 0, 785, 76);
+constexpr QRect kListAreaPlace(0, 76, 785, 300);
 // The picture fills the middle of the window, behind the record panels and the list area.
 constexpr QRect kPicturePlace(4, 112, 785, 376);
 
@@ -125,8 +126,24 @@ void TForm1::createControls() {
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
     createSelectionBoxes(client);
-    createRecordPanels(client);
-    createListArea(client);
+    Panel1 = place<PictureBox>(client, "Panel1", kPicturePlace);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The record panel on show stands above the list, which takes the rest of the middle; with
+    // neither shown the picture behind them shows through.
+    auto* middle = place<QWidget>(client, "ListArea", kPicturePlace);
+    createRecordPanels(middle);
+    createListArea(middle);
+    auto* stack = new QVBoxLayout(middle);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    for (QWidget* part : {static_cast<QWidget*>(IotaDBCtrlGrid), static_cast<QWidget*>(MyDetailsDBCtrlGrid),
+                          static_cast<QWidget*>(ClaimAwardDBCtrlGrid)}) {
+        part->setFixedHeight(kRecordPanelPlace.height());
+        stack->addWidget(part);
+    }
+    stack->addWidget(DBGrid1, 1);
+    stack->addWidget(GroupSummary, 1);
+    createStatusLine(client);
     // Menu bar and client area together make the window: it cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -212,13 +229,8 @@ void TForm1::createRecordPanels(QWidget* client) {
     DateDBEdit = place<QLineEdit>(ClaimAwardDBCtrlGrid, "DateDBEdit", {444, 26, 140, 24});
 }
 
-// The list grid and the summary panel share one place; the picture lies behind them and the
-// record panels. The status line runs along the bottom; two panels can cover the whole client area.
+// The list grid and the summary panel share one place below the record panels.
 void TForm1::createListArea(QWidget* client) {
-    Panel1 = place<PictureBox>(client, "Panel1", kPicturePlace);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->lower();
-
     DBGrid1 = place<QTableView>(client, "DBGrid1", kListAreaPlace);
     m_gridModel = new ListGridModel(Table1, this);
     DBGrid1->setModel(m_gridModel);
@@ -227,10 +239,16 @@ void TForm1::createListArea(QWidget* client) {
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->verticalHeader()->hide();
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    // Columns as wide as the records on show need, at every new record set.
+    connect(m_gridModel, &QAbstractItemModel::modelReset, DBGrid1, &QTableView::resizeColumnsToContents);
     setHint(DBGrid1, QStringLiteral("To display QSL double-click!"));
 
     GroupSummary = panel(client, "GroupSummary", kListAreaPlace);
+}
 
+// The status line runs along the bottom; two panels can cover the whole client area.
+void TForm1::createStatusLine(QWidget* client) {
     GroupLabel = caption(client, "Groups ", {6, 494, 180, 18});
     GroupLabel->setObjectName(QStringLiteral("GroupLabel"));
     Progress = place<QProgressBar>(client, "Progress", {190, 493, 599, 18});
