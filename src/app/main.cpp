@@ -9,6 +9,8 @@
 #include "app/program_picture.h"
 #include "app/shell.h"
 #include "app/splash_view.h"
+#include "logimport/upf_mode_dialog.h"
+#include "register/status_dialog.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -22,6 +24,8 @@ int main(int argc, char* argv[]) {
     // Standing instances, never shown: every use of these windows makes its own.
     TSplashForm SplashForm;
     TAboutBox AboutBox(shell);
+    TStatus_Form Status_Form;
+    TUPF_mode UPF_mode;
 
     Form1.show();
     return QApplication::exec();

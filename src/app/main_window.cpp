@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -241,7 +242,13 @@ void TForm1::connectCommands() {
         {&TForm1::ExitButton, &TForm1::ExitButtonClick},
     };
     for (const auto& command : commands) {
-        connect(this->*command.button, &QPushButton::clicked, this,
-                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+        connectCommand(this->*command.button, &QPushButton::clicked, command.handler);
     }
+}
+
+// The six top-level menus that a panel on show closes; "&7 HQ Import" keeps its state.
+void TForm1::setCommandMenusEnabled(bool enabled) {
+    for (QAction* menu : {Groups->menuAction(), Summary->menuAction(), Reports->menuAction(), ClaimAward, N5ImportUPF1,
+                          N6UpdateMasterIndex1->menuAction()})
+        menu->setEnabled(enabled);
 }

@@ -131,6 +131,12 @@ public:
     // error box and gives the window back: controls enabled, no view shown.
     void runCommand(const std::function<void()>& command);
 
+    // Runs a command method through the error wrapper each time the sender's signal comes.
+    template <class Sender, class Signal>
+    void connectCommand(Sender* sender, Signal signal, void (TForm1::*handler)()) {
+        connect(sender, signal, this, [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    }
+
     // The eight view buttons and the ten display-mode buttons, in their numbering order.
     std::array<QPushButton*, 8> viewButtons() const;
     std::array<QRadioButton*, 10> radioButtons() const;
@@ -252,7 +258,6 @@ private:
     void connectRegisterCommands();
     void connectCardClaimAndInfoCommands();
     // The six menus a QSL card closes while it is on show.
-    void setCardMenusEnabled(bool enabled);
     void onStateChange(QAbstractButton* button, bool onlyWhenChecked, void (TForm1::*handler)());
     void showContinent(const QString& tableName);
     void showGroupView(int view);

@@ -67,6 +67,6 @@ void TForm1::showGauge(int percent, const QString& caption) {
 }
 
 void TForm1::connectExchangeCommands() {
-    connect(ImportButton, &QPushButton::clicked, this, [this] { runCommand([this] { ImportButtonClick(); }); });
-    connect(ExportButton, &QPushButton::clicked, this, [this] { runCommand([this] { ExportButtonClick(); }); });
+    connectCommand(ImportButton, &QPushButton::clicked, &TForm1::ImportButtonClick);
+    connectCommand(ExportButton, &QPushButton::clicked, &TForm1::ExportButtonClick);
 }

@@ -137,8 +137,7 @@ void TForm1::connectImportCommands() {
         {&TForm1::N7HQImport1, &TForm1::N7HQImport1Click},
     };
     for (const auto& command : menuCommands)
-        connect(this->*command.action, &QAction::triggered, this,
-                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+        connectCommand(this->*command.action, &QAction::triggered, command.handler);
 
     const struct {
         QPushButton* TForm1::*button;
@@ -150,6 +149,5 @@ void TForm1::connectImportCommands() {
         {&TForm1::Abort, &TForm1::AbortClick},
     };
     for (const auto& command : panelCommands)
-        connect(this->*command.button, &QPushButton::clicked, this,
-                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+        connectCommand(this->*command.button, &QPushButton::clicked, command.handler);
 }

@@ -373,8 +373,7 @@ void TForm1::connectRegisterCommands() {
         {&TForm1::MyDetailsButton, &TForm1::MyDetailsButtonClick},
     };
     for (const auto& command : viewCommands)
-        connect(this->*command.button, &QPushButton::clicked, this,
-                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+        connectCommand(this->*command.button, &QPushButton::clicked, command.handler);
 
     const struct {
         QAction* TForm1::*action;
@@ -388,8 +387,7 @@ void TForm1::connectRegisterCommands() {
         {&TForm1::Southamerica2, &TForm1::Southamerica2Click},
     };
     for (const auto& command : groupCommands)
-        connect(this->*command.action, &QAction::triggered, this,
-                [this, handler = command.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+        connectCommand(this->*command.action, &QAction::triggered, command.handler);
 
     for (QRadioButton* button : radioButtons()) onStateChange(button, true, &TForm1::CheckFilter);
     onStateChange(EditMode, false, &TForm1::EditModeClick);

@@ -20,14 +20,7 @@ bool isIslandTable(const QString& tableName) {
 void TForm1::DBGrid1DblClick() {
     if (!isIslandTable(Table1.TableName())) return;
     QSLPanel->show();
-    setCardMenusEnabled(false);
+    setCommandMenusEnabled(false);
     // Every island view lists the reference in its first column.
     QSLPanel->showCard(Table1.FieldByName(m_gridModel->columns().value(0)).AsString());
-}
-
-// "&7 HQ Import" stays usable while a card is on show.
-void TForm1::setCardMenusEnabled(bool enabled) {
-    for (QAction* menu : {Groups->menuAction(), Summary->menuAction(), Reports->menuAction(), ClaimAward, N5ImportUPF1,
-                          N6UpdateMasterIndex1->menuAction()})
-        menu->setEnabled(enabled);
 }

@@ -279,13 +279,6 @@ void TForm1::setExchangeButtonsEnabled(bool enabled) {
     ExportButton->setEnabled(enabled);
 }
 
-// The six top-level menus that a panel on show closes; "&7 HQ Import" keeps its state.
-void TForm1::setCommandMenusEnabled(bool enabled) {
-    for (QAction* menu : {Groups->menuAction(), Summary->menuAction(), Reports->menuAction(), ClaimAward, N5ImportUPF1,
-                          N6UpdateMasterIndex1->menuAction()})
-        menu->setEnabled(enabled);
-}
-
 void TForm1::pointTable1At(const QString& tableName) {
     Table1.Close();
     Table1.setFiltered(false);
