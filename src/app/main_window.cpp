@@ -149,20 +149,15 @@ void TForm1::LockMainWindow() {
     GroupBox2->setEnabled(false);
     GroupBox3->setEnabled(false);
     DBGrid1->hide();
-    putViewButtonsUp();
-    for (QPushButton* button : viewButtons()) button->setEnabled(false);
+    releaseViewButtons();
     selectAllRecordsMode();
     clearEditMode();
 }
 
 void TForm1::UnlockMainWindow() {
     Progress->hide();
-    GroupLabel->hide();
-    GroupLabel->setText(QStringLiteral("Groups"));
-    for (QPushButton* button : viewButtons()) button->setEnabled(true);
-    RadioGroup1->setEnabled(true);
-    GroupBox2->setEnabled(true);
-    GroupBox3->setEnabled(true);
+    resetGroupLabel();
+    enableViewButtonsAndBoxes();
     Table1.setFiltered(false);
     selectAllRecordsMode();
 }
@@ -251,4 +246,24 @@ void TForm1::setCommandMenusEnabled(bool enabled) {
     for (QAction* menu : {Groups->menuAction(), Summary->menuAction(), Reports->menuAction(), ClaimAward, N5ImportUPF1,
                           N6UpdateMasterIndex1->menuAction()})
         menu->setEnabled(enabled);
+}
+
+void TForm1::releaseViewButtons() {
+    putViewButtonsUp();
+    for (QPushButton* button : viewButtons()) button->setEnabled(false);
+}
+
+void TForm1::enableViewButtonsAndBoxes() {
+    for (QPushButton* button : viewButtons()) button->setEnabled(true);
+    for (QGroupBox* box : {RadioGroup1, GroupBox2, GroupBox3}) box->setEnabled(true);
+}
+
+void TForm1::setExchangeButtonsEnabled(bool enabled) {
+    ImportButton->setEnabled(enabled);
+    ExportButton->setEnabled(enabled);
+}
+
+void TForm1::resetGroupLabel() {
+    GroupLabel->hide();
+    GroupLabel->setText(QStringLiteral("Groups"));
 }

@@ -2,7 +2,6 @@
 // file export. The line format and the table work are the core's; these carry out the window's steps.
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,11 +49,8 @@ void TForm1::ExportButtonClick() {
     if (!file.isEmpty())
         exportUpdateFile(Database1, Table1, withDefaultSuffix(file, QStringLiteral("upd")), OwnerCallsign,
                          OwnerDirectoryNo, m_clock);
-    for (QPushButton* button : viewButtons()) button->setEnabled(true);
-    for (QWidget* control :
-         {static_cast<QWidget*>(RadioGroup1), static_cast<QWidget*>(GroupBox2), static_cast<QWidget*>(GroupBox3),
-          static_cast<QWidget*>(ImportButton), static_cast<QWidget*>(ExportButton)})
-        control->setEnabled(true);
+    enableViewButtonsAndBoxes();
+    setExchangeButtonsEnabled(true);
     Table1.setFiltered(false);
 }
 

@@ -37,12 +37,8 @@ void TForm1::fromFile1Click() {
 
 void TForm1::AbortClick() {
     InternetPanel->hide();
-    GroupLabel->hide();
-    GroupLabel->setText(QStringLiteral("Groups"));
-    for (QPushButton* button : viewButtons()) button->setEnabled(true);
-    RadioGroup1->setEnabled(true);
-    GroupBox2->setEnabled(true);
-    GroupBox3->setEnabled(true);
+    resetGroupLabel();
+    enableViewButtonsAndBoxes();
     Table1.setFiltered(false);
     selectAllRecordsMode();
 }

@@ -264,21 +264,6 @@ void TForm1::showWantList(const reports::WantListKind& kind) {
     resetGroupLabel();
 }
 
-void TForm1::releaseViewButtons() {
-    putViewButtonsUp();
-    for (QPushButton* button : viewButtons()) button->setEnabled(false);
-}
-
-void TForm1::enableViewButtonsAndBoxes() {
-    for (QPushButton* button : viewButtons()) button->setEnabled(true);
-    for (QGroupBox* box : {RadioGroup1, GroupBox2, GroupBox3}) box->setEnabled(true);
-}
-
-void TForm1::setExchangeButtonsEnabled(bool enabled) {
-    ImportButton->setEnabled(enabled);
-    ExportButton->setEnabled(enabled);
-}
-
 void TForm1::pointTable1At(const QString& tableName) {
     Table1.Close();
     Table1.setFiltered(false);
@@ -298,9 +283,4 @@ void TForm1::startProgress(const QString& caption) {
 void TForm1::advanceProgress(int points) {
     Progress->setValue(Progress->value() + points);
     Progress->repaint();
-}
-
-void TForm1::resetGroupLabel() {
-    GroupLabel->hide();
-    GroupLabel->setText(QStringLiteral("Groups"));
 }

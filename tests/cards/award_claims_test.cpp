@@ -7,17 +7,9 @@
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"
+#include "support/fixed_clock.h"
 
 namespace {
-
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(QDateTime moment) : m_moment(std::move(moment)) {}
-    QDateTime now() const override { return m_moment; }
-
-private:
-    QDateTime m_moment;
-};
 
 const FixedClock kEighthOfDecember2007(QDateTime(QDate(2007, 12, 8), QTime(14, 7, 9)));
 

@@ -8,23 +8,9 @@
 #include "register/delivered_data.h"
 #include "register/iota_list.h"
 #include "register/store/database.h"
+#include "support/cli_run.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QString& workingFolder, const QStringList& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(SKERRY_CLI, arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 TEST(Cli, InitBuildsTheDeliveredFolderFromTheDebianListOnce) {
     if (!QFile::exists(kDebianIotaList)) GTEST_SKIP() << "cqrlog-data is not installed";

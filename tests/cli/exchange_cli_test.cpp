@@ -3,24 +3,10 @@
 #include <QFile>
 #include <QProcess>
 
+#include "support/cli_run.h"
 #include "support/data_folder.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QString& workingFolder, const QStringList& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    process.start(SKERRY_CLI, arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 void writeFile(const QString& fileName, const QByteArray& bytes) {
     QFile file(fileName);

@@ -14,21 +14,12 @@
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"
+#include "support/fixed_clock.h"
 
 // A member-file island line laid out in its columns: reference, call column of 15, prefix of 10, name.
 inline QString memberIsland(const QString& reference, const QString& call, const QString& prefix, const QString& name) {
     return "ISLAND   " + reference + " " + call.leftJustified(15) + prefix.leftJustified(10) + name;
 }
-
-// A clock standing at one moment.
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(QDateTime moment) : m_moment(std::move(moment)) {}
-    QDateTime now() const override { return m_moment; }
-
-private:
-    QDateTime m_moment;
-};
 
 // The sample data folder with the handle of the code under test on it, the start state read as
 // the program reads it, and every gauge report kept.

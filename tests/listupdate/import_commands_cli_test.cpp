@@ -8,29 +8,11 @@
 
 #include "listupdate/local_http_server.h"
 #include "register/delivered_data.h"
+#include "support/cli_run.h"
 #include "support/data_folder.h"
 #include "support/island_records.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-// Runs the CLI while this process keeps serving events, so the local HTTP server can answer it.
-CliRun cli(const QString& workingFolder, const QStringList& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(workingFolder);
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    process.start(SKERRY_CLI, arguments);
-    loop.exec();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString writeFile(const QString& folder, const QString& name, const QByteArray& bytes) {
     const QString path = QDir(folder).filePath(name);

@@ -3,16 +3,11 @@
 #include <QFile>
 #include <QProcess>
 
+#include "support/cli_run.h"
 #include "support/data_folder.h"
 #include "support/qt_printers.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
 
 class ReportCommands : public ::testing::Test {
 protected:
@@ -25,14 +20,7 @@ protected:
         folder.execute("UPDATE \"IOTA-EU\" SET Status = 'C' WHERE IOTA = 'EU-115'");
     }
 
-    CliRun cli(const QStringList& arguments) {
-        QProcess process;
-        process.setWorkingDirectory(folder.path());
-        process.start(SKERRY_CLI, arguments);
-        process.waitForFinished(60000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliRun cli(const QStringList& arguments) { return ::cli(folder.path(), arguments); }
 
     TestDataFolder folder;
 };
