@@ -34,6 +34,12 @@ std::unique_ptr<TForm1> GuiTest::startForm(const Paths& paths) {
     return std::make_unique<TForm1>(paths, dialogs, clock, shell);
 }
 
+void StartedFormTest::SetUp() {
+    setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711"));
+    form = startForm();
+    form->show();
+}
+
 void expectNoViewShown(const TForm1& form) {
     for (QPushButton* button : form.viewButtons()) {
         EXPECT_FALSE(button->isChecked()) << button->objectName().toStdString();

@@ -27,6 +27,14 @@ protected:
     RecordingShell shell;
 };
 
+// A main window started and shown for the owner DL1ABC, directory number 4711.
+class StartedFormTest : public GuiTest {
+protected:
+    void SetUp() override;
+
+    std::unique_ptr<TForm1> form;
+};
+
 // The window as it is when no view is shown: after start-up, after unlocking, after a failure.
 void expectNoViewShown(const TForm1& form);
 

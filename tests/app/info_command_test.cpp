@@ -10,16 +10,7 @@
 
 namespace {
 
-class InfoCommand : public GuiTest {
-protected:
-    void SetUp() override {
-        setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711"));
-        form = startForm();
-        form->show();
-    }
-
-    std::unique_ptr<TForm1> form;
-};
+class InfoCommand : public StartedFormTest {};
 
 int aboutBoxesLeft() {
     int count = 0;

@@ -34,16 +34,7 @@ void showSomeView(TForm1& form) {
     form.Progress->show();
 }
 
-class WindowCommands : public GuiTest {
-protected:
-    void SetUp() override {
-        setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711"));
-        form = startForm();
-        form->show();
-    }
-
-    std::unique_ptr<TForm1> form;
-};
+class WindowCommands : public StartedFormTest {};
 
 }  // namespace
 
