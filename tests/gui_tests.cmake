@@ -12,6 +12,7 @@ add_executable(skerry_gui_tests
     app/views_test.cpp
     app/exchange_test.cpp
     app/editing_test.cpp
+    app/record_panel_test.cpp
     app/report_fixture.cpp
     app/summary_test.cpp
     app/report_commands_test.cpp

@@ -265,6 +265,8 @@ private:
     std::array<QWidget*, 6> islandPanelControls() const;
     void enterField(QWidget* control);
     void leaveField(QWidget* control);
+    void scrollRecordPanel(QWidget* field, int step);
+    bool inRecordPanel(const QWidget* control) const;
     void unbindAwardPanel();
     void unbindOwnerPanel();
     void unbindIslandPanel();

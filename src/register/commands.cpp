@@ -24,6 +24,21 @@
 
 namespace {
 
+// Up and PageUp show the previous record of a record panel, Down and PageDown the next one.
+int panelScrollStep(const QKeyEvent& key) {
+    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) return 0;
+    switch (key.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_PageUp:
+            return -1;
+        case Qt::Key_Down:
+        case Qt::Key_PageDown:
+            return 1;
+        default:
+            return 0;
+    }
+}
+
 const QStringList kContinentColumns{"IOTA", "Prefix", "Island", "Call", "Status", "Comment"};
 const QStringList kGroupColumns{"IOTA", "ABW", "Prefix", "Island", "Call", "Status", "Comment"};
 const QStringList kOwnerColumns{"Name", "Value"};
@@ -275,6 +290,23 @@ void TForm1::DeleteCurrentRecord() {
     if (answer == QMessageBox::Ok) Table1.Delete();
 }
 
+// Scrolling the panel leaves the record as choosing another row does: the field's exit rules run
+// on the record left, its enter rules on the record reached, the focus staying in the field.
+void TForm1::scrollRecordPanel(QWidget* field, int step) {
+    if (!Table1.Active() || Table1.RecNo() < 0) return;
+    leaveField(field);
+    const int row = Table1.RecNo() + step;
+    if (row < 0 || row >= Table1.RecordCount()) return;
+    Table1.MoveTo(row);
+    enterField(field);
+}
+
+bool TForm1::inRecordPanel(const QWidget* control) const {
+    for (const QWidget* panel : {IotaDBCtrlGrid, MyDetailsDBCtrlGrid, ClaimAwardDBCtrlGrid})
+        if (control == panel || panel->isAncestorOf(control)) return true;
+    return false;
+}
+
 void TForm1::MyDetailsButtonClick() {
     SplashScope splash;
     Table1.Close();
@@ -355,8 +387,9 @@ void TForm1::connectRegisterCommands() {
     for (QWidget* control :
          {static_cast<QWidget*>(Callsign), static_cast<QWidget*>(StatusDBComboBox), static_cast<QWidget*>(Comment),
           static_cast<QWidget*>(Island_name), static_cast<QWidget*>(Prefix), static_cast<QWidget*>(DBEdit1),
-          static_cast<QWidget*>(DateDBEdit), static_cast<QWidget*>(JumpTo), static_cast<QWidget*>(DBGrid1),
-          static_cast<QWidget*>(IotaDBCtrlGrid)})
+          static_cast<QWidget*>(DateDBEdit), static_cast<QWidget*>(AwardNumberDBComboBox),
+          static_cast<QWidget*>(JumpTo), static_cast<QWidget*>(DBGrid1), static_cast<QWidget*>(IotaDBCtrlGrid),
+          static_cast<QWidget*>(MyDetailsDBCtrlGrid), static_cast<QWidget*>(ClaimAwardDBCtrlGrid)})
         control->installEventFilter(this);
 
     const struct {
@@ -434,10 +467,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            auto* control = static_cast<QWidget*>(watched);
+            const bool inIslandPanel = control == IotaDBCtrlGrid || IotaDBCtrlGrid->isAncestorOf(control);
             if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier &&
-                (watched == DBGrid1 || IotaDBCtrlGrid->isAncestorOf(static_cast<QWidget*>(watched)) ||
-                 watched == IotaDBCtrlGrid)) {
+                (watched == DBGrid1 || inIslandPanel)) {
                 runCommand([this] { DeleteCurrentRecord(); });
+                return true;
+            }
+            if (const int step = panelScrollStep(*key); step != 0 && inRecordPanel(control)) {
+                runCommand([this, control, step] { scrollRecordPanel(control, step); });
                 return true;
             }
             break;

@@ -21,7 +21,11 @@ void setControlText(QWidget* control, const QString& text) {
         edit->setText(text);
         edit->setCursorPosition(0);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        combo->setCurrentText(text);
+        // A list-only box shows no item for a value it does not list (no record, say).
+        if (combo->isEditable())
+            combo->setCurrentText(text);
+        else
+            combo->setCurrentIndex(combo->findText(text));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
     }
@@ -31,13 +35,25 @@ RecordPanelBindings::RecordPanelBindings(store::Table& table, QObject* parent) :
     connect(&m_table, &store::Table::recordSetChanged, this, &RecordPanelBindings::tableMoved);
     connect(&m_table, &store::Table::currentChanged, this, &RecordPanelBindings::tableMoved);
     connect(&m_table, &store::Table::rowChanged, this, &RecordPanelBindings::rowChanged);
+    connect(&m_table, &store::Table::updatingRecord, this, &RecordPanelBindings::handOverTypedText);
 }
 
 void RecordPanelBindings::manage(QWidget* control, bool editable) {
     m_controls.push_back(control);
     if (!editable) m_showOnly.insert(control);
     control->installEventFilter(this);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        connect(edit, &QLineEdit::textEdited, this, [this, control] { markTyped(control); });
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        connect(combo, &QComboBox::activated, this, [this, control] { markTyped(control); });
+        if (combo->lineEdit())
+            connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, control] { markTyped(control); });
+    }
     show(control);
+}
+
+void RecordPanelBindings::markTyped(QWidget* control) {
+    m_typed.insert(control);
 }
 
 void RecordPanelBindings::bind(QWidget* control, const QString& fieldName) {
@@ -51,6 +67,7 @@ void RecordPanelBindings::refresh() {
 
 // A bound control shows its field and takes typing only while the record can be changed.
 void RecordPanelBindings::show(QWidget* control) {
+    m_typed.remove(control);
     const QString field = boundField(control);
     const bool hasRecord =
         !field.isEmpty() && m_table.Active() && m_table.RecNo() >= 0 && m_table.fieldIndex(field) >= 0;
@@ -65,6 +82,7 @@ void RecordPanelBindings::writeToRecord(QWidget* control) {
     if (field.isEmpty() || !m_table.Active() || m_table.ReadOnly() || m_table.RecNo() < 0) return;
     if (qobject_cast<QLabel*>(control)) return;
     if (auto* edit = qobject_cast<QLineEdit*>(control); edit && edit->isReadOnly()) return;
+    m_typed.remove(control);
     const QString text = controlText(control);
     if (m_table.FieldByName(field).AsString() == text) return;
     m_table.Edit();
@@ -75,18 +93,28 @@ void RecordPanelBindings::tableMoved() {
     refresh();
 }
 
-// A change of the current record shows in every control but the one being typed in.
+// A change of the current record shows in every control but those being typed in.
 void RecordPanelBindings::rowChanged(int row) {
     if (row != m_table.RecNo()) return;
     for (QWidget* control : m_controls)
-        if (!control->hasFocus()) show(control);
+        if (!control->hasFocus() && !m_typed.contains(control)) show(control);
+}
+
+void RecordPanelBindings::handOverTypedText() {
+    const QSet<QWidget*> typed = m_typed;
+    for (QWidget* control : typed) writeToRecord(control);
+}
+
+void RecordPanelBindings::dropTypedChange() {
+    m_typed.clear();
+    m_table.Cancel();
+    refresh();
 }
 
 bool RecordPanelBindings::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-        m_table.Active() && m_table.Editing()) {
-        m_table.Cancel();
-        refresh();
+        m_table.Active() && (m_table.Editing() || !m_typed.isEmpty())) {
+        dropTypedChange();
         return true;
     }
     return QObject::eventFilter(watched, event);

@@ -12,10 +12,11 @@ class Table;
 }
 
 // The data-aware controls of the record panels: each edit field, text label or combo box shows
-// the field of the current record of the table handle that it is bound to by name, and an edit
-// control hands its text to the record when it loses the focus (the record itself is written
-// by a post, a move or a filter change, as the handle's rules say). Esc in a bound control
-// drops the unposted change of the current record.
+// the field of the current record of the table handle that it is bound to by name. An edit
+// control hands its text to the record when it loses the focus, and whatever the user typed is
+// handed over whenever the handle settles or posts the record (a move, a filter change, a post),
+// so no path drops typed text. Esc in a bound control drops the unposted change of the current
+// record, typed text included.
 class RecordPanelBindings : public QObject {
     Q_OBJECT
 
@@ -39,10 +40,15 @@ private:
     void show(QWidget* control);
     void tableMoved();
     void rowChanged(int row);
+    void markTyped(QWidget* control);
+    void handOverTypedText();
+    void dropTypedChange();
 
     store::Table& m_table;
     std::vector<QWidget*> m_controls;
     QSet<QWidget*> m_showOnly;
+    // Controls holding text the user typed that the record does not have yet.
+    QSet<QWidget*> m_typed;
 };
 
 // The text a bound control shows or holds.

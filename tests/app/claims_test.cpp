@@ -150,6 +150,20 @@ TEST_F(ClaimsTest, ClaimViewListsOnlyTheAwardsNotIssued) {
     saveScreenshot(*form, QStringLiteral("main_window_claim_view"));
 }
 
+TEST_F(ClaimsTest, AnEmptyClaimViewShowsAnEmptyPanel) {
+    form.reset();
+    folder.execute(QStringLiteral("UPDATE \"Awards\" SET Award_number = '4711'"));
+    form = std::make_unique<TForm1>(paths(), dialogs, eighthOfDecember, shell);
+    form->show();
+    press(*form, QStringLiteral("ClaimAward"));
+
+    EXPECT_EQ(form->Table1.RecordCount(), 0);
+    EXPECT_TRUE(form->ClaimAwardDBCtrlGrid->isVisible());
+    EXPECT_EQ(form->DBText2->text(), QString());
+    EXPECT_EQ(form->AwardNumberDBComboBox->currentIndex(), -1) << "the box shows no item";
+    EXPECT_EQ(form->DateDBEdit->text(), QString());
+}
+
 TEST_F(ClaimsTest, ClaimStoresTheClaimDateAndReopensAtTheFirstAward) {
     form->ClaimAwardClick();
     const int row = int(listedAwards().indexOf(QStringLiteral("IOTA 700")));
@@ -188,8 +202,8 @@ TEST_F(ClaimsTest, ChoosingFromTheBoxRunsTheChange) {
     ASSERT_TRUE(form->AwardNumberDBComboBox->isEnabled());
     form->AwardNumberDBComboBox->setFocus();
 
-    // From "NONE" the box goes up to "CLAIM".
-    QTest::keyClick(form->AwardNumberDBComboBox, Qt::Key_Up);
+    // Typing the first letter chooses "CLAIM" (Up and Down scroll the panel instead).
+    QTest::keyClick(form->AwardNumberDBComboBox, Qt::Key_C);
 
     EXPECT_EQ(form->Table1.RecNo(), 0);
     EXPECT_EQ(form->DateDBEdit->text(), QStringLiteral("08-12-07"));

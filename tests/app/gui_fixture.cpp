@@ -7,11 +7,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTest>
 
 #include "app/control_properties.h"
 #include "app/program_picture.h"
@@ -74,6 +76,40 @@ void expectAllFieldsUnbound(const TForm1& form) {
 void expectNoSplashLeft() {
     for (QWidget* window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<TSplashForm*>(window), nullptr) << "a splash window is left";
+}
+
+namespace {
+
+bool reachableIn(const QList<QAction*>& entries, const QAction* entry) {
+    for (const QAction* action : entries) {
+        if (action == entry) return action->isEnabled();
+        if (action->menu() && action->isEnabled() && reachableIn(action->menu()->actions(), entry)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool reachable(const TForm1& form, const QAction* entry) {
+    return reachableIn(form.MainMenu1->actions(), entry);
+}
+
+void press(TForm1& form, const QString& name) {
+    if (auto* entry = form.findChild<QAction*>(name)) {
+        ASSERT_TRUE(reachable(form, entry)) << name.toStdString() << " cannot be reached from the menu bar";
+        entry->trigger();
+        return;
+    }
+    auto* button = form.findChild<QAbstractButton*>(name);
+    ASSERT_NE(button, nullptr) << "no control " << name.toStdString();
+    ASSERT_TRUE(button->isVisible()) << name.toStdString() << " is not on show";
+    ASSERT_TRUE(button->isEnabled()) << name.toStdString() << " is disabled";
+    button->click();
+}
+
+void activate(QWidget& window) {
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
 QStringList errorBoxTexts(const ScriptedDialogs& dialogs) {

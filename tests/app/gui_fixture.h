@@ -44,5 +44,17 @@ void expectAllFieldsUnbound(const TForm1& form);
 // No splash window is left on the screen or in memory.
 void expectNoSplashLeft();
 
+// Whether a menu entry can be reached from the menu bar: it and every menu above it are enabled.
+bool reachable(const TForm1& form, const QAction* entry);
+
+// Presses a control by its name as the user does: a button must be there, visible and enabled,
+// and is clicked; a menu entry must be reachable, and is triggered. Either runs through the
+// window's error wrapper.
+void press(TForm1& form, const QString& name);
+
+// Makes the window the active one, as the user's click does, so that focus and access keys work
+// (the offscreen platform gives the activation to each splash window and keeps it there).
+void activate(QWidget& window);
+
 // The error boxes shown, by their texts.
 QStringList errorBoxTexts(const ScriptedDialogs& dialogs);

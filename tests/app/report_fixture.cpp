@@ -59,22 +59,6 @@ void ReportTest::trigger(const QString& name) {
     entry->trigger();
 }
 
-namespace {
-
-bool reachableIn(const QList<QAction*>& entries, const QAction* entry) {
-    for (const QAction* action : entries) {
-        if (action == entry) return action->isEnabled();
-        if (action->menu() && action->isEnabled() && reachableIn(action->menu()->actions(), entry)) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-bool reachable(const TForm1& form, const QAction* entry) {
-    return reachableIn(form.MainMenu1->actions(), entry);
-}
-
 std::unique_ptr<TestDataFolder> fullDataFolder() {
     auto full = std::make_unique<TestDataFolder>(readIotaTable(QLatin1String(kDebianIotaList)));
     for (const Continent& continent : continents())

@@ -58,9 +58,6 @@ protected:
     std::vector<ShownReport> shown;
 };
 
-// Whether a menu entry can be reached from the menu bar: it and every menu above it are enabled.
-bool reachable(const TForm1& form, const QAction* entry);
-
 // Every island of Debian's list, as a new data folder holds them, with a spread of statuses and
 // groups and the owner DL1ABC: what a user's folder looks like, for looking at.
 std::unique_ptr<TestDataFolder> fullDataFolder();

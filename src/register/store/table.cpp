@@ -173,12 +173,21 @@ void Table::Edit() {
 
 void Table::Post() {
     requireActive("post a record");
+    askForTypedText();
+    postEdit();
+}
+
+void Table::postEdit() {
     if (!m_editing) return;
-    emit updatingRecord();
     if (m_modifiedColumns) writeEdit();
     m_editing = false;
     m_modifiedColumns = 0;
     dropCurrentWhenFilteredOut();
+}
+
+// Text typed into a bound control belongs to the record even before the control was left.
+void Table::askForTypedText() {
+    if (!m_readOnly && m_current >= 0) emit updatingRecord();
 }
 
 void Table::Cancel() {
@@ -190,8 +199,8 @@ void Table::Cancel() {
 
 // A pending edit is written when a field changed, otherwise dropped.
 void Table::settle() {
-    if (!m_editing) return;
-    Post();
+    askForTypedText();
+    postEdit();
 }
 
 void Table::writeEdit() {

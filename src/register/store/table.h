@@ -93,7 +93,8 @@ signals:
     void currentChanged(int row);
     // A visible row's values changed (a field set, a post or a dropped edit).
     void rowChanged(int row);
-    // A pending edit is about to be settled: bound controls hand over their text now.
+    // The record is about to be settled or posted: bound controls hand over typed text now
+    // (putting the record into edit state where needed).
     void updatingRecord();
 
 private:
@@ -108,6 +109,8 @@ private:
     void requireActive(const char* operation) const;
     void loadRows();
     void settle();
+    void askForTypedText();
+    void postEdit();
     void writeEdit();
     const QString& updateSql(quint64 columns);
     void standOn(int row);
