@@ -16,6 +16,7 @@
 
 #include "app/application_title.h"
 #include "app/control_properties.h"
+#include "app/covering_panel.h"
 #include "app/program_picture.h"
 #include "register/list_grid_model.h"
 
@@ -125,12 +126,15 @@ void TForm1::createControls() {
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
-    createSelectionBoxes(client);
-    Panel1 = place<PictureBox>(client, "Panel1", kPicturePlace);
+    // Everything a panel over the whole client area covers lies in one area beneath it.
+    const QRect wholeClient(0, 0, kClientWidth, kClientHeight);
+    auto* covered = place<QWidget>(client, "CoveredArea", wholeClient);
+    createSelectionBoxes(covered);
+    Panel1 = place<PictureBox>(covered, "Panel1", kPicturePlace);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // The record panel on show stands above the list, which takes the rest of the middle; with
     // neither shown the picture behind them shows through.
-    auto* middle = place<QWidget>(client, "ListArea", kPicturePlace);
+    auto* middle = place<QWidget>(covered, "ListArea", kPicturePlace);
     createRecordPanels(middle);
     createListArea(middle);
     auto* stack = new QVBoxLayout(middle);
@@ -143,7 +147,12 @@ void TForm1::createControls() {
     }
     stack->addWidget(DBGrid1, 1);
     stack->addWidget(GroupSummary, 1);
-    createStatusLine(client);
+    createStatusLine(covered);
+    QSLPanel = new QslCardPanel(m_paths, client);
+    QSLPanel->setObjectName(QStringLiteral("QSLPanel"));
+    QSLPanel->setGeometry(wholeClient);
+    new CoveringPanel(QSLPanel, covered);
+    InternetPanel = panel(client, "InternetPanel", wholeClient);
     // Menu bar and client area together make the window: it cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -211,9 +220,8 @@ void TForm1::createRecordPanels(QWidget* client) {
     IotaID = place<QLineEdit>(IotaDBCtrlGrid, "IotaID", {8, 8, 72, 24});
     IotaID->setReadOnly(true);
     setHint(IotaID, QStringLiteral("IOTA Reference"));
-    setTabOrder(Callsign, StatusDBComboBox);
-    setTabOrder(StatusDBComboBox, Comment);
-    setTabOrder(Comment, Island_name);
+    QWidget* const tabChain[] = {Callsign, Comment, StatusDBComboBox, Island_name, Prefix};
+    for (size_t i = 1; i < std::size(tabChain); ++i) setTabOrder(tabChain[i - 1], tabChain[i]);
 
     MyDetailsDBCtrlGrid = panel(client, "MyDetailsDBCtrlGrid", kRecordPanelPlace);
     DBText1 = place<QLabel>(MyDetailsDBCtrlGrid, "DBText1", {8, 26, 240, 24});
@@ -247,7 +255,7 @@ void TForm1::createListArea(QWidget* client) {
     GroupSummary = panel(client, "GroupSummary", kListAreaPlace);
 }
 
-// The status line runs along the bottom; two panels can cover the whole client area.
+// The status line runs along the bottom.
 void TForm1::createStatusLine(QWidget* client) {
     GroupLabel = caption(client, "Groups ", {6, 494, 180, 18});
     GroupLabel->setObjectName(QStringLiteral("GroupLabel"));
@@ -256,10 +264,4 @@ void TForm1::createStatusLine(QWidget* client) {
     Progress->setValue(0);
     // Shown by the commands that report progress.
     Progress->hide();
-
-    const QRect wholeClient(0, 0, kClientWidth, kClientHeight);
-    QSLPanel = new QslCardPanel(m_paths, client);
-    QSLPanel->setObjectName(QStringLiteral("QSLPanel"));
-    QSLPanel->setGeometry(wholeClient);
-    InternetPanel = panel(client, "InternetPanel", wholeClient);
 }

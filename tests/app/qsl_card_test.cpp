@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -130,6 +131,36 @@ TEST_F(QslCardTest, CloseGivesTheMenusBackAndLeavesTheListAsItWas) {
     EXPECT_EQ(form->Table1.Filter(), QStringLiteral("Status = '-'"));
     EXPECT_EQ(form->Table1.RecNo(), row);
     EXPECT_TRUE(form->DBGrid1->isVisible());
+}
+
+// While the card is on show only its buttons and the enabled menus work: the access keys,
+// Tab and Ctrl+Delete of the controls beneath reach nothing.
+TEST_F(QslCardTest, TheCardCoversTheWindowForReal) {
+    press(*form, QStringLiteral("EuropeButton"));
+    press(*form, QStringLiteral("EditMode"));
+    activate(*form);
+    const int records = form->Table1.RecordCount();
+    openCardOf(QStringLiteral("EU-005"));
+
+    // An access key clicks its button a moment after the key.
+    QTest::keyClick(form.get(), Qt::Key_A, Qt::AltModifier);
+    QTest::qWait(250);
+    EXPECT_EQ(form->Table1.TableName(), QStringLiteral("IOTA-EU")) << "Alt+A switched the view behind the card";
+    for (int i = 0; i < 12; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_TRUE(form->QSLPanel->isAncestorOf(focus)) << focus->objectName().toStdString();
+        QTest::keyClick(focus, Qt::Key_Delete, Qt::ControlModifier);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(form->Table1.RecordCount(), records);
+    EXPECT_TRUE(dialogs.asked().empty());
+
+    close();
+    activate(*form);
+    QTest::keyClick(form.get(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->Table1.TableName() == QStringLiteral("IOTA-AF"); }, 1000))
+        << "the access keys work again";
 }
 
 TEST_F(QslCardTest, DoubleClickInAGroupViewOpensTheCardOfThatRow) {
