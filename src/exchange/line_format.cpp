@@ -47,17 +47,36 @@ QStringList findKindLines(const QStringList& lines, const QString& kindText) {
     return found;
 }
 
-int readNumber(QStringView text) {
+namespace {
+
+// Reads the sign and the run of digits of a number, handing each digit to the accumulator;
+// true when the number is negative.
+template <class Accumulate>
+bool scanNumber(QStringView text, Accumulate accumulate) {
     qsizetype i = 0;
     while (i < text.size() && text[i] == kBlank) ++i;
     const bool negative = i < text.size() && text[i] == u'-';
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) accumulate(text[i].unicode() - u'0');
+    return negative;
+}
+
+}  // namespace
+
+int readNumber(QStringView text) {
     // One past INT_MAX is the most a run of digits can reach: it reads as INT_MIN when negative.
     constexpr qint64 kLimit = qint64(INT_MAX) + 1;
     qint64 value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        value = std::min(value * 10 + (text[i].unicode() - u'0'), kLimit);
+    const bool negative = scanNumber(text, [&](int digit) { value = std::min(value * 10 + digit, kLimit); });
     return negative ? int(-value) : int(std::min<qint64>(value, INT_MAX));
+}
+
+int readLowBits(QStringView text, int bits) {
+    const qint64 modulus = qint64(1) << bits;
+    qint64 value = 0;
+    const bool negative = scanNumber(text, [&](int digit) { value = (value * 10 + digit) % modulus; });
+    // The low bits of a negative number are those of its two's complement.
+    return int(negative ? (modulus - value) % modulus : value);
 }
 
 QString fixedWidth(const QString& text, int width) {

@@ -38,6 +38,9 @@ QStringList findKindLines(const QStringList& lines, const QString& kindText);
 // other character, the rest ignored; no digits read as 0, and digits beyond the range of an int
 // read as its limit.
 int readNumber(QStringView text);
+// The lowest bits of a number read the same way, whatever its size: a flag number as long as
+// any digits run still sets its flags from its own low bits.
+int readLowBits(QStringView text, int bits);
 
 // The text filled with blanks to the width, or cut to its first characters.
 QString fixedWidth(const QString& text, int width);

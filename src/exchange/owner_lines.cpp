@@ -87,7 +87,7 @@ QList<OwnerValue> readOwnerValues(const OwnerKeyword& keyword, const QStringList
         case OwnerValueKind::Text:
             return {{keyword.row, value}};
         case OwnerValueKind::Flags:
-            return flagValues(readNumber(value));
+            return flagValues(readLowBits(value, int(flags().size())));
         case OwnerValueKind::Mode:
             return {{keyword.row, modeEndorsement(readNumber(value))}};
         case OwnerValueKind::PreviousCalls:

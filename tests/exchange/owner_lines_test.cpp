@@ -96,4 +96,22 @@ TEST(OwnerLines, MissingStatusAndModesLinesClearFlagsAndGiveAllModes) {
     EXPECT_EQ(readOwnerValues(ownerKeyword("NAME"), {}), (QList<OwnerValue>{{"Name", ""}}));
 }
 
+// The flags follow the ten low bits of the number as written, however long it is.
+TEST(OwnerLines, StatusNumbersOfAnySizeSetTheirLowBits) {
+    const struct {
+        const char* line;
+        int flags;
+    } rows[] = {
+        {"STATUS   4294967297", 1},               // 2^32 + 1: "RSGB Member" only
+        {"STATUS   2147483648", 0},               // 2^31, one past the int range
+        {"STATUS   99999999999999999999", 1023},  // its remainder by 1024
+        {"STATUS   -1", 1023},                    // every bit of the two's complement
+        {"STATUS   -1024", 0},
+        {"STATUS    +130x", 130},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(rowsOf(readOwnerValues(ownerKeyword("STATUS"), {row.line})), rowsOf(flagValues(row.flags)))
+            << row.line;
+}
+
 }  // namespace
