@@ -57,7 +57,8 @@ void TForm1::btnGoClick() {
     memoHTML->clear();
     const std::optional<QString> failure = downloadIntoMemo();
     showPanelMoment(Moment::DownloadEnded);
-    if (failure) showErrorBox(m_dialogs, *failure);
+    // A download ended by closing the panel is not reported: the user has left it.
+    if (failure && !InternetPanel->isHidden()) showErrorBox(m_dialogs, *failure);
 }
 
 // The GET of the text in cbURL, shown in the memo; the client's message when it fails. The

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 
 #include "app/text_file.h"
-#include "listupdate/http_client.h"
 
 std::optional<QStringList> readUrlHistory(const QString& fileName) {
     if (!QFileInfo::exists(fileName)) return std::nullopt;
@@ -13,7 +12,7 @@ std::optional<QStringList> readUrlHistory(const QString& fileName) {
 }
 
 bool addToUrlHistory(QStringList& urls, const QString& address) {
-    if (!isHttpAddress(address) || urls.contains(address, Qt::CaseInsensitive)) return false;
+    if (urls.contains(address, Qt::CaseInsensitive)) return false;
     urls << address;
     return true;
 }

@@ -12,8 +12,8 @@ inline constexpr const char* kUrlHistoryFileName = "history.dat";
 // exists but cannot be read.
 std::optional<QStringList> readUrlHistory(const QString& fileName);
 
-// Appends an address to the URL list unless the list holds it already in any letter case, or
-// it is no address the HTTP client fetches (a refused address is not worth offering again).
+// Appends an address to the URL list unless the list holds it already in any letter case; what
+// the user typed is kept whatever it is (the download itself refuses what it cannot fetch).
 // Tells whether it was appended.
 bool addToUrlHistory(QStringList& urls, const QString& address);
 
