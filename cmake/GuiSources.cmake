@@ -9,6 +9,7 @@ set(SKERRY_GUI_SOURCES
     src/app/main_window.cpp
     src/app/main_window_controls.cpp
     src/app/covering_panel.cpp
+    src/app/gauge_view.cpp
     src/app/ok_dialog.cpp
     src/app/program_picture.cpp
     src/app/splash_view.cpp

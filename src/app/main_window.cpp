@@ -21,6 +21,7 @@
 #include "app/dialogs.h"
 #include "app/error_box.h"
 #include "app/first_run_rules.h"
+#include "app/gauge_view.h"
 #include "app/help_view.h"
 #include "app/splash_view.h"
 #include "register/codes.h"

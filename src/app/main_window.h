@@ -16,6 +16,7 @@
 #include "reports/report_preview.h"
 
 class Clock;
+class GaugeView;
 class Dialogs;
 class ListGridModel;
 class QAbstractButton;
@@ -349,6 +350,7 @@ private:
     std::optional<QString> downloadIntoMemo();
     QString urlHistoryFile() const;
     UpdatePanel* m_updatePanel = nullptr;
+    std::unique_ptr<GaugeView> m_gaugeView;
 
     // Checkpoint exchange.
 public:

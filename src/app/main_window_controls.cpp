@@ -17,6 +17,7 @@
 #include "app/application_title.h"
 #include "app/control_properties.h"
 #include "app/covering_panel.h"
+#include "app/gauge_view.h"
 #include "app/program_picture.h"
 #include "register/list_grid_model.h"
 
@@ -264,4 +265,5 @@ void TForm1::createStatusLine(QWidget* client) {
     Progress->setValue(0);
     // Shown by the commands that report progress.
     Progress->hide();
+    m_gaugeView = std::make_unique<GaugeView>(*Progress, *GroupLabel);
 }

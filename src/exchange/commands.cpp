@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/dialogs.h"
+#include "app/gauge_view.h"
 #include "app/main_window.h"
 #include "exchange/member_import.h"
 #include "exchange/update_export.h"
@@ -54,12 +55,9 @@ void TForm1::ExportButtonClick() {
     Table1.setFiltered(false);
 }
 
-// The gauge and its caption are painted at once: the import holds the event loop until it ends.
 void TForm1::showGauge(int percent, const QString& caption) {
-    GroupLabel->setText(caption);
-    Progress->setValue(percent);
-    GroupLabel->repaint();
-    Progress->repaint();
+    m_gaugeView->setCaption(caption);
+    m_gaugeView->setValue(percent);
 }
 
 void TForm1::connectExchangeCommands() {

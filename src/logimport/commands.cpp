@@ -5,6 +5,7 @@
 #include <QProgressBar>
 
 #include "app/dialogs.h"
+#include "app/gauge_view.h"
 #include "app/main_window.h"
 #include "app/text_file.h"
 #include "listupdate/update_panel_rules.h"
@@ -35,10 +36,7 @@ void TForm1::importUpfFile(const QString& fileName) {
     TUPF_mode UPF_mode(this);
     const std::optional<ImportMode> mode = upfmode::modeForResult(m_dialogs.exec(UPF_mode));
     if (!mode) return;
-    importUpf(Database1, Table1, lines, *mode, [this](int percent) {
-        Progress->setValue(percent);
-        repaint();
-    });
+    importUpf(Database1, Table1, lines, *mode, [this](int percent) { m_gaugeView->setValue(percent); });
 }
 
 void TForm1::N7HQImport1Click() {

@@ -462,6 +462,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                 leaveField(control);
             break;
         }
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+            // The list follows the handle while it is on show.
+            if (watched == DBGrid1) {
+                m_gridModel->setFollowing(event->type() == QEvent::ShowToParent);
+                followCurrentRecord(Table1.Active() ? Table1.RecNo() : -1);
+            }
+            break;
         case QEvent::MouseButtonDblClick:
             if (watched == JumpTo) runCommand([this] { JumpToDblClick(); });
             break;

@@ -3,7 +3,9 @@
 #include "register/store/table.h"
 
 ListGridModel::ListGridModel(store::Table& table, QObject* parent) : QAbstractTableModel(parent), m_table(table) {
-    connect(&m_table, &store::Table::recordSetChanged, this, &ListGridModel::readRecordSet);
+    connect(&m_table, &store::Table::recordSetChanged, this, [this] {
+        if (m_following) readRecordSet();
+    });
     connect(&m_table, &store::Table::rowChanged, this, &ListGridModel::rowChanged);
     readRecordSet();
 }
@@ -13,12 +15,18 @@ void ListGridModel::setColumns(const QStringList& fieldNames) {
     readRecordSet();
 }
 
+void ListGridModel::setFollowing(bool following) {
+    if (following == m_following) return;
+    m_following = following;
+    readRecordSet();
+}
+
 // The field places are looked up anew with every record set: the handle may show another table.
 void ListGridModel::readRecordSet() {
     beginResetModel();
     m_fieldColumns.clear();
     for (const QString& name : m_fieldNames) m_fieldColumns.push_back(m_table.fieldIndex(name));
-    m_rows = m_table.Active() ? m_table.RecordCount() : 0;
+    m_rows = m_following && m_table.Active() ? m_table.RecordCount() : 0;
     endResetModel();
 }
 

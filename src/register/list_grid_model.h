@@ -19,6 +19,9 @@ public:
     // The columns by field name, in order; a name the table lacks shows empty cells.
     void setColumns(const QStringList& fieldNames);
     const QStringList& columns() const { return m_fieldNames; }
+    // A list that is not on show need not follow the handle through a batch command's thousands
+    // of record sets: it holds no rows meanwhile and reads the record set when it follows again.
+    void setFollowing(bool following);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,4 +36,5 @@ private:
     QStringList m_fieldNames;
     std::vector<int> m_fieldColumns;
     int m_rows = 0;
+    bool m_following = true;
 };

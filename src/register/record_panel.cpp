@@ -39,7 +39,6 @@ RecordPanelBindings::RecordPanelBindings(store::Table& table, QObject* parent) :
 }
 
 void RecordPanelBindings::manage(QWidget* control, bool editable) {
-    m_controls.push_back(control);
     if (!editable) m_showOnly.insert(control);
     control->installEventFilter(this);
     if (auto* edit = qobject_cast<QLineEdit*>(control))
@@ -58,11 +57,15 @@ void RecordPanelBindings::markTyped(QWidget* control) {
 
 void RecordPanelBindings::bind(QWidget* control, const QString& fieldName) {
     bindField(control, fieldName);
+    std::erase(m_bound, control);
+    if (!fieldName.isEmpty()) m_bound.push_back(control);
     show(control);
 }
 
+// An unbound control was emptied when it was unbound and stays so: a batch command with every
+// control unbound moves the handle thousands of times.
 void RecordPanelBindings::refresh() {
-    for (QWidget* control : m_controls) show(control);
+    for (QWidget* control : m_bound) show(control);
 }
 
 // A bound control shows its field and takes typing only while the record can be changed.
@@ -96,7 +99,7 @@ void RecordPanelBindings::tableMoved() {
 // A change of the current record shows in every control but those being typed in.
 void RecordPanelBindings::rowChanged(int row) {
     if (row != m_table.RecNo()) return;
-    for (QWidget* control : m_controls)
+    for (QWidget* control : m_bound)
         if (!control->hasFocus() && !m_typed.contains(control)) show(control);
 }
 

@@ -45,7 +45,7 @@ private:
     void dropTypedChange();
 
     store::Table& m_table;
-    std::vector<QWidget*> m_controls;
+    std::vector<QWidget*> m_bound;
     QSet<QWidget*> m_showOnly;
     // Controls holding text the user typed that the record does not have yet.
     QSet<QWidget*> m_typed;

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "app/clock.h"
+#include "app/gauge_view.h"
 #include "app/main_window.h"
 #include "reports/award_summary.h"
 #include "reports/island_list_report.h"
@@ -281,6 +282,5 @@ void TForm1::startProgress(const QString& caption) {
 }
 
 void TForm1::advanceProgress(int points) {
-    Progress->setValue(Progress->value() + points);
-    Progress->repaint();
+    m_gaugeView->advance(points);
 }
