@@ -34,7 +34,7 @@ struct PlainReason {
 };
 
 constexpr PlainReason kPlainReasons[] = {
-    {SQLITE_FULL, "The disk that holds %1 is full; free some space and run the command again"},
+    {SQLITE_FULL, "The disk that holds %1 is full; free some space and try again"},
     {SQLITE_IOERR,
      "%1 could not be read or written (disk I/O error); check the disk, and restore the file "
      "from a backup if the error stays"},
@@ -45,6 +45,8 @@ constexpr PlainReason kPlainReasons[] = {
      "%1 is not a Skerrydesk database; restore it from a backup, or move it away and run "
      "\"skerrydesk-cli init\" to start again"},
     {SQLITE_READONLY, "%1 is write-protected; allow writing to the file and its folder and try again"},
+    // The file is there (looked at before opening): what fails is its journal beside it.
+    {SQLITE_CANTOPEN, "%1 cannot be opened for writing; allow writing to its folder and try again"},
 };
 
 // The failure of a statement: a plain sentence where the reason is the disk or the file, the
