@@ -69,8 +69,8 @@ public:
 
     // One write transaction around a batch command. The command ends it with commit(), whose
     // failure (a full disk shows here) is the command's failure. When a failure ends the command
-    // first, the transaction commits as it goes, so records posted before the failure stay
-    // written and that failure is the one reported.
+    // before that, what was posted is committed as the transaction goes out of scope, so records
+    // posted before the failure stay written, and that failure is the one reported.
     class Transaction {
     public:
         explicit Transaction(Database& db);
