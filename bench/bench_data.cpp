@@ -6,6 +6,7 @@
 #include "register/codes.h"
 #include "register/delivered_data.h"
 #include "register/iota_list.h"
+#include "register/store/database.h"
 
 BenchData& BenchData::instance() {
     static BenchData data;
@@ -39,4 +40,8 @@ int BenchData::workloadSize() const {
     int size = 0;
     for (const auto& [table, references] : m_workload) size += int(references.size());
     return size;
+}
+
+void syncEachCommit(store::Database& db, bool toTheDisk) {
+    db.execute(toTheDisk ? QStringLiteral("PRAGMA synchronous=FULL") : QStringLiteral("PRAGMA synchronous=NORMAL"));
 }

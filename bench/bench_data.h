@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+namespace store {
+class Database;
+}
+
 // A full-size data folder built once from Debian's IOTA list in a temporary folder.
 class BenchData {
 public:
@@ -19,6 +23,10 @@ private:
     QTemporaryDir m_dir;
     QList<QPair<QString, QStringList>> m_workload;
 };
+
+// Whether each commit waits until the disk holds it (the store's own setting) or, to show what
+// that costs, only until the system has it.
+void syncEachCommit(store::Database& db, bool toTheDisk);
 
 // The number of filter-edit-post cycles of one run: about as many as a member file brings.
 inline constexpr int kCycles = 1300;

@@ -84,6 +84,7 @@ void resetTables(store::Database& db, const QString& assignments) {
     store::Database::Transaction batch(db);
     for (const Continent& continent : continents())
         db.execute(QStringLiteral("UPDATE \"%1\" SET %2").arg(continent.tableName, assignments));
+    batch.commit();
 }
 
 // The baseline: find each record by reference, read its status, write the new values.
@@ -110,6 +111,7 @@ void rawRowChanges(store::Database& db, const Workload& load) {
         update->bind(int(change.values.size()) + 1, select->columnInteger(0));
         update->step();
     }
+    batch.commit();
 }
 
 using Command = std::function<void(store::Database&, store::Table&, const QStringList&, const StartCounts&)>;

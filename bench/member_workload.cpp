@@ -135,6 +135,7 @@ void resetTables(store::Database& db) {
     for (const QString& reset : kResets) db.execute(reset);
     for (const Continent& continent : continents())
         db.execute(QStringLiteral("UPDATE \"%1\" SET %2").arg(continent.tableName, kIslandReset));
+    batch.commit();
 }
 
 void rawRowChanges(store::Database& db, const std::vector<RowChange>& changes) {
@@ -162,4 +163,5 @@ void rawRowChanges(store::Database& db, const std::vector<RowChange>& changes) {
         update->bind(int(change.values.size()) + 1, select->columnInteger(0));
         update->step();
     }
+    batch.commit();
 }

@@ -2,6 +2,7 @@ add_executable(skerry_core_tests
     register/filter_test.cpp
     register/table_test.cpp
     register/database_test.cpp
+    register/full_disk_test.cpp
     register/delivered_data_test.cpp
     register/view_rules_test.cpp
     app/text_file_test.cpp

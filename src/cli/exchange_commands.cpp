@@ -13,6 +13,7 @@ void importMember(const QStringList& arguments, QTextStream& out) {
     OpenDataFolder folder;
     const MemberImportResult result =
         importMemberFile(folder.database, folder.table, arguments[0], folder.start.counts, {});
+    folder.database.close();
     out << "Imported " << QDir::toNativeSeparators(arguments[0]) << ": " << result.ownerRows << " owner rows, "
         << result.awardLines << " award lines, " << result.islandLines << " island lines, " << result.groupLines
         << " group lines; " << result.passedOver << " lines passed over\n";
@@ -25,6 +26,7 @@ void exportUpdate(const QStringList& arguments, QTextStream& out) {
     OpenDataFolder folder;
     const UpdateFile file = exportUpdateFile(folder.database, folder.table, arguments[0], folder.start.ownerCallsign,
                                              folder.start.ownerDirectoryNo, SystemClock());
+    folder.database.close();
     out << "Exported " << QDir::toNativeSeparators(arguments[0]) << ": " << file.islandLines << " island lines, "
         << file.awardLines << " award lines\n";
 }

@@ -14,6 +14,7 @@ constexpr std::chrono::seconds kSilenceLimit{60};
 
 void applyLines(OpenDataFolder& folder, const QStringList& lines, QTextStream& out) {
     const KindLinesResult result = applyListUpdate(folder.database, folder.table, lines, folder.start.counts);
+    folder.database.close();
     out << result.islandLines << " island lines and " << result.groupLines << " group lines applied, "
         << result.passedOver << " passed over\n";
 }

@@ -40,6 +40,7 @@ void importUpfFile(const QStringList& arguments, QTextStream& out) {
     OpenDataFolder folder;
     const QStringList lines = readTextLines(fileName);
     const int written = importUpf(folder.database, folder.table, lines, mode);
+    folder.database.close();
     out << written << " records written from " << QDir::toNativeSeparators(fileName) << '\n';
 }
 
@@ -48,6 +49,7 @@ void importCsvFile(const QStringList& arguments, QTextStream& out) {
     OpenDataFolder folder;
     const QStringList lines = readTextLines(arguments[0]);
     const int written = importCsv(folder.database, folder.table, lines, folder.start.counts);
+    folder.database.close();
     out << written << " records written from " << QDir::toNativeSeparators(arguments[0]) << '\n';
 }
 

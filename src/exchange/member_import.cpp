@@ -114,6 +114,7 @@ MemberImportResult importMemberLines(store::Database& database, store::Table& ta
     result.islandLines = islands.islandLines;
     result.groupLines = islands.groupLines;
     result.passedOver += islands.passedOver;
+    transaction.commit();
     return result;
 }
 

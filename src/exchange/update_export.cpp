@@ -84,6 +84,7 @@ UpdateFile exportUpdateFile(store::Database& database, store::Table& table, cons
     {
         store::Database::Transaction transaction(database);
         replace_owner(table, QStringLiteral("Last exported"), dateText);
+        transaction.commit();
     }
     table.setFiltered(false);
     table.setFilter(QString());

@@ -12,5 +12,7 @@ KindLinesResult applyListUpdate(store::Database& database, store::Table& table, 
     table.setReadOnly(false);
     // The update shows no progress: its gauge has no listener.
     Gauge silent;
-    return applyRecordKinds(table, lines, startCounts, updateIslandLines(), silent);
+    const KindLinesResult result = applyRecordKinds(table, lines, startCounts, updateIslandLines(), silent);
+    batch.commit();
+    return result;
 }

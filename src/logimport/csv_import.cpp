@@ -37,5 +37,6 @@ int importCsv(store::Database& database, store::Table& table, const QStringList&
     int written = 0;
     for (size_t i = 0; i < continents().size(); ++i)
         written += runContinentPass(table, continents()[i], lines, startCounts[i]);
+    batch.commit();
     return written;
 }

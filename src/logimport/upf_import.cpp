@@ -68,5 +68,6 @@ int importUpf(store::Database& database, store::Table& table, const QStringList&
         if (progress) progress(gauge);
         written += runContinentPass(table, continent, lines, words, mode);
     }
+    batch.commit();
     return written;
 }

@@ -7,6 +7,7 @@
 
 #include "app/text_file.h"
 #include "gui_fixture.h"
+#include "support/failing_vfs.h"
 
 namespace {
 
@@ -112,6 +113,27 @@ TEST_F(ExchangeTest, AFailingWriteLeavesTheOldFileAndTheDate) {
     closeForm();
     EXPECT_EQ(folder.ownerValue("Last exported"), "01-01-20");
     EXPECT_EQ(readTextLines(file), (QStringList{"KAYROLL  2.07", "old"}));
+}
+
+// The disk is put in place before the window connects to the folder.
+class FullDiskImport : public StartedFormTest {
+protected:
+    FailingDisk disk;
+};
+
+TEST_F(FullDiskImport, ImportFromCPShowsTheErrorBoxWhenTheDiskIsFull) {
+    dialogs.answerOpenFile(memberFixture("island-rules")).answerMessage();
+    disk.failAfter(0);
+    ASSERT_TRUE(form->ImportButton->isVisible() && form->ImportButton->isEnabled());
+    form->ImportButton->click();
+    disk.heal();
+    const QStringList errors = errorBoxTexts(dialogs);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.front().contains("is full; free some space")) << errors.front().toStdString();
+    expectNoViewShown(*form);
+    form.reset();
+    EXPECT_EQ(folder.column("IOTA-AF", "Status")[0], "-") << "the import would approve AF-001";
+    EXPECT_EQ(folder.ownerValue("Callsign"), "DL1ABC");
 }
 
 }  // namespace

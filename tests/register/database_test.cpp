@@ -5,8 +5,10 @@
 #include <QTemporaryDir>
 
 #include "app/failure.h"
+#include "register/start_state.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"
+#include "support/failing_vfs.h"
 
 namespace {
 
@@ -66,6 +68,48 @@ TEST(Database, ABatchKeepsWhatWasPostedBeforeItsFailure) {
             Failure);
     }
     EXPECT_EQ(folder.column("IOTA-AF", "Status").first(), "A");
+}
+
+void overwrite(const QString& file, qint64 offset, const QByteArray& bytes) {
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::ReadWrite));
+    out.seek(offset);
+    out.write(bytes);
+}
+
+struct SpoiltFile {
+    const char* name;
+    std::function<void(const QString& file, FailingDisk& disk)> spoil;
+    QStringList said;
+};
+
+TEST(Database, ASpoiltDataFileIsReportedWithWhatToDo) {
+    const QString init = QStringLiteral("run \"skerrydesk-cli init\" to start again");
+    const SpoiltFile cases[] = {
+        {"write-protected",
+         [](const QString&, FailingDisk& disk) { disk.setWriteProtected(true); },
+         {"is write-protected; allow writing"}},
+        {"zero-length", [](const QString& file, FailingDisk&) { QFile::resize(file, 0); }, {"is empty", init}},
+        {"junk",
+         [](const QString& file, FailingDisk&) { overwrite(file, 0, QByteArray(8192, 'j')); },
+         {"is not a Skerrydesk database", "restore it from a backup", init}},
+        {"damaged",
+         [](const QString& file, FailingDisk&) { overwrite(file, 100, QByteArray(4000, '\xAA')); },
+         {"is damaged; restore it from a backup", init}},
+    };
+    FailingDisk disk;
+    for (const SpoiltFile& spoilt : cases) {
+        TestDataFolder folder;
+        store::Database db(folder.dataFolder());
+        spoilt.spoil(db.fileName(), disk);
+        store::Table table(db);
+        const QString message = failureOf([&] { readStartState(table); });
+        disk.setWriteProtected(false);
+        EXPECT_TRUE(message.startsWith(QDir::toNativeSeparators(db.fileName())))
+            << spoilt.name << ": " << message.toStdString();
+        for (const QString& words : spoilt.said)
+            EXPECT_TRUE(message.contains(words)) << spoilt.name << ": " << message.toStdString();
+    }
 }
 
 }  // namespace

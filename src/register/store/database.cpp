@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 #include "app/failure.h"
 #include "register/store/schema.h"
@@ -20,12 +21,57 @@ bool isBusy(int code) {
     return (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED;
 }
 
+QString nativeFileName(sqlite3* db) {
+    const char* name = sqlite3_db_filename(db, "main");
+    return QDir::toNativeSeparators(QString::fromUtf8(name ? name : ""));
+}
+
+// What the user reads for the failures of the disk or the file that he can do something
+// about; %1 is the database file.
+struct PlainReason {
+    int code;
+    const char* text;
+};
+
+constexpr PlainReason kPlainReasons[] = {
+    {SQLITE_FULL, "The disk that holds %1 is full; free some space and try again"},
+    {SQLITE_IOERR,
+     "%1 could not be read or written (disk I/O error); check the disk, and restore the file "
+     "from a backup if the error stays"},
+    {SQLITE_CORRUPT,
+     "%1 is damaged; restore it from a backup, or move it away and run \"skerrydesk-cli init\" "
+     "to start again"},
+    {SQLITE_NOTADB,
+     "%1 is not a Skerrydesk database; restore it from a backup, or move it away and run "
+     "\"skerrydesk-cli init\" to start again"},
+    {SQLITE_READONLY, "%1 is write-protected; allow writing to the file and its folder and try again"},
+    // The file is there (looked at before opening): what fails is its journal beside it.
+    {SQLITE_CANTOPEN, "%1 cannot be opened for writing; allow writing to its folder and try again"},
+};
+
+// The failure of a statement: a plain sentence where the reason is the disk or the file, the
+// statement and SQLite's words otherwise.
+Failure statementFailure(sqlite3* db, int code, const QString& sql, const QString& reason) {
+    for (const PlainReason& plain : kPlainReasons)
+        if ((code & 0xff) == plain.code) return Failure(QLatin1String(plain.text).arg(nativeFileName(db)));
+    if (isBusy(code))
+        return Failure(QStringLiteral("%1 is in use by another program; close it and try again (%2)")
+                           .arg(nativeFileName(db), reason));
+    return Failure(QStringLiteral("%1 could not carry out \"%2\": %3").arg(nativeFileName(db), sql, reason));
+}
+
+// A batch that ends by a failure may leave SQLite's transaction open; the next batch must find
+// the connection as after a commit.
+void rollBackOpenTransaction(sqlite3* db) {
+    if (db && !sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
 }  // namespace
 
 Statement::Statement(sqlite3* db, const QString& sql) : m_db(db), m_sql(sql) {
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
-        throw Failure(QStringLiteral("The data folder cannot run \"%1\": %2").arg(sql, sqliteMessage(db)));
+    const int code = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
+    if (code != SQLITE_OK) throw statementFailure(db, code, sql, sqliteMessage(db));
 }
 
 Statement::~Statement() {
@@ -47,10 +93,7 @@ bool Statement::step() {
     if (code == SQLITE_DONE) return false;
     const QString reason = sqliteMessage(m_db);
     sqlite3_reset(m_stmt);
-    if (isBusy(code))
-        throw Failure(
-            QStringLiteral("The data folder is in use by another program; close it and try again (%1)").arg(reason));
-    throw Failure(QStringLiteral("The data folder could not carry out \"%1\": %2").arg(m_sql, reason));
+    throw statementFailure(m_db, code, m_sql, reason);
 }
 
 void Statement::reset() {
@@ -77,7 +120,11 @@ qint64 Statement::columnInteger(int column) const {
 Database::Database(const QString& dataFolder) : m_path(dataFolder) {}
 
 Database::~Database() {
-    close();
+    try {
+        close();
+    } catch (const Failure&) {
+        // Nothing to report to from here; the connection is released all the same.
+    }
 }
 
 void Database::setPath(const QString& dataFolder) {
@@ -92,8 +139,13 @@ QString Database::fileName() const {
 void Database::close() {
     m_statements.clear();
     m_columns.clear();
-    if (m_db) sqlite3_close(m_db);
-    m_db = nullptr;
+    if (!m_db) return;
+    sqlite3* db = std::exchange(m_db, nullptr);
+    if (sqlite3_close(db) == SQLITE_OK) return;
+    const QString reason = sqliteMessage(db);
+    // Released once its last statement is gone, so the folder is not held for good.
+    sqlite3_close_v2(db);
+    throw Failure(QStringLiteral("Cannot close %1: %2").arg(QDir::toNativeSeparators(fileName()), reason));
 }
 
 sqlite3* Database::connection() {
@@ -103,10 +155,16 @@ sqlite3* Database::connection() {
 
 void Database::connect() {
     const QString file = fileName();
-    if (!QFileInfo(file).isFile())
+    const QFileInfo info(file);
+    if (!info.isFile())
         throw Failure(QStringLiteral("The data folder %1 holds no database %2; run \"skerrydesk-cli init\" there "
                                      "or start the program in the folder that holds Data")
                           .arg(QDir::toNativeSeparators(m_path), QLatin1String(kFileName)));
+    // Opened, an empty file would silently become a database without tables.
+    if (info.size() == 0)
+        throw Failure(QStringLiteral("%1 is empty: it holds none of the tables; delete it and run "
+                                     "\"skerrydesk-cli init\" to start again")
+                          .arg(QDir::toNativeSeparators(file)));
     sqlite3* db = nullptr;
     const int code =
         sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -116,16 +174,24 @@ void Database::connect() {
         throw Failure(QStringLiteral("Cannot open the data folder %1: %2").arg(QDir::toNativeSeparators(file), reason));
     }
     m_db = db;
+    // SQLite opens a file it may not write read-only without a word; every batch would fail.
+    if (sqlite3_db_readonly(db, "main") == 1) {
+        const Failure writeProtected = statementFailure(db, SQLITE_READONLY, QString(), QString());
+        close();
+        throw writeProtected;
+    }
     try {
         // Exclusive locking taken by a write at once: a second program or CLI on the same
         // folder is refused until this one ends, and it never sees half a batch.
         execute(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
         execute(QStringLiteral("PRAGMA journal_mode=WAL"));
-        execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        // Every commit synced to the disk: a reported success survives a power cut.
+        execute(QStringLiteral("PRAGMA synchronous=FULL"));
         execute(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));
-    } catch (const Failure& failure) {
+    } catch (const Failure&) {
+        const bool heldElsewhere = isBusy(sqlite3_errcode(m_db));
         close();
-        if (failure.message().contains(QLatin1String("in use")))
+        if (heldElsewhere)
             throw Failure(QStringLiteral("The data folder %1 is in use by another Skerrydesk program or "
                                          "skerrydesk-cli; close it and try again")
                               .arg(QDir::toNativeSeparators(m_path)));
@@ -139,14 +205,7 @@ void Database::execute(const QString& sql) {
     if (code == SQLITE_OK) return;
     const QString reason = error ? QString::fromUtf8(error) : sqliteMessage(m_db);
     sqlite3_free(error);
-    if (isBusy(code))
-        throw Failure(QStringLiteral("The data folder %1 is in use by another program (%2)")
-                          .arg(QDir::toNativeSeparators(m_path), reason));
-    if ((code & 0xff) == SQLITE_READONLY)
-        throw Failure(
-            QStringLiteral("The data folder %1 is write-protected: %2").arg(QDir::toNativeSeparators(m_path), reason));
-    throw Failure(QStringLiteral("The data folder %1 could not carry out \"%2\": %3")
-                      .arg(QDir::toNativeSeparators(m_path), sql, reason));
+    throw statementFailure(m_db, code, sql, reason);
 }
 
 Statement& Database::prepare(const QString& sql) {
@@ -191,17 +250,29 @@ void Database::create(const QString& dataFolder) {
     db.execute(QStringLiteral("PRAGMA journal_mode=WAL"));
     Transaction transaction(db);
     for (const QString& statement : createTableStatements()) db.execute(statement);
+    transaction.commit();
 }
 
 Database::Transaction::Transaction(Database& db) : m_db(db) {
     m_db.execute(QStringLiteral("BEGIN IMMEDIATE"));
-    m_began = true;
+    m_pending = true;
+}
+
+void Database::Transaction::commit() {
+    m_pending = false;
+    try {
+        m_db.execute(QStringLiteral("COMMIT"));
+    } catch (const Failure&) {
+        rollBackOpenTransaction(m_db.m_db);
+        throw;
+    }
 }
 
 Database::Transaction::~Transaction() {
-    if (!m_began || !m_db.m_db) return;
-    // Committed also when a failure ends the batch: what was posted before it stays written.
-    sqlite3_exec(m_db.m_db, "COMMIT", nullptr, nullptr, nullptr);
+    if (!m_pending || !m_db.m_db) return;
+    // A failure ended the batch: what was posted before it stays written. That failure is the
+    // one reported, so a commit that fails as well only rolls back.
+    if (sqlite3_exec(m_db.m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) rollBackOpenTransaction(m_db.m_db);
 }
 
 }  // namespace store

@@ -52,6 +52,7 @@ public:
     const QString& path() const { return m_path; }
     QString fileName() const;
     bool isConnected() const { return m_db != nullptr; }
+    // Lets the folder go; fails naming the file when SQLite cannot close it.
     void close();
 
     // The column names of a table in their order; fails naming the table when it is missing.
@@ -66,8 +67,10 @@ public:
     // Creates a new data folder file with the nine empty tables; refuses when one exists.
     static void create(const QString& dataFolder);
 
-    // One write transaction around a batch command. It commits when it ends, also when a
-    // failure ends the command, so records posted before the failure stay written.
+    // One write transaction around a batch command. The command ends it with commit(), whose
+    // failure (a full disk shows here) is the command's failure. When a failure ends the command
+    // before that, what was posted is committed as the transaction goes out of scope, so records
+    // posted before the failure stay written, and that failure is the one reported.
     class Transaction {
     public:
         explicit Transaction(Database& db);
@@ -75,9 +78,12 @@ public:
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
 
+        // Makes the batch durable; a failure leaves nothing of it stored.
+        void commit();
+
     private:
         Database& m_db;
-        bool m_began = false;
+        bool m_pending = false;
     };
 
 private:
