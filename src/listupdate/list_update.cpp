@@ -8,6 +8,10 @@
 KindLinesResult applyListUpdate(store::Database& database, store::Table& table, const QStringList& lines,
                                 const StartCounts& startCounts) {
     store::Database::Transaction batch(database);
+    return applyListUpdateLines(table, lines, startCounts);
+}
+
+KindLinesResult applyListUpdateLines(store::Table& table, const QStringList& lines, const StartCounts& startCounts) {
     table.Close();
     table.setReadOnly(false);
     // The update shows no progress: its gauge has no listener.

@@ -19,3 +19,7 @@ class Table;
 // Leaves the handle closed on the last island table, unfiltered.
 KindLinesResult applyListUpdate(store::Database& database, store::Table& table, const QStringList& lines,
                                 const StartCounts& startCounts);
+
+// The same application inside a write transaction that the caller holds and commits, as the
+// creation of a data folder from an update text does.
+KindLinesResult applyListUpdateLines(store::Table& table, const QStringList& lines, const StartCounts& startCounts);

@@ -1,16 +1,23 @@
 #include "register/delivered_data.h"
 
+#include <signal.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <algorithm>
+#include <cerrno>
 
 #include "app/failure.h"
 #include "register/codes.h"
 #include "register/store/database.h"
 
 namespace {
+
+constexpr int kHighestNumber = 999;
+const QString kBuildFolderPrefix = QStringLiteral(".init-");
 
 struct OwnerRow {
     const char* name;
@@ -77,21 +84,33 @@ QList<AwardRow> awardRows() {
     return rows;
 }
 
-void fillOwner(store::Database& db) {
+// The rows a table of the new database must hold once it is built.
+struct ExpectedRows {
+    QString table;
+    qint64 rows;
+};
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+qint64 fillOwner(store::Database& db) {
     store::Statement& insert =
         db.prepare(QStringLiteral("INSERT INTO \"Owner\" (No, Name, Value, Permission) VALUES (?1, ?2, '', ?3)"));
-    int number = 0;
+    qint64 number = 0;
     for (const OwnerRow& row : kOwnerRows) {
         insert.reset();
-        insert.bind(1, qint64(++number));
+        insert.bind(1, ++number);
         insert.bind(2, QString::fromUtf8(row.name));
         insert.bind(3, row.isPublic ? QStringLiteral("public") : QString());
         insert.step();
     }
+    return number;
 }
 
-void fillIslands(store::Database& db, const Continent& continent, const QMap<int, const ListedIsland*>& listed) {
-    const int last = (listed.isEmpty() ? 0 : listed.lastKey()) + kUnallocatedPadding;
+qint64 fillIslands(store::Database& db, const Continent& continent, const QMap<int, const ListedIsland*>& listed) {
+    const int highestListed = listed.isEmpty() ? 0 : listed.lastKey();
+    const int last = std::min(highestListed + kUnallocatedPadding, kHighestNumber);
     store::Statement& insert =
         db.prepare(QStringLiteral("INSERT INTO \"%1\" (Key, ABW, IOTA, Prefix, Island, Call, Status, Comment) "
                                   "VALUES (?1, '', ?2, ?3, ?4, '', ?5, '')")
@@ -106,56 +125,143 @@ void fillIslands(store::Database& db, const Continent& continent, const QMap<int
         insert.bind(5, island ? status::Needed : status::Unallocated);
         insert.step();
     }
+    return last;
 }
 
-void fillAwards(store::Database& db) {
+qint64 fillAwards(store::Database& db) {
     store::Statement& insert =
         db.prepare(QStringLiteral("INSERT INTO \"Awards\" (No, Award_name, Award_title, Award_number, Award_issued) "
                                   "VALUES (?1, ?2, ?3, 'NONE', 'XXXXXXXX')"));
-    int number = 0;
+    qint64 number = 0;
     for (const AwardRow& award : awardRows()) {
         insert.reset();
-        insert.bind(1, qint64(++number));
+        insert.bind(1, ++number);
         insert.bind(2, award.name);
         insert.bind(3, award.title);
         insert.step();
     }
+    return number;
 }
 
-void fillTables(const QString& dataFolder, const std::vector<ListedIsland>& islands) {
-    store::Database::create(dataFolder);
-    store::Database db(dataFolder);
-    store::Database::Transaction transaction(db);
-    fillOwner(db);
+std::vector<ExpectedRows> fillTables(store::Database& db, const std::vector<ListedIsland>& islands) {
+    std::vector<ExpectedRows> expected{{QLatin1String(kOwnerTable), fillOwner(db)}};
     for (const Continent& continent : continents()) {
         QMap<int, const ListedIsland*> listed;
         for (const ListedIsland& island : islands)
             if (island.reference.startsWith(continent.code)) listed.insert(island.reference.mid(3).toInt(), &island);
-        fillIslands(db, continent, listed);
+        expected.push_back({continent.tableName, fillIslands(db, continent, listed)});
     }
-    fillAwards(db);
+    expected.push_back({QLatin1String(kAwardsTable), fillAwards(db)});
+    return expected;
+}
+
+// A silently lost write (a full disk at the commit) shows as a damaged file or missing rows.
+void checkTables(store::Database& db, const std::vector<ExpectedRows>& expected) {
+    store::Statement& integrity = db.prepare(QStringLiteral("PRAGMA integrity_check"));
+    const QString verdict = integrity.step() ? integrity.columnText(0) : QString();
+    integrity.reset();
+    if (verdict != QLatin1String("ok"))
+        throw Failure(QStringLiteral("the new database fails its integrity check (%1)").arg(verdict));
+    for (const ExpectedRows& table : expected) {
+        store::Statement& count = db.prepare(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table.table));
+        const qint64 rows = count.step() ? count.columnInteger(0) : -1;
+        count.reset();
+        if (rows != table.rows)
+            throw Failure(QStringLiteral("the new table \"%1\" holds %2 rows instead of %3")
+                              .arg(table.table)
+                              .arg(rows)
+                              .arg(table.rows));
+    }
+}
+
+// Moves every page of the write-ahead log into the database file and closes it, so that the one
+// file renamed into place holds everything.
+void writeOutWhole(store::Database& db) {
+    store::Statement& checkpoint = db.prepare(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    const bool complete = checkpoint.step() && checkpoint.columnInteger(0) == 0 &&
+                          checkpoint.columnInteger(1) == checkpoint.columnInteger(2);
+    checkpoint.reset();
+    const QString log = db.fileName() + QStringLiteral("-wal");
+    db.close();
+    if (!complete || QFileInfo(log).size() > 0)
+        throw Failure(QStringLiteral("the new database could not be written out whole"));
+}
+
+void buildDatabase(const QString& buildFolder, const std::vector<ListedIsland>& islands,
+                   const FinishNewTables& finish) {
+    store::Database::create(buildFolder);
+    store::Database db(buildFolder);
+    // A transaction of its own whose commit is checked: the file is thrown away on any failure.
+    db.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    const std::vector<ExpectedRows> expected = fillTables(db, islands);
+    if (finish) finish(db);
+    db.execute(QStringLiteral("COMMIT"));
+    checkTables(db, expected);
+    writeOutWhole(db);
+}
+
+void makeBuildFolder(const QString& dataFolder, const QString& buildFolder) {
+    QDir(buildFolder).removeRecursively();
+    if (!QDir().mkpath(dataFolder) || !QDir().mkdir(buildFolder))
+        throw Failure(QStringLiteral("nothing can be written into the data folder %1").arg(native(dataFolder)));
+}
+
+// The rename of one file within the data folder is atomic: the database appears whole or not at all.
+void placeDatabase(const QString& built, const QString& target) {
+    if (!QFile::rename(built, target))
+        throw Failure(QStringLiteral("the finished database cannot be renamed into place"));
+}
+
+Failure alreadyThere(const QString& target) {
+    return Failure(QStringLiteral("%1 already exists; nothing was changed").arg(native(target)));
+}
+
+bool processRuns(qint64 pid) {
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
+// The build folder of a killed creation is named after its process; the process's number tells
+// whether it may still be at work.
+void removeAbandonedBuildFolders(const QString& dataFolder) {
+    const QFileInfoList folders =
+        QDir(dataFolder).entryInfoList({kBuildFolderPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& folder : folders) {
+        bool isNumber = false;
+        const qint64 pid = folder.fileName().mid(kBuildFolderPrefix.size()).toLongLong(&isNumber);
+        if (isNumber && pid > 0 && !processRuns(pid)) QDir(folder.filePath()).removeRecursively();
+    }
 }
 
 }  // namespace
 
-void createDeliveredDataFolder(const QString& workingFolder, const std::vector<ListedIsland>& islands) {
+void createDeliveredDataFolder(const QString& workingFolder, const std::vector<ListedIsland>& islands,
+                               const FinishNewTables& finish) {
     const QString dataFolder = QDir(workingFolder).filePath(QStringLiteral("Data"));
     const QString target = QDir(dataFolder).filePath(QLatin1String(store::Database::kFileName));
-    if (QFileInfo::exists(target))
-        throw Failure(QStringLiteral("%1 already exists; nothing was changed").arg(QDir::toNativeSeparators(target)));
-    // Built aside and moved into place whole, so that a failure leaves no half-filled database.
+    const bool dataFolderExisted = QFileInfo(dataFolder).isDir();
+    if (dataFolderExisted) removeAbandonedBuildFolders(dataFolder);
+    if (QFileInfo::exists(target)) throw alreadyThere(target);
     const QString buildFolder =
-        QDir(dataFolder).filePath(QStringLiteral(".init-%1").arg(QCoreApplication::applicationPid()));
-    QDir(buildFolder).removeRecursively();
-    try {
-        fillTables(buildFolder, islands);
-    } catch (...) {
+        QDir(dataFolder).filePath(kBuildFolderPrefix + QString::number(QCoreApplication::applicationPid()));
+    const auto discard = [&] {
         QDir(buildFolder).removeRecursively();
+        if (!dataFolderExisted) QDir().rmdir(dataFolder);
+    };
+    try {
+        makeBuildFolder(dataFolder, buildFolder);
+        buildDatabase(buildFolder, islands, finish);
+        placeDatabase(QDir(buildFolder).filePath(QLatin1String(store::Database::kFileName)), target);
+    } catch (const Failure& failure) {
+        discard();
+        if (QFileInfo::exists(target)) throw alreadyThere(target);  // another creation was quicker
+        // The build folder is the program's own business: the message names the data folder.
+        const QString reason = QString(failure.message()).replace(native(buildFolder), native(dataFolder));
+        throw Failure(QStringLiteral("Cannot create %1: %2; nothing was created. Check that the disk has room and the "
+                                     "data folder is writable, then try again")
+                          .arg(native(target), reason));
+    } catch (...) {
+        discard();
         throw;
     }
-    const bool moved = QFile::rename(QDir(buildFolder).filePath(QLatin1String(store::Database::kFileName)), target);
     QDir(buildFolder).removeRecursively();
-    if (!moved)
-        throw Failure(QStringLiteral("Cannot place the new database at %1; nothing was changed")
-                          .arg(QDir::toNativeSeparators(target)));
 }

@@ -1,16 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "register/iota_list.h"
 
+namespace store {
+class Database;
+}
+
 // Unallocated numbers added after the highest listed number of each continent, so that
-// new references of the programme find their record.
+// new references of the programme find their record; never beyond number 999.
 inline constexpr int kUnallocatedPadding = 25;
+
+// A last step on the filled tables of a new data folder, inside the transaction that fills them.
+using FinishNewTables = std::function<void(store::Database&)>;
 
 // Creates the delivered data folder Data/ below a working folder: every owner row empty, one
 // island record per number from 001 up to the highest listed number plus the padding ("-" with
-// name and prefix when listed, "U" otherwise), one row per award not yet held. Refuses, changing
-// nothing, when the folder already holds a database; a failure half-way leaves no database behind.
-void createDeliveredDataFolder(const QString& workingFolder, const std::vector<ListedIsland>& islands);
+// name and prefix when listed, "U" otherwise), one row per award not yet held, then `finish`.
+// The database is built, checked and written out whole in a build folder of its own and only
+// then renamed into place, so Data/skerrydesk.db is whole or absent, even when the process is
+// killed. Build folders left by processes that no longer run are removed. Refuses, changing
+// nothing, when the folder already holds a database.
+void createDeliveredDataFolder(const QString& workingFolder, const std::vector<ListedIsland>& islands,
+                               const FinishNewTables& finish = {});

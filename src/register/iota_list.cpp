@@ -14,14 +14,17 @@ bool isWellFormedReference(const QString& text) {
     return true;
 }
 
+bool isListedReference(const QString& text) {
+    return isWellFormedReference(text) && continentByCode(text.left(2)) && text.mid(3) != QLatin1String("000");
+}
+
 std::vector<ListedIsland> readIotaTable(const QString& fileName) {
     std::vector<ListedIsland> islands;
     QSet<QString> seen;
     for (const QString& line : readTextLines(fileName)) {
         const QStringList columns = line.split(u'|');
         const QString reference = columns.value(0).trimmed();
-        if (!isWellFormedReference(reference) || !continentByCode(reference.left(2))) continue;
-        if (seen.contains(reference)) continue;
+        if (!isListedReference(reference) || seen.contains(reference)) continue;
         seen.insert(reference);
         islands.push_back({reference, columns.value(1).trimmed(), columns.value(2).trimmed()});
     }

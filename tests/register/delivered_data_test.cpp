@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include "app/failure.h"
+#include "listupdate/listed_islands.h"
+#include "register/store/database.h"
 #include "support/data_folder.h"
 
 namespace {
@@ -23,6 +25,31 @@ TEST(DeliveredData, NumbersEveryReferenceAndPadsWithUnallocatedOnes) {
     EXPECT_EQ(folder.column("IOTA-AS", "Prefix")[3], "5B");
     EXPECT_EQ(folder.column("IOTA-AS", "Island")[1], "") << "unallocated numbers have empty fields";
     EXPECT_EQ(folder.column("IOTA-AS", "ABW").join(""), "") << "group codes come with the member file";
+}
+
+// The padding stops at number 999, and a listed number 000 is passed over rather than counted.
+TEST(DeliveredData, PadsUpToNumber999AndPassesOverNumber000) {
+    const struct {
+        QStringList listedNumbers;
+        int listedReferences;
+        const char* lastReference;
+    } cases[] = {
+        {{"973"}, 1, "EU-998"}, {{"974"}, 1, "EU-999"},        {{"975"}, 1, "EU-999"},        {{"999"}, 1, "EU-999"},
+        {{"000"}, 0, "EU-025"}, {{"000", "003"}, 1, "EU-028"}, {{"990", "000"}, 1, "EU-999"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        QStringList lines;
+        for (const QString& number : c.listedNumbers) lines << "ISLAND   EU-" + number + " G           Listed island";
+        const QString name = c.listedNumbers.join(',');
+        EXPECT_EQ(createDataFolderFromUpdate(dir.path(), lines), c.listedReferences) << name.toStdString();
+        store::Database db(QDir(dir.path()).filePath("Data"));
+        store::Statement& last = db.prepare("SELECT count(*), max(IOTA), sum(IOTA = 'EU-000') FROM \"IOTA-EU\"");
+        ASSERT_TRUE(last.step());
+        EXPECT_EQ(last.columnText(1), c.lastReference) << name.toStdString();
+        EXPECT_EQ(last.columnInteger(0), QString(c.lastReference).mid(3).toInt()) << name.toStdString();
+        EXPECT_EQ(last.columnInteger(2), 0) << name.toStdString();
+    }
 }
 
 TEST(DeliveredData, OwnerAndAwardRows) {
@@ -64,7 +91,7 @@ TEST(DeliveredData, ReadsTheDebianListFirstLineFirst) {
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write(
         "EU-005|Great Britain|G|G\r\nEU-005|Isle of Wight|G|GB\r\nbad line\r\nXX-001|Nowhere|X|\r\n"
-        "NA-136|Connecticut State group|W\r\nOC-001|Austr\xC3\xA1lia|VK|VK\r\n");
+        "NA-136|Connecticut State group|W\r\nEU-000|No island|X|\r\nOC-001|Austr\xC3\xA1lia|VK|VK\r\n");
     list.close();
     const auto islands = readIotaTable(list.fileName());
     ASSERT_EQ(islands.size(), 3u);
