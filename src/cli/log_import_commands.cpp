@@ -37,16 +37,16 @@ std::pair<QString, ImportMode> upfArguments(const QStringList& arguments) {
 
 void importUpfFile(const QStringList& arguments, QTextStream& out) {
     const auto [fileName, mode] = upfArguments(arguments);
-    OpenDataFolder folder;
     const QStringList lines = readTextLines(fileName);
+    OpenDataFolder folder;
     const int written = importUpf(folder.database, folder.table, lines, mode);
     out << written << " records written from " << QDir::toNativeSeparators(fileName) << '\n';
 }
 
 void importCsvFile(const QStringList& arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "import-csv FILE");
-    OpenDataFolder folder;
     const QStringList lines = readTextLines(arguments[0]);
+    OpenDataFolder folder;
     const int written = importCsv(folder.database, folder.table, lines, folder.start.counts);
     out << written << " records written from " << QDir::toNativeSeparators(arguments[0]) << '\n';
 }
