@@ -6,6 +6,7 @@ set(SKERRY_CORE_SOURCES
     src/register/store/filter.cpp
     src/register/store/schema.cpp
     src/register/store/table.cpp
+    src/register/store/field_sizes.cpp
     src/register/codes.cpp
     src/register/iota_list.cpp
     src/register/delivered_data.cpp

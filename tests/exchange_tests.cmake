@@ -12,6 +12,7 @@ add_executable(skerry_exchange_tests
     ${CMAKE_CURRENT_LIST_DIR}/exchange/round_trip_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/app/text_file_write_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cli/exchange_cli_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/cli/input_cli_test.cpp
 )
 target_link_libraries(skerry_exchange_tests PRIVATE skerry_testsupport GTest::gtest_main)
 target_compile_definitions(skerry_exchange_tests PRIVATE SKERRY_CLI="$<TARGET_FILE:skerrydesk-cli>")

@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <optional>
 
 #include "app/failure.h"
 
@@ -16,12 +18,45 @@ constexpr char16_t kWindows1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeWindows1252(const QByteArray& bytes) {
+constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
+
+struct Utf16Mark {
+    QByteArrayView mark;
+    QStringConverter::Encoding encoding;
+};
+
+// The byte order marks of UTF-16, as a text editor's "Unicode" saves a file.
+constexpr Utf16Mark kUtf16Marks[] = {
+    {QByteArrayView("\xFF\xFE"), QStringConverter::Utf16LE},
+    {QByteArrayView("\xFE\xFF"), QStringConverter::Utf16BE},
+};
+
+// A byte order mark inside the text is a character like any other: only the leading one is dropped.
+constexpr auto kDecoderFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
+QString decodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         text[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
     }
+    return text;
+}
+
+// The text of the bytes, or nothing when a UTF-16 byte order mark is followed by no UTF-16.
+std::optional<QString> decodedText(QByteArrayView bytes) {
+    for (const Utf16Mark& utf16 : kUtf16Marks) {
+        if (!bytes.startsWith(utf16.mark)) continue;
+        const QByteArrayView body = bytes.sliced(utf16.mark.size());
+        QStringDecoder decoder(utf16.encoding, kDecoderFlags);
+        QString text = decoder.decode(body);
+        if (decoder.hasError() || body.size() % 2 != 0) return std::nullopt;
+        return text;
+    }
+    const QByteArrayView body = bytes.startsWith(kUtf8Bom) ? bytes.sliced(kUtf8Bom.size()) : bytes;
+    QStringDecoder utf8(QStringConverter::Utf8, kDecoderFlags);
+    QString text = utf8.decode(body);
+    if (utf8.hasError()) return decodeWindows1252(body);
     return text;
 }
 
@@ -34,14 +69,36 @@ int windows1252Byte(QChar c) {
     return -1;
 }
 
+std::optional<QByteArray> windows1252Bytes(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = windows1252Byte(text[i]);
+        if (byte < 0) return std::nullopt;
+        bytes[i] = char(byte);
+    }
+    return bytes;
+}
+
+QString nativeName(const QString& fileName) {
+    return QDir::toNativeSeparators(fileName);
+}
+
+Failure cannotRead(const QString& fileName, const QString& reason) {
+    return Failure(QStringLiteral("Cannot read %1: %2").arg(nativeName(fileName), reason));
+}
+
+// The first line longer than the longest line read, counted from 1; 0 when there is none.
+qsizetype firstOverLongLine(const QStringList& lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].size() > kMaxTextLineLength) return i + 1;
+    return 0;
+}
+
 }  // namespace
 
 QString decodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) return decodeWindows1252(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    return text;
+    if (std::optional<QString> text = decodedText(bytes)) return *text;
+    throw Failure(QStringLiteral("The text begins with a UTF-16 byte order mark but is no valid UTF-16"));
 }
 
 QStringList splitLines(const QString& text) {
@@ -59,31 +116,50 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+void requireRegularFile(const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (!info.exists() || info.isFile()) return;
+    const QString what = info.isDir() ? QStringLiteral("a folder") : QStringLiteral("a device or pipe");
+    throw Failure(QStringLiteral("%1 is %2, not a text file; choose a file").arg(nativeName(fileName), what));
+}
+
 QStringList readTextLines(const QString& fileName) {
+    requireRegularFile(fileName);
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    if (!file.open(QIODevice::ReadOnly)) throw cannotRead(fileName, file.errorString());
+    if (file.size() > kMaxTextFileBytes)
+        throw cannotRead(fileName, QStringLiteral("the file is larger than %1 MiB, more than any text file the "
+                                                  "program reads; choose the right file")
+                                       .arg(kMaxTextFileBytes / (1024 * 1024)));
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(fileName), file.errorString()));
-    return splitLines(decodeText(bytes));
+    if (file.error() != QFileDevice::NoError) throw cannotRead(fileName, file.errorString());
+    const std::optional<QString> text = decodedText(bytes);
+    if (!text)
+        throw cannotRead(fileName, QStringLiteral("it begins with a UTF-16 byte order mark but is no valid UTF-16; "
+                                                  "save it again as UTF-8 or UTF-16"));
+    const QStringList lines = splitLines(*text);
+    if (const qsizetype line = firstOverLongLine(lines))
+        throw cannotRead(fileName, QStringLiteral("line %1 is longer than %2 characters, more than any line of the "
+                                                  "program's files; choose the right file")
+                                       .arg(line)
+                                       .arg(kMaxTextLineLength));
+    return lines;
 }
 
 QByteArray encodeText(const QString& text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int byte = windows1252Byte(text[i]);
-        if (byte < 0) return text.toUtf8();
-        bytes[i] = char(byte);
-    }
-    return bytes;
+    // Windows-1252 bytes that happen to be valid UTF-8 ("Ã©") would read back as other characters.
+    if (const std::optional<QByteArray> bytes = windows1252Bytes(text); bytes && decodedText(*bytes) == text)
+        return *bytes;
+    const QByteArray utf8 = text.toUtf8();
+    return text.startsWith(QChar(0xFEFF)) ? kUtf8Bom.toByteArray() + utf8 : utf8;
 }
 
 void writeTextFile(const QString& fileName, const QStringList& lines) {
+    requireRegularFile(fileName);
     QString text;
     for (const QString& line : lines) text += line + QLatin1String("\r\n");
     const QByteArray bytes = encodeText(text);
-    const QString name = QDir::toNativeSeparators(fileName);
+    const QString name = nativeName(fileName);
     // No direct-write fallback: where no temporary file can be made beside it, the file stays as it was.
     QSaveFile file(fileName);
     // Unbuffered, so that a write cut short by a full disk shows in the count it returns.

@@ -1,6 +1,7 @@
 #include <QDir>
 
 #include "app/clock.h"
+#include "app/text_file.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "exchange/member_import.h"
@@ -10,9 +11,12 @@ namespace {
 
 void importMember(const QStringList& arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "import-member FILE");
+    // The file is read, and refused when it is none, before the data folder is taken.
+    Gauge silent;
+    const QStringList lines = readMemberFile(arguments[0], silent);
     OpenDataFolder folder;
     const MemberImportResult result =
-        importMemberFile(folder.database, folder.table, arguments[0], folder.start.counts, {});
+        importMemberLines(folder.database, folder.table, lines, folder.start.counts, silent);
     folder.database.close();
     out << "Imported " << QDir::toNativeSeparators(arguments[0]) << ": " << result.ownerRows << " owner rows, "
         << result.awardLines << " award lines, " << result.islandLines << " island lines, " << result.groupLines
@@ -23,6 +27,7 @@ void importMember(const QStringList& arguments, QTextStream& out) {
 // before does not change them until the next start.
 void exportUpdate(const QStringList& arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "export FILE");
+    requireRegularFile(arguments[0]);
     OpenDataFolder folder;
     const UpdateFile file = exportUpdateFile(folder.database, folder.table, arguments[0], folder.start.ownerCallsign,
                                              folder.start.ownerDirectoryNo, SystemClock());

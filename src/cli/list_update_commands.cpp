@@ -21,8 +21,9 @@ void applyLines(OpenDataFolder& folder, const QStringList& lines, QTextStream& o
 
 void updateFromFile(const QStringList& arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "update FILE");
+    const QStringList lines = readTextLines(arguments[0]);
     OpenDataFolder folder;
-    applyLines(folder, readTextLines(arguments[0]), out);
+    applyLines(folder, lines, out);
 }
 
 void updateFromUrl(const QStringList& arguments, QTextStream& out) {

@@ -37,8 +37,8 @@ std::pair<QString, ImportMode> upfArguments(const QStringList& arguments) {
 
 void importUpfFile(const QStringList& arguments, QTextStream& out) {
     const auto [fileName, mode] = upfArguments(arguments);
-    OpenDataFolder folder;
     const QStringList lines = readTextLines(fileName);
+    OpenDataFolder folder;
     const int written = importUpf(folder.database, folder.table, lines, mode);
     folder.database.close();
     out << written << " records written from " << QDir::toNativeSeparators(fileName) << '\n';
@@ -46,8 +46,8 @@ void importUpfFile(const QStringList& arguments, QTextStream& out) {
 
 void importCsvFile(const QStringList& arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "import-csv FILE");
-    OpenDataFolder folder;
     const QStringList lines = readTextLines(arguments[0]);
+    OpenDataFolder folder;
     const int written = importCsv(folder.database, folder.table, lines, folder.start.counts);
     folder.database.close();
     out << written << " records written from " << QDir::toNativeSeparators(arguments[0]) << '\n';

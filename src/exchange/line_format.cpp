@@ -7,7 +7,13 @@ namespace {
 
 constexpr QChar kBlank = u' ';
 
-// Whether a line's keyword column is the keyword followed by blanks, as far as the line goes.
+QStringView withoutTrailingBlanks(QStringView text) {
+    while (!text.isEmpty() && text.back() == kBlank) text.chop(1);
+    return text;
+}
+
+}  // namespace
+
 bool hasKeywordColumn(QStringView line, QStringView keyword) {
     if (!line.startsWith(keyword)) return false;
     const qsizetype end = std::min<qsizetype>(line.size(), kKeywordWidth);
@@ -15,13 +21,6 @@ bool hasKeywordColumn(QStringView line, QStringView keyword) {
         if (line[i] != kBlank) return false;
     return true;
 }
-
-QStringView withoutTrailingBlanks(QStringView text) {
-    while (!text.isEmpty() && text.back() == kBlank) text.chop(1);
-    return text;
-}
-
-}  // namespace
 
 QString columnText(const QString& line, ColumnSpan column) {
     if (column.first < 1 || column.first > line.size()) return QString();

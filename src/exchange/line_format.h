@@ -24,6 +24,9 @@ QString columnText(const QString& line, ColumnSpan column);
 // The keyword filled with blanks to the nine characters of the keyword column ("NAME     ").
 QString keywordColumn(const QString& keyword);
 
+// Whether a line's keyword column is the bare keyword followed by blanks, as far as the line goes.
+bool hasKeywordColumn(QStringView line, QStringView keyword);
+
 // The owner value of a keyword (bare, as "NAME"; a trailing blank as in "PREVCALL " is allowed):
 // characters 10 to the end of the first line whose keyword column is that keyword filled with
 // blanks, unchanged; empty when no line has it. A line cut short after the keyword counts too.

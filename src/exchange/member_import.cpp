@@ -1,7 +1,10 @@
 #include "exchange/member_import.h"
 
+#include <QDir>
+#include <algorithm>
 #include <vector>
 
+#include "app/failure.h"
 #include "app/text_file.h"
 #include "exchange/award_lines.h"
 #include "exchange/island_rules.h"
@@ -9,6 +12,7 @@
 #include "exchange/owner_lines.h"
 #include "exchange/owner_rows.h"
 #include "exchange/record_kind_lines.h"
+#include "exchange/record_kinds.h"
 #include "register/codes.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
@@ -94,11 +98,40 @@ void importAwards(store::Table& table, const QStringList& lines, int startCount,
     table.Close();
 }
 
+// The bare keywords a line of a member file begins with: the owner keywords, "AWARD" and the
+// keywords of the island and group lines.
+QStringList memberKeywords() {
+    QStringList keywords;
+    for (const OwnerKeyword& owner : ownerKeywords()) keywords << owner.keyword;
+    keywords << QLatin1String(kAwardKindText).trimmed();
+    for (const RecordKind& kind : recordKinds()) keywords << kind.text.left(kKeywordWidth).trimmed();
+    keywords.removeDuplicates();
+    return keywords;
+}
+
+bool beginsWithMemberKeyword(const QString& line) {
+    static const QStringList keywords = memberKeywords();
+    for (const QString& keyword : keywords)
+        if (hasKeywordColumn(line, keyword)) return true;
+    return false;
+}
+
+// A keyword missing from a member file empties its row; a file without any is no member file
+// (a log, a CSV file, a file saved as UTF-16 without its byte order mark), and would empty them all.
+void requireMemberFile(const QString& fileName, const QStringList& lines) {
+    if (std::any_of(lines.begin(), lines.end(), beginsWithMemberKeyword)) return;
+    throw Failure(QStringLiteral("Cannot import %1: it is no member file (no line begins with a member file keyword "
+                                 "such as CALLSIGN, NAME, AWARD or ISLAND); nothing was changed. Choose the member "
+                                 "file (*.mbr) from the checkpoint")
+                      .arg(QDir::toNativeSeparators(fileName)));
+}
+
 }  // namespace
 
 QStringList readMemberFile(const QString& fileName, Gauge& gauge) {
     gauge.start(kOwnerCaption);
     const QStringList lines = readTextLines(fileName);
+    requireMemberFile(fileName, lines);
     for (const int step : kReadingSteps) gauge.advance(step);
     return lines;
 }

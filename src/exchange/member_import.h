@@ -22,7 +22,8 @@ struct MemberImportResult {
 
 // Reads the member file whole into its lines before any table is written. Shows the caption
 // "Importing owner data" with the gauge at 0, and 12 once the file is read. Fails naming the
-// file when it cannot be read.
+// file when it cannot be read (readTextLines) or when no line begins with a keyword of the
+// member file: such a file is no member file, and its import would empty every owner row.
 QStringList readMemberFile(const QString& fileName, Gauge& gauge);
 
 // Makes the tables agree with the lines of a member file, in one write transaction: the owner

@@ -68,11 +68,19 @@ TEST_F(ExchangeTest, ImportRunsTheGaugeToTheEndAndUnlocks) {
 }
 
 TEST_F(ExchangeTest, UnreadableFileIsReportedBeforeAnyTableIsWritten) {
-    dialogs.answerOpenFile(out.filePath("missing.mbr")).answerMessage();
-    form->ImportButton->click();
+    // A log picked by mistake is no member file: it would empty every owner row.
+    QFile log(out.filePath("log.upf"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("EU-005 G3ABC first\r\n");
+    log.close();
+    for (const QString name : {"missing.mbr", "log.upf"}) {
+        dialogs.answerOpenFile(out.filePath(name)).answerMessage();
+        form->ImportButton->click();
+    }
     const QStringList errors = errorBoxTexts(dialogs);
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors.front().contains("missing.mbr")) << errors.front().toStdString();
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains("missing.mbr")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains("log.upf") && errors[1].contains("no member file")) << errors[1].toStdString();
     expectNoViewShown(*form);
     closeForm();
     EXPECT_EQ(folder.ownerValue("Callsign"), "g3kma");

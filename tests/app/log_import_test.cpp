@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "app/text_file.h"
 #include "gui_fixture.h"
 #include "logimport/upf_mode_choices.h"
 #include "logimport/upf_mode_dialog.h"
@@ -188,7 +189,7 @@ std::vector<Junk> junkFiles() {
         {"a JPEG picture", fileBytes(fixtureFile(QStringLiteral("cards"), QStringLiteral("front.jpg")))},
         {"random bytes", randomBytes(11, 256 * 1024, 0)},
         {"invalid UTF-8", randomBytes(13, 64 * 1024, 0x80)},
-        {"a megabyte line", QByteArray(1024 * 1024, 'A') + "\r\n" + QByteArray(1024 * 1024, '"')},
+        {"the longest lines read", QByteArray(kMaxTextLineLength, 'A') + "\r\n" + QByteArray(kMaxTextLineLength, '"')},
         {"a line of only blanks", QByteArray(4096, ' ')},
         // A CSV contact line cut short: AF-001 gets an empty call and "-", which it holds already.
         {"lines shorter than a contact", "\"AF-001\"\r\n\"AF\r\nAF-\r\n\""},

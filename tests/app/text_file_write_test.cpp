@@ -23,6 +23,25 @@ TEST(TextFileWrite, EncodesWindows1252WhenEveryCharacterFitsElseUtf8) {
               QString::fromUtf8("\xC3\xA6\xC3\xB8\xC3\xA5 \xE2\x80\xA6"));
 }
 
+// The update file and history.dat are read back by the program itself.
+TEST(TextFileWrite, WhatIsWrittenReadsBackAsWritten) {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath("history.dat");
+    const QStringList texts = {
+        QString::fromUtf8("Jos\xC3\x83\xC2\xA9"),           // Windows-1252 bytes that are valid UTF-8
+        QString::fromUtf8("\xC3\xAF\xC2\xBB\xC2\xBFNAME"),  // Windows-1252 bytes of a UTF-8 byte order mark
+        QString::fromUtf8("\xC3\xBF\xC3\xBE"
+                          "ab"),  // Windows-1252 bytes of a UTF-16 byte order mark
+        QString(QChar(0xFEFF)) + "x",
+        QString::fromUtf8("S\xC3\xB8ren \xE2\x82\xAC \xC5\x91"),
+    };
+    for (const QString& text : texts) {
+        writeTextFile(fileName, {text, "http://example.org/update.txt"});
+        EXPECT_EQ(readTextLines(fileName), (QStringList{text, "http://example.org/update.txt"}))
+            << bytesOf(fileName).toHex().toStdString();
+    }
+}
+
 TEST(TextFileWrite, WritesCrLfLinesReplacingAnEarlierFileWhole) {
     QTemporaryDir dir;
     const QString fileName = dir.filePath("out.upd");

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
+#include "app/failure.h"
+#include "app/text_file.h"
 #include "exchange/member_import.h"
 #include "exchange_fixture.h"
 
@@ -36,17 +38,16 @@ protected:
     int placeIn(const QString& reference) { return folder.column("IOTA-EU", "IOTA").indexOf(reference); }
 };
 
-TEST_F(MemberBadInput, BinaryFilesChangeOnlyTheOwnerRows) {
+TEST_F(MemberBadInput, BinaryFilesAreRefusedChangingNothing) {
     const QStringList before = islandTables();
+    folder.setOwnerValue("Callsign", "G3ABC");
     QByteArray jpeg("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 20);
     jpeg += randomBytes(200000, 7) + QByteArray("\xFF\xD9", 2);
-    for (const QByteArray& bytes : {randomBytes(1 << 20, 1), jpeg, QByteArray(100000, '\0')}) {
-        const MemberImportResult result = importBytes(bytes);
-        EXPECT_EQ(result.islandLines + result.groupLines + result.awardLines, 0);
-    }
+    for (const QByteArray& bytes : {randomBytes(1 << 20, 1), jpeg, QByteArray(100000, '\0')})
+        EXPECT_THROW(importBytes(bytes), Failure);
     release();
     EXPECT_EQ(islandTables(), before);
-    EXPECT_EQ(folder.ownerValue("Mode endorsement"), "All modes");
+    EXPECT_EQ(folder.ownerValue("Callsign"), "G3ABC");
 }
 
 TEST_F(MemberBadInput, InvalidUtf8IsReadAsWindows1252WithAnyLineEnds) {
@@ -66,11 +67,19 @@ TEST_F(MemberBadInput, InvalidUtf8IsReadAsWindows1252WithAnyLineEnds) {
     EXPECT_EQ(folder.column("IOTA-EU", "ABW")[placeIn("EU-007")], "B");
 }
 
-TEST_F(MemberBadInput, AMegabyteLineIsTakenWhole) {
-    const QString name(1 << 20, QChar('x'));
-    importBytes((memberIsland("EU-005", "G3ABC", "G", name) + "\r\n" + QString(1 << 20, QChar('y'))).toUtf8());
+TEST_F(MemberBadInput, TheLongestLineIsReadAndOneCharacterMoreRefusesTheFile) {
+    const QString name(kMaxTextLineLength - 41, QChar('x'));
+    importBytes(memberIsland("EU-005", "G3ABC", "G", name).toUtf8());
+    try {
+        importBytes(
+            (memberIsland("EU-007", "EI7ABC", "EI", "") + "\r\n" + QString(kMaxTextLineLength + 1, 'y')).toUtf8());
+        FAIL() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_TRUE(failure.message().contains("line 2 is longer")) << failure.message().toStdString();
+    }
     release();
-    EXPECT_EQ(folder.column("IOTA-EU", "Island")[placeIn("EU-005")], name);
+    EXPECT_EQ(folder.column("IOTA-EU", "Island")[placeIn("EU-005")], name.left(250)) << "cut to the field's size";
+    EXPECT_EQ(folder.column("IOTA-EU", "Status")[placeIn("EU-007")], "-");
 }
 
 TEST_F(MemberBadInput, AFiftyMegabyteFileEndsInGoodTime) {

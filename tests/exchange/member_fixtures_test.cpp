@@ -1,12 +1,14 @@
 // Walks the golden cases of tests/fixtures/member/<case>/: member.mbr is imported into the sample
 // data folder prepared by start.sql (if any); expected.txt lists every table cell the import
-// changes, one "table|row|field|new value|" a line. Run with SKERRY_REGENERATE_FIXTURES=1 to
-// write expected.txt from what the import does, then review the difference.
+// changes, one "table|row|field|new value|" a line, and "refused" last when the import refuses
+// the file. Run with SKERRY_REGENERATE_FIXTURES=1 to write expected.txt from what the import
+// does, then review the difference.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 
+#include "app/failure.h"
 #include "exchange/member_import.h"
 #include "register/codes.h"
 #include "register/store/database.h"
@@ -66,17 +68,23 @@ QStringList changesOfImport(const QString& caseFolder) {
     const QString startSql = caseFolder + "/start.sql";
     if (QFile::exists(startSql)) folder.execute(QString::fromUtf8(readAll(startSql)));
     const QStringList before = cells(folder.dataFolder());
+    bool refused = false;
     {
         store::Database db(folder.dataFolder());
         store::Table table(db);
         const StartState start = readStartState(table);
-        importMemberFile(db, table, caseFolder + "/member.mbr", start.counts, {});
+        try {
+            importMemberFile(db, table, caseFolder + "/member.mbr", start.counts, {});
+        } catch (const Failure&) {
+            refused = true;
+        }
     }
     const QStringList after = cells(folder.dataFolder());
     EXPECT_EQ(before.size(), after.size()) << "the import adds or removes no rows";
     QStringList changes;
     for (qsizetype i = 0; i < std::min(before.size(), after.size()); ++i)
         if (after[i] != before[i]) changes << after[i];
+    if (refused) changes << "refused";
     return changes;
 }
 

@@ -20,14 +20,14 @@ protected:
     MemberImportResult importLines(const QStringList& lines) { return importLines(lines, startState().counts); }
 };
 
-TEST_F(MemberImport, EmptyFileEmptiesTheOwnerRowsWithTheExactGaugeSteps) {
+TEST_F(MemberImport, AFileWithoutOwnerValuesEmptiesTheOwnerRowsWithTheExactGaugeSteps) {
     const QStringList names = folder.column("Owner", "Name");
     for (const QString& name : names) folder.setOwnerValue(name, "old");
     const QStringList awardsBefore = folder.column("Awards", "Award_number");
     const QStringList statusesBefore = folder.column("IOTA-EU", "Status");
 
-    const MemberImportResult result =
-        importMemberFile(database, table, writeFile("empty.mbr", ""), startState().counts, recorder());
+    const MemberImportResult result = importMemberFile(
+        database, table, writeFile("county.mbr", "COUNTY   not read\r\n"), startState().counts, recorder());
     EXPECT_EQ(result.ownerRows, 18 + 1 + 10 + 4);
     release();
 

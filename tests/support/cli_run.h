@@ -12,13 +12,13 @@ struct CliRun {
     int exitCode;
     QString out;
     QString err;
+    bool timedOut = false;  // killed at the time limit
 };
 
 // Runs skerrydesk-cli (SKERRY_CLI, defined by the test target) in a working folder, for two
-// minutes at most. Where the test has an application object, this process keeps serving its own
-// events meanwhile, so that a test server in it can answer the CLI.
-inline CliRun cli(const QString& workingFolder, const QStringList& arguments) {
-    constexpr int kLimitMs = 120000;
+// minutes at most unless a shorter time limit is given. Where the test has an application object, this process keeps
+// serving its own events meanwhile, so that a test server in it can answer the CLI.
+inline CliRun cli(const QString& workingFolder, const QStringList& arguments, int limitMs = 120000) {
     QProcess process;
     process.setWorkingDirectory(workingFolder);
     process.start(SKERRY_CLI, arguments);
@@ -26,15 +26,16 @@ inline CliRun cli(const QString& workingFolder, const QStringList& arguments) {
         QEventLoop loop;
         QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
         QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        QTimer::singleShot(kLimitMs, &loop, &QEventLoop::quit);
+        QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
         if (process.state() != QProcess::NotRunning) loop.exec();
     } else {
-        process.waitForFinished(kLimitMs);
+        process.waitForFinished(limitMs);
     }
-    if (process.state() != QProcess::NotRunning) {
+    const bool timedOut = process.state() != QProcess::NotRunning;
+    if (timedOut) {
         process.kill();
         process.waitForFinished();
     }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardError()), timedOut};
 }

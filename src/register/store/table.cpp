@@ -2,6 +2,7 @@
 
 #include "app/failure.h"
 #include "register/store/database.h"
+#include "register/store/field_sizes.h"
 #include "register/store/filter.h"
 
 namespace store {
@@ -60,6 +61,7 @@ void Table::setActive(bool active) {
     }
     if (m_tableName.isEmpty()) throw Failure(QStringLiteral("Cannot open a table without a name"));
     m_columns = m_db.columnsOf(m_tableName);
+    m_fieldSizes = fieldSizes(m_tableName, m_columns);
     m_selectHead = QStringLiteral("SELECT rowid, * FROM \"%1\"").arg(m_tableName);
     m_orderBy = QStringLiteral(" ORDER BY \"%1\"").arg(m_columns.first());
     m_updateSql.clear();
@@ -279,10 +281,11 @@ QString Table::fieldValue(int column) const {
     return m_editing ? m_editBuffer[column] : m_rows[m_current].values[column];
 }
 
-void Table::setFieldValue(int column, const QString& value) {
+void Table::setFieldValue(int column, const QString& text) {
     if (!m_editing)
         throw Failure(QStringLiteral("Cannot change the field \"%1\": table \"%2\" is not in edit mode")
                           .arg(m_columns[column], m_tableName));
+    const QString value = cutToFieldSize(text, m_fieldSizes[column]);
     if (m_editBuffer[column] == value) return;
     m_editBuffer[column] = value;
     m_modifiedColumns |= quint64(1) << column;

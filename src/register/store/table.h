@@ -124,6 +124,7 @@ private:
     bool m_filtered = false;
 
     QStringList m_columns;
+    std::vector<int> m_fieldSizes;  // per field, where written values are cut
     QString m_selectHead;
     QString m_orderBy;
     QHash<quint64, QString> m_updateSql;
