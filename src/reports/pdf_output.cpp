@@ -13,7 +13,7 @@ namespace reports {
 namespace {
 
 Failure pdfFailure(const QString& fileName, const QSaveFile& file) {
-    return Failure(QStringLiteral("Cannot write the PDF file \"%1\": %2; an older file of that name is left as it was")
+    return Failure(QStringLiteral("Cannot write the PDF file \"%1\": %2; any older file of that name is kept")
                        .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }
 
