@@ -38,6 +38,7 @@ set(SKERRY_CORE_SOURCES
     src/listupdate/list_update.cpp
     src/listupdate/listed_islands.cpp
     src/listupdate/http_client.cpp
+    src/listupdate/compressed_answer.cpp
     src/listupdate/url_history.cpp
     src/listupdate/update_panel_rules.cpp
     src/reports/summary_counts.cpp

@@ -1,22 +1,58 @@
-#include <QDir>
 #include <chrono>
 
+#include "app/failure.h"
 #include "app/text_file.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "listupdate/http_client.h"
 #include "listupdate/list_update.h"
+#include "listupdate/listed_islands.h"
 
 namespace {
 
-// Nobody can press Stop on the command line: a server that stays silent this long ends the GET.
-constexpr std::chrono::seconds kSilenceLimit{60};
+const char* const kUpdateUrlUsage = "update-url URL [--timeout SECONDS]";
+
+// Nobody can press Stop on the command line: a download not done by then is broken off.
+constexpr std::chrono::seconds kDefaultTimeout{120};
 
 void applyLines(OpenDataFolder& folder, const QStringList& lines, QTextStream& out) {
     const KindLinesResult result = applyListUpdate(folder.database, folder.table, lines, folder.start.counts);
     folder.database.close();
     out << result.islandLines << " island lines and " << result.groupLines << " group lines applied, "
         << result.passedOver << " passed over\n";
+}
+
+// Takes "--timeout SECONDS" out of the arguments: a whole number of seconds, at least one.
+std::chrono::seconds takeTimeout(QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--timeout"));
+    if (at < 0) return kDefaultTimeout;
+    bool isNumber = false;
+    const int seconds = arguments.value(at + 1).toInt(&isNumber);
+    if (!isNumber || seconds < 1)
+        throw UsageError{QStringLiteral("usage: skerrydesk-cli %1\nSECONDS is a whole number from 1 on")
+                             .arg(QLatin1String(kUpdateUrlUsage))};
+    arguments.remove(at, 2);
+    return std::chrono::seconds(seconds);
+}
+
+// What a fetched answer without island lines is, for the message that refuses it.
+QString whatTheAnswerIs(const QString& text) {
+    if (text.trimmed().isEmpty()) return QStringLiteral("it is empty");
+    // Decoded as UTF-8 or Windows-1252, a text in UTF-16 or UTF-32 is full of NUL characters.
+    if (text.contains(QChar(u'\0')))
+        return QStringLiteral("it is not a text in UTF-8 or Windows-1252 (UTF-16, perhaps) or no text at all");
+    if (text.contains(QLatin1String("<html"), Qt::CaseInsensitive)) return QStringLiteral("it is an HTML page");
+    return QStringLiteral("none of its lines is an island line");
+}
+
+// The lines of a fetched update text; an answer that lists no island is refused, as `init --list`
+// refuses such a text, so that a wrong address cannot pass for an update.
+QStringList updateLines(const QString& address, const QString& text) {
+    QStringList lines = splitLines(text);
+    if (listedIslands(lines).empty())
+        throw Failure(QStringLiteral("The answer from %1 is no island list update text: %2; nothing was changed")
+                          .arg(address, whatTheAnswerIs(text)));
+    return lines;
 }
 
 void updateFromFile(const QStringList& arguments, QTextStream& out) {
@@ -26,11 +62,15 @@ void updateFromFile(const QStringList& arguments, QTextStream& out) {
     applyLines(folder, lines, out);
 }
 
+// Fetches before taking the data folder, so that a slow server never keeps the window out.
 void updateFromUrl(const QStringList& arguments, QTextStream& out) {
-    requireArgumentCount(arguments, 1, "update-url URL");
+    QStringList rest = arguments;
+    const std::chrono::seconds timeout = takeTimeout(rest);
+    requireArgumentCount(rest, 1, kUpdateUrlUsage);
+    QtHttpClient client(timeout);
+    const QStringList lines = updateLines(rest[0], client.get(rest[0]));
     OpenDataFolder folder;
-    QtHttpClient client(kSilenceLimit);
-    applyLines(folder, splitLines(client.get(arguments[0])), out);
+    applyLines(folder, lines, out);
 }
 
 }  // namespace
@@ -38,6 +78,7 @@ void updateFromUrl(const QStringList& arguments, QTextStream& out) {
 std::vector<Subcommand> listUpdateSubcommands() {
     return {
         {"update", "update FILE", "apply an island list update text from a file", updateFromFile},
-        {"update-url", "update-url URL", "fetch an island list update text by HTTP GET and apply it", updateFromUrl},
+        {"update-url", kUpdateUrlUsage,
+         "fetch an island list update text by HTTP GET (120 s unless --timeout) and apply it", updateFromUrl},
     };
 }

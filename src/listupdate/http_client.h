@@ -17,7 +17,8 @@ public:
     // GETs the address and returns the response body decoded like a text file (UTF-8 when
     // valid, otherwise Windows-1252). Fails with a message naming the address and the reason:
     // an address that is not http:// or https://, no connection, an HTTP error status, too many
-    // redirects, a body over the size limit, or a GET broken off by abort().
+    // redirects, a body over the size limit, a compressed body that does not decompress, or a
+    // GET broken off by abort() or by the client's deadline.
     virtual QString get(const QString& address) = 0;
 
     // Breaks off a running GET, which then fails; does nothing when none runs.
@@ -33,24 +34,29 @@ inline constexpr qint64 kMaxBodyBytes = qint64(32) * 1024 * 1024;
 bool isHttpAddress(const QString& address);
 
 // The HTTP client on Qt Network: follows redirects (never from https to http), sends the headers
-// above, uses no proxy, and waits in an event loop of its own.
+// above, asks for gzip or deflate compression and undoes it, uses no proxy, and waits in an
+// event loop of its own.
 class QtHttpClient : public HttpClient {
 public:
-    // With a silence limit, a GET that receives nothing for that long fails; without one it
-    // waits until abort(), as the update panel's Stop button allows.
-    explicit QtHttpClient(std::chrono::milliseconds silenceLimit = std::chrono::milliseconds::zero());
+    // With a deadline, a GET that has not ended that long after it began fails, however steadily
+    // the answer trickles in; without one it waits until abort(), as the update panel's Stop
+    // button allows.
+    explicit QtHttpClient(std::chrono::milliseconds deadline = std::chrono::milliseconds::zero());
     ~QtHttpClient() override;
 
     QString get(const QString& address) override;
     void abort() override;
 
 private:
-    enum class Outcome { Running, Stopped, TooLarge };
+    enum class Outcome { Running, Stopped, TooLarge, DeadlinePassed };
 
+    void breakOff(Outcome outcome);
+    static QByteArray decompressedBody(const QString& address, QNetworkReply& reply);
+    static QString tooLargeMessage(const QString& address);
     QString failureMessage(const QString& address, const QNetworkReply& reply) const;
 
     std::unique_ptr<QNetworkAccessManager> m_manager;
-    std::chrono::milliseconds m_silenceLimit;
+    std::chrono::milliseconds m_deadline;
     QPointer<QNetworkReply> m_reply;
     Outcome m_outcome = Outcome::Running;
 };

@@ -9,6 +9,8 @@
 #include <memory>
 
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 #include "app/failure.h"
 
@@ -61,7 +63,13 @@ bool exceedsLimit(const jpeg_decompress_struct& info) {
     return std::int64_t(info.image_width) * info.image_height > kMaxPicturePixels;
 }
 
-enum class Outcome { Decoded, Failed, TooLarge };
+// libjpeg here keeps no temporary files: a picture held whole beyond the memory limit ends with
+// "backing store not supported" as soon as libjpeg plans its buffers, before it takes them.
+bool needsTooMuchMemory(const jpeg_error_mgr& errors) {
+    return errors.msg_code == JERR_NO_BACKING_STORE || errors.msg_code == JERR_OUT_OF_MEMORY;
+}
+
+enum class Outcome { Decoded, Failed, TooLarge, TooMuchMemory };
 
 // Runs libjpeg over an open file. Only trivially destructible objects live in this frame after
 // setjmp, so the jump back from libjpeg skips no destructor.
@@ -70,9 +78,11 @@ Outcome runDecoder(Decompressor& decompressor, std::FILE* file, QSize fitInto, D
     info.err = jpeg_std_error(&decompressor.errors.base);
     decompressor.errors.base.error_exit = jumpBack;
     decompressor.errors.base.emit_message = jumpBackOnWarning;
-    if (setjmp(decompressor.errors.jump)) return Outcome::Failed;
+    if (setjmp(decompressor.errors.jump))
+        return needsTooMuchMemory(decompressor.errors.base) ? Outcome::TooMuchMemory : Outcome::Failed;
 
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
     picture.width = int(info.image_width);
@@ -110,10 +120,19 @@ DecodedPicture decodeJpegFile(const QString& fileName, QSize fitInto) {
         case Outcome::Decoded:
             return picture;
         case Outcome::TooLarge:
-            throw Failure(QStringLiteral("The picture %1 has %2 x %3 pixels, more than the 100 megapixels shown")
+            throw Failure(QStringLiteral("The picture %1 has %2 x %3 pixels, more than the %4 megapixels shown; "
+                                         "scan the card at a lower resolution")
                               .arg(shownName)
                               .arg(picture.width)
-                              .arg(picture.height));
+                              .arg(picture.height)
+                              .arg(kMaxPicturePixels / 1'000'000));
+        case Outcome::TooMuchMemory:
+            throw Failure(QStringLiteral("The picture %1 (%2 x %3 pixels) needs more than %4 MiB to be decoded; "
+                                         "save it as a baseline (not progressive) JPEG or scan it smaller")
+                              .arg(shownName)
+                              .arg(picture.width)
+                              .arg(picture.height)
+                              .arg(kMaxDecoderMemory / (1024 * 1024)));
         case Outcome::Failed:
             break;
     }

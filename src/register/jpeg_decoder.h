@@ -12,13 +12,18 @@ struct DecodedPicture {
     std::vector<std::uint8_t> rgb;
 };
 
-// The largest picture the program decodes. Pictures above it are refused from their header,
-// before any pixel memory is taken, so no file can exhaust the memory.
-inline constexpr std::int64_t kMaxPicturePixels = 100'000'000;
+// The largest picture the program decodes: more than a card scanned at 1200 dpi (under 30
+// megapixels). Pictures above it are refused from their header, before any pixel memory is taken.
+inline constexpr std::int64_t kMaxPicturePixels = 30'000'000;
+
+// The most memory libjpeg may take for one picture. A progressive JPEG is held whole while it is
+// decoded, whatever the reduction; one that needs more is refused before the memory is taken.
+inline constexpr long kMaxDecoderMemory = 128L * 1024 * 1024;
 
 // Decodes a JPEG file with libjpeg. Grey pictures come out as RGB too. When fitInto is given,
 // the picture is reduced while decoding by the largest of libjpeg's factors 1/2, 1/4 and 1/8
 // that still leaves it at least as large as it is shown fitted into that size.
 // Fails naming the file when it cannot be opened, is not a JPEG picture, is corrupt or
-// truncated (libjpeg's warnings count as errors), or is larger than kMaxPicturePixels.
+// truncated (libjpeg's warnings count as errors), is larger than kMaxPicturePixels, or needs
+// more than kMaxDecoderMemory.
 DecodedPicture decodeJpegFile(const QString& fileName, QSize fitInto = {});

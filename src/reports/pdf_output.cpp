@@ -1,7 +1,8 @@
 #include "reports/pdf_output.h"
 
-#include <QFile>
+#include <QDir>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 #include "app/failure.h"
 #include "reports/page_setup.h"
@@ -9,19 +10,29 @@
 
 namespace reports {
 
+namespace {
+
+Failure pdfFailure(const QString& fileName, const QSaveFile& file) {
+    return Failure(QStringLiteral("Cannot write the PDF file \"%1\": %2; any older file of that name is kept")
+                       .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+}
+
+}  // namespace
+
 int writeReportPdf(const Report& report, const QString& fileName, const QPageSize& printerPaper,
                    const QString& printedAt) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("Cannot write the PDF file \"%1\": %2").arg(fileName, file.errorString()));
-    QPdfWriter writer(&file);
-    writer.setTitle(report.title);
-    writer.setCreator(QStringLiteral("Skerrydesk"));
-    applyPageSetup(report, writer, printerPaper);
-    const int pages = renderReport(report, writer, printedAt);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Cannot write the PDF file \"%1\": %2").arg(fileName, file.errorString()));
+    // The pages go to a temporary file that replaces the older PDF only once they are all written.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) throw pdfFailure(fileName, file);
+    int pages = 0;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(report.title);
+        writer.setCreator(QStringLiteral("Skerrydesk"));
+        applyPageSetup(report, writer, printerPaper);
+        pages = renderReport(report, writer, printedAt);
+    }
+    if (!file.commit()) throw pdfFailure(fileName, file);
     return pages;
 }
 

@@ -123,12 +123,52 @@ TEST(HttpClient, RefusesASecondDownloadWhileOneRuns) {
     EXPECT_TRUE(second.contains("another download is still running")) << second.toStdString();
 }
 
-TEST(HttpClient, ASilenceLimitEndsASilentServer) {
+// A deadline ends a GET however the server stalls: silent, or sending a byte every while.
+TEST(HttpClient, ADeadlineEndsASilentOrDrippingServer) {
     LocalHttpServer server;
     server.answer("/silent", {{}, {}, true});
+    server.answer("/dripping", {"HTTP/1.1 200 OK", kUpdateText, false, false, false, 50});
     QtHttpClient client(std::chrono::milliseconds(300));
-    EXPECT_EQ(failureOf(client, server.url("/silent")),
-              "Download of " + server.url("/silent") + " failed: no answer within 0.3 seconds");
+    for (const char* path : {"/silent", "/dripping"})
+        EXPECT_EQ(failureOf(client, server.url(path)),
+                  "Download of " + server.url(path) + " failed: not finished within 0.3 seconds")
+            << path;
+}
+
+// "ISLAND   AF-002 5R8         Madagascar\r\n" compressed by gzip.
+const QByteArray kGzippedIsland = QByteArray::fromHex(
+    "1f8b0800000000000203f30cf671f4735150507074d335303052300db250"
+    "8001dfc494c4f4c4e2e4c4225e2e00f158533728000000");
+
+TEST(HttpClient, UndoesTheAnswersCompression) {
+    const QByteArray island = "ISLAND   AF-002 5R8         Madagascar\r\n";
+    LocalHttpServer server;
+    server.answer("/gzip", {"HTTP/1.1 200 OK\r\nContent-Encoding: gzip", kGzippedIsland});
+    server.answer("/deflate", {"HTTP/1.1 200 OK\r\nContent-Encoding: deflate", qCompress(island).mid(4)});
+    QtHttpClient client;
+    EXPECT_EQ(client.get(server.url("/gzip")), QString(island));
+    EXPECT_EQ(client.get(server.url("/deflate")), QString(island));
+    EXPECT_TRUE(server.requests().first().contains("\r\nAccept-Encoding: gzip, deflate"))
+        << server.requests().first().toStdString();
+}
+
+TEST(HttpClient, ABrokenCompressionNamesItsReason) {
+    const FailingAnswer answers[] = {
+        {"not gzip", "/junk", "compressed as \"gzip\", does not decompress: incorrect header check"},
+        {"cut short", "/cut", "compressed as \"gzip\", does not decompress: the compressed data ends before its end"},
+        {"unasked", "/br", "compressed as \"br\", does not decompress: the encoding \"br\" is not one the client"},
+    };
+    LocalHttpServer server;
+    server.answer("/junk", {"HTTP/1.1 200 OK\r\nContent-Encoding: gzip", "ISLAND   AF-002 5R8"});
+    server.answer("/cut", {"HTTP/1.1 200 OK\r\nContent-Encoding: gzip", kGzippedIsland.left(30)});
+    server.answer("/br", {"HTTP/1.1 200 OK\r\nContent-Encoding: br", "ISLAND   AF-002 5R8"});
+    QtHttpClient client;
+    for (const FailingAnswer& answer : answers) {
+        const QString message = failureOf(client, server.url(answer.path));
+        EXPECT_EQ(message.left(message.indexOf(": ") + 2), "Download of " + server.url(answer.path) + " failed: ")
+            << answer.name;
+        EXPECT_TRUE(message.contains(answer.messagePart)) << answer.name << ": " << message.toStdString();
+    }
 }
 
 TEST(HttpClient, RefusesABodyOverThirtyTwoMebibytes) {

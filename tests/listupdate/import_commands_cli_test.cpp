@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <optional>
 
 #include "listupdate/local_http_server.h"
 #include "register/delivered_data.h"
@@ -79,6 +81,65 @@ TEST(ImportCommandsCli, UpdateFromAUrl) {
     EXPECT_EQ(ftp.exitCode, 1);
     EXPECT_TRUE(ftp.err.contains("only http:// and https://")) << ftp.err.toStdString();
     EXPECT_EQ(readIslandRecords(folder), before) << "failed downloads change nothing";
+}
+
+// A server that sends a byte every while is broken off by the timeout; meanwhile the data folder
+// is free for another command, because it is taken only once the text has arrived.
+TEST(ImportCommandsCli, UpdateUrlEndsByItsTimeoutWithoutHoldingTheFolder) {
+    LocalHttpServer server;
+    server.answer("/dripping", {"HTTP/1.1 200 OK", "ISLAND   OC-002 DELETED\r\n", false, false, false, 100});
+    TestDataFolder folder;
+    const IslandRecords before = readIslandRecords(folder);
+    std::optional<CliRun> meanwhile;
+    QTimer::singleShot(1000, [&] { meanwhile = cli(folder.path(), {"summary"}); });
+    const CliRun run = cli(folder.path(), {"update-url", server.url("/dripping"), "--timeout", "2"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              "skerrydesk-cli: Download of " + server.url("/dripping") + " failed: not finished within 2 seconds\n");
+    ASSERT_TRUE(meanwhile.has_value()) << "the download ended before the second command started";
+    EXPECT_EQ(meanwhile->exitCode, 0) << meanwhile->err.toStdString();
+    EXPECT_EQ(readIslandRecords(folder), before);
+    for (const char* timeout : {"0", "soon", "-3"})
+        EXPECT_EQ(cli(folder.path(), {"update-url", server.url("/dripping"), "--timeout", timeout}).exitCode, 2)
+            << timeout;
+}
+
+struct RefusedAnswer {
+    const char* name;
+    LocalHttpServer::Answer answer;
+    const char* reason;
+};
+
+// An answer that is no update text, or that does not arrive whole, fails and changes nothing.
+TEST(ImportCommandsCli, UpdateUrlRefusesAnAnswerWithoutIslandLines) {
+    const QString update = "ISLAND   OC-002 DELETED\r\n";
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : update) utf16 += QByteArray(1, char(c.unicode())) + QByteArray(1, '\0');
+    const RefusedAnswer answers[] = {
+        {"empty", {"HTTP/1.1 200 OK", ""}, "no island list update text: it is empty"},
+        {"html",
+         {"HTTP/1.1 200 OK\r\nContent-Type: text/html", "<!DOCTYPE html>\n<html><body>ISLAND</body></html>"},
+         "no island list update text: it is an HTML page"},
+        {"utf-16", {"HTTP/1.1 200 OK", utf16}, "no island list update text: it is not a text in UTF-8 or Windows-1252"},
+        {"bad-gzip",
+         {"HTTP/1.1 200 OK\r\nContent-Encoding: gzip", update.toLatin1()},
+         "does not decompress: incorrect header check"},
+        {"broken-chunks",
+         {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked", "zz\r\n" + update.toLatin1(), false, false, false},
+         "no island list update text"},
+    };
+    LocalHttpServer server;
+    TestDataFolder folder;
+    const IslandRecords before = readIslandRecords(folder);
+    for (const RefusedAnswer& refused : answers) {
+        const QByteArray path = QByteArray("/") + refused.name;
+        server.answer(path, refused.answer);
+        const CliRun run = cli(folder.path(), {"update-url", server.url(path)});
+        EXPECT_EQ(run.exitCode, 1) << refused.name;
+        EXPECT_TRUE(run.err.contains(refused.reason, Qt::CaseInsensitive))
+            << refused.name << ": " << run.err.toStdString();
+    }
+    EXPECT_EQ(readIslandRecords(folder), before);
 }
 
 TEST(ImportCommandsCli, InitFromAnUpdateText) {

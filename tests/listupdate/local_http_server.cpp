@@ -1,6 +1,7 @@
 #include "listupdate/local_http_server.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 LocalHttpServer::LocalHttpServer() {
     m_server.listen(QHostAddress::LocalHost);
@@ -51,6 +52,16 @@ void LocalHttpServer::respond(QTcpSocket* socket, const QByteArray& request) {
     QByteArray head = answer.head + "\r\nConnection: close\r\n";
     if (answer.announceLength) head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     socket->write(head + "\r\n");
+    if (answer.dripMs > 0) return drip(socket, answer);
     socket->write(answer.body);
     socket->disconnectFromHost();
+}
+
+// A byte of the body at every tick, the body over and over, until the client hangs up.
+void LocalHttpServer::drip(QTcpSocket* socket, const Answer& answer) {
+    auto* tick = new QTimer(socket);
+    connect(tick, &QTimer::timeout, socket, [socket, body = answer.body, sent = qsizetype(0)]() mutable {
+        socket->write(body.mid(sent++ % body.size(), 1));
+    });
+    tick->start(answer.dripMs);
 }

@@ -17,6 +17,7 @@ public:
         bool silent = false;         // reads the request and never answers
         bool closeAtOnce = false;    // drops the connection without a word
         bool announceLength = true;  // sends Content-Length; otherwise the end of the body is the close
+        int dripMs = 0;              // sends the body one byte at a time, one every dripMs, and never ends
     };
 
     LocalHttpServer();
@@ -33,6 +34,7 @@ public:
 private:
     void accept();
     void respond(QTcpSocket* socket, const QByteArray& request);
+    void drip(QTcpSocket* socket, const Answer& answer);
 
     QTcpServer m_server;
     QMap<QByteArray, Answer> m_answers;

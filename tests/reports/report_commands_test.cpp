@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <csignal>
 
 #include "support/cli_run.h"
 #include "support/data_folder.h"
@@ -106,6 +109,41 @@ TEST_F(ReportCommands, AFileThatCannotBeWrittenFailsWithOneLine) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith("skerrydesk-cli: Cannot write the PDF file")) << run.err.toStdString();
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+}
+
+// A disk that fills up after a few kilobytes: the CLI may write no file beyond that size.
+CliRun cliOnAFullDisk(const QString& workingFolder, const QStringList& arguments) {
+    QProcess process;
+    process.setWorkingDirectory(workingFolder);
+    process.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);  // writes beyond the limit then fail instead of ending the process
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(SKERRY_CLI, arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST_F(ReportCommands, APdfThatCannotBeWrittenWholeLeavesTheOlderOne) {
+    const QString file = folder.path() + "/summary.pdf";
+    const QByteArray older = "%PDF- the older summary";
+    {
+        QFile pdf(file);
+        ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+        pdf.write(older);
+    }
+    const CliRun run = cliOnAFullDisk(folder.path(), {"print-summary", "--pdf", file});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith("skerrydesk-cli: Cannot write the PDF file \"" + file + "\": "))
+        << run.err.toStdString();
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.readAll(), older);
+    pdf.close();
+    EXPECT_EQ(QDir(folder.path()).entryList({"summary.pdf*"}, QDir::Files), QStringList{"summary.pdf"})
+        << "no temporary file is left behind";
 }
 
 }  // namespace
