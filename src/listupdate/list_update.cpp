@@ -8,7 +8,9 @@
 KindLinesResult applyListUpdate(store::Database& database, store::Table& table, const QStringList& lines,
                                 const StartCounts& startCounts) {
     store::Database::Transaction batch(database);
-    return applyListUpdateLines(table, lines, startCounts);
+    const KindLinesResult result = applyListUpdateLines(table, lines, startCounts);
+    batch.commit();
+    return result;
 }
 
 KindLinesResult applyListUpdateLines(store::Table& table, const QStringList& lines, const StartCounts& startCounts) {
@@ -16,7 +18,5 @@ KindLinesResult applyListUpdateLines(store::Table& table, const QStringList& lin
     table.setReadOnly(false);
     // The update shows no progress: its gauge has no listener.
     Gauge silent;
-    const KindLinesResult result = applyRecordKinds(table, lines, startCounts, updateIslandLines(), silent);
-    batch.commit();
-    return result;
+    return applyRecordKinds(table, lines, startCounts, updateIslandLines(), silent);
 }
