@@ -1,6 +1,9 @@
 // A disk that fills up part-way through a batch command, at every point of its writes.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <functional>
 #include <optional>
 
@@ -9,6 +12,7 @@
 #include "exchange/member_import.h"
 #include "listupdate/list_update.h"
 #include "register/codes.h"
+#include "register/delivered_data.h"
 #include "register/start_state.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
@@ -118,6 +122,59 @@ TEST(FullDisk, ABatchReportsSuccessOnlyWithItsRowsStoredAndLeavesTheFolderWhole)
             }
         }
     }
+}
+
+struct InitOutcome {
+    QString failure;
+    qint64 written = 0;
+    bool databaseLeft = false;
+    QString integrity;
+    int ownerRows = 0;
+};
+
+InitOutcome initOnFreshFolder(FailingDisk& disk, std::optional<qint64> room) {
+    QTemporaryDir working;
+    InitOutcome outcome;
+    disk.takeWrittenBytes();
+    if (room) disk.failAfter(*room);
+    try {
+        createDeliveredDataFolder(working.path(), TestDataFolder::sampleIslands());
+    } catch (const Failure& failure) {
+        outcome.failure = failure.message();
+    }
+    disk.heal();
+    outcome.written = disk.takeWrittenBytes();
+    const QString data = QDir(working.path()).filePath(QStringLiteral("Data"));
+    outcome.databaseLeft = QFile::exists(QDir(data).filePath(QLatin1String(store::Database::kFileName)));
+    if (outcome.databaseLeft) {
+        store::Database db(data);
+        outcome.integrity = integrityOf(db);
+        outcome.ownerRows = int(contentsOf(db).filter(QStringLiteral("Owner|")).size());
+    }
+    return outcome;
+}
+
+// init on a disk that fills up leaves a whole data folder or none, and says which.
+TEST(FullDisk, InitLeavesAWholeFolderOrNone) {
+    FailingDisk disk;
+    const InitOutcome healthy = initOnFreshFolder(disk, std::nullopt);
+    ASSERT_EQ(healthy.failure, QString());
+    ASSERT_TRUE(healthy.databaseLeft);
+    const qint64 step = healthy.written / kFillPoints + 1;
+    int failures = 0;
+    for (qint64 room = 0; room < healthy.written; room += step) {
+        const InitOutcome outcome = initOnFreshFolder(disk, room);
+        const std::string at = "full after " + std::to_string(room) + " bytes";
+        failures += outcome.failure.isEmpty() ? 0 : 1;
+        if (outcome.failure.isEmpty()) {
+            EXPECT_EQ(outcome.integrity, "ok") << at;
+            EXPECT_EQ(outcome.ownerRows, healthy.ownerRows) << at;
+        } else {
+            EXPECT_FALSE(outcome.databaseLeft) << at << ": " << outcome.failure.toStdString();
+            EXPECT_FALSE(outcome.failure.contains(QStringLiteral(".init"))) << at;
+        }
+    }
+    EXPECT_GT(failures, kFillPoints / 2) << "the disk filled up within init's writes";
 }
 
 }  // namespace
