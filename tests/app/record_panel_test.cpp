@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "gui_fixture.h"
+#include "support/screenshot.h"
 
 namespace {
 
@@ -104,6 +105,7 @@ TEST_F(RecordPanelTest, KeysScrollTheIslandAndAwardPanels) {
         EXPECT_TRUE(form->Comment->hasFocus()) << key;
     }
     EXPECT_EQ(form->Table1.FieldByName("Comment").AsString(), "left behind");
+    saveScreenshot(*form, QStringLiteral("main_window_record_panel"));
 
     press(*form, "ClaimAward");
     activate(*form);
