@@ -102,5 +102,10 @@ QString QtHttpClient::failureMessage(const QString& address, const QNetworkReply
         case Outcome::Running:
             break;
     }
+    if (reply.error() == QNetworkReply::InsecureRedirectError)
+        return QStringLiteral(
+                   "Download of %1 refused: the server sent it on from https:// to an http:// address, "
+                   "which anyone on the way could change")
+            .arg(address);
     return QStringLiteral("Download of %1 failed: %2").arg(address, reply.errorString());
 }
