@@ -20,6 +20,10 @@ const FuzzTarget kTargets[] = {
     {"url_history", fuzz::urlHistory::fuzzOne},   {"http_answer", fuzz::httpAnswer::fuzzOne},
 };
 
+void PrintTo(const FuzzTarget& target, std::ostream* out) {
+    *out << target.name;
+}
+
 class SeedReplay : public testing::TestWithParam<FuzzTarget> {};
 
 // Every seed of a target runs through its reader as under the fuzzer, so each change replays the corpus.
