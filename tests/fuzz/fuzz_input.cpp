@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -14,12 +15,19 @@ namespace fuzz {
 namespace {
 
 const QTemporaryDir& scratchFolder() {
+    keepTemporaryFilesInMemory();
     static const QTemporaryDir folder;
     require(folder.isValid(), "a temporary folder for the input files can be made");
     return folder;
 }
 
 }  // namespace
+
+void keepTemporaryFilesInMemory() {
+    const QString memory = QStringLiteral("/dev/shm");
+    if (qEnvironmentVariableIsEmpty("TMPDIR") && QFileInfo(memory).isDir() && QFileInfo(memory).isWritable())
+        qputenv("TMPDIR", memory.toLocal8Bit());
+}
 
 QByteArray inputBytes(const uint8_t* data, size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));

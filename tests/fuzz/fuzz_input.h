@@ -9,6 +9,11 @@
 
 namespace fuzz {
 
+// Puts the temporary folders (the input files, the shared data folder) on /dev/shm unless TMPDIR
+// names a place: rewriting a file on a disk costs a flush on every input, several times the run
+// of a reader.
+void keepTemporaryFilesInMemory();
+
 QByteArray inputBytes(const uint8_t* data, size_t size);
 
 // The bytes as a file on disk, so readers take them exactly as they take a user's file. The same

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "fuzz/fuzz_input.h"
 #include "register/codes.h"
 #include "register/store/table.h"
 
@@ -33,6 +34,7 @@ int rollBack(void*) {
 }  // namespace
 
 FuzzStore& FuzzStore::instance() {
+    keepTemporaryFilesInMemory();
     static FuzzStore store;
     return store;
 }
