@@ -1,6 +1,5 @@
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_targets.h"
-#include "listupdate/http_client.h"
 #include "listupdate/url_history.h"
 
 namespace fuzz::urlHistory {
@@ -12,11 +11,9 @@ int fuzzOne(const uint8_t* data, size_t size) {
         require(urls.has_value(), "an existing history file is read");
         require(!urls->contains(QString()), "empty lines are left out");
         QStringList offered;
-        for (const QString& url : *urls)
-            if (addToUrlHistory(offered, url)) require(isHttpAddress(url), "only fetchable addresses are kept");
+        for (const QString& url : *urls) addToUrlHistory(offered, url);
         writeUrlHistory(secondFile(), offered);
-        // Compared by count: a URL whose Windows-1252 bytes happen to be valid UTF-8 ("Ã©") reads back changed.
-        require(readUrlHistory(secondFile())->size() == offered.size(), "a written history keeps every URL");
+        require(readUrlHistory(secondFile()) == offered, "a written history reads back as written");
     });
 }
 
