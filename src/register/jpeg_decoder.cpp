@@ -120,14 +120,14 @@ DecodedPicture decodeJpegFile(const QString& fileName, QSize fitInto) {
         case Outcome::Decoded:
             return picture;
         case Outcome::TooLarge:
-            throw Failure(QStringLiteral("The picture %1 has %2 x %3 pixels, more than the %4 megapixels shown; "
+            throw PictureBeyondLimits(QStringLiteral("The picture %1 has %2 x %3 pixels, more than the %4 megapixels shown; "
                                          "scan the card at a lower resolution")
                               .arg(shownName)
                               .arg(picture.width)
                               .arg(picture.height)
                               .arg(kMaxPicturePixels / 1'000'000));
         case Outcome::TooMuchMemory:
-            throw Failure(QStringLiteral("The picture %1 (%2 x %3 pixels) needs more than %4 MiB to be decoded; "
+            throw PictureBeyondLimits(QStringLiteral("The picture %1 (%2 x %3 pixels) needs more than %4 MiB to be decoded; "
                                          "save it as a baseline (not progressive) JPEG or scan it smaller")
                               .arg(shownName)
                               .arg(picture.width)

@@ -105,6 +105,11 @@ void QslCardPanel::CloseQSLClick() {
 bool QslCardPanel::load(const QString& file) {
     try {
         QSLImage->setPicture(toImage(decodeJpegFile(file, QSLImage->size())));
+    } catch (const PictureBeyondLimits& tooLarge) {
+        // The card is on file but beyond what is shown: the placeholder stands in, with the reason.
+        const bool placeholderShown = file != m_files.QSLNoneFile && load(m_files.QSLNoneFile);
+        emit failed(tooLarge.message());
+        return placeholderShown;
     } catch (const Failure& failure) {
         emit failed(failure.message());
         return false;
