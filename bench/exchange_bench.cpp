@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 
-#include "app/clock.h"
+#include "base/clock.h"
 #include "bench_data.h"
 #include "exchange/gauge.h"
 #include "exchange/island_rules.h"

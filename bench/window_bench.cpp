@@ -10,12 +10,12 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-#include "app/clock.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
-#include "app/paths.h"
 #include "app/shell.h"
-#include "app/text_file.h"
+#include "base/clock.h"
+#include "base/paths.h"
+#include "base/text_file.h"
 #include "bench_data.h"
 #include "exchange/member_import.h"
 #include "member_workload.h"

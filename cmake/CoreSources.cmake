@@ -1,7 +1,7 @@
 set(SKERRY_CORE_SOURCES
-    src/app/clock.cpp
-    src/app/paths.cpp
-    src/app/text_file.cpp
+    src/base/clock.cpp
+    src/base/paths.cpp
+    src/base/text_file.cpp
     src/register/store/database.cpp
     src/register/store/filter.cpp
     src/register/store/schema.cpp

@@ -10,7 +10,7 @@ add_executable(skerry_exchange_tests
     ${CMAKE_CURRENT_LIST_DIR}/exchange/member_fixtures_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exchange/update_export_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exchange/round_trip_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/app/text_file_write_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/base/text_file_write_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cli/exchange_cli_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cli/input_cli_test.cpp
 )

@@ -4,7 +4,7 @@
 
 #include "app/application_title.h"
 #include "app/dialogs.h"
-#include "app/failure.h"
+#include "base/failure.h"
 
 QString errorBoxText(const QString& message) {
     if (message.endsWith(u'.')) return message;

@@ -2,13 +2,13 @@
 
 #include "app/about_box_dialog.h"
 #include "app/application_title.h"
-#include "app/clock.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
-#include "app/paths.h"
 #include "app/program_picture.h"
 #include "app/shell.h"
 #include "app/splash_view.h"
+#include "base/clock.h"
+#include "base/paths.h"
 #include "logimport/upf_mode_dialog.h"
 #include "register/status_dialog.h"
 

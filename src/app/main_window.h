@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/paths.h"
+#include "base/paths.h"
 #include "register/qsl_card_panel.h"
 #include "register/start_state.h"
 #include "register/store/database.h"

@@ -1,6 +1,6 @@
 #include "cli/cli.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "cli/subcommand.h"
 
 void requireArgumentCount(const QStringList& arguments, int count, const char* usage) {

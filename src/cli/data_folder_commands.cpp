@@ -1,7 +1,7 @@
 #include <QDir>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "cli/subcommand.h"
 #include "listupdate/listed_islands.h"
 #include "register/delivered_data.h"

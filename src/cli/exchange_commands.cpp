@@ -1,7 +1,7 @@
 #include <QDir>
 
-#include "app/clock.h"
-#include "app/text_file.h"
+#include "base/clock.h"
+#include "base/text_file.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "exchange/member_import.h"

@@ -1,7 +1,7 @@
 #include <chrono>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "listupdate/http_client.h"

@@ -1,6 +1,6 @@
 #include <QDir>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "logimport/csv_import.h"

@@ -1,6 +1,6 @@
 #include "cli/open_data_folder.h"
 
-#include "app/paths.h"
+#include "base/paths.h"
 
 OpenDataFolder::OpenDataFolder()
     : database(Paths::current().dataFolder()), table(database), start(readStartState(table)) {}

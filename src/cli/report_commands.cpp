@@ -1,6 +1,6 @@
 #include <optional>
 
-#include "app/clock.h"
+#include "base/clock.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "reports/award_summary.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "exchange/award_lines.h"
 #include "exchange/island_rules.h"
 #include "exchange/line_format.h"

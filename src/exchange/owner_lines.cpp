@@ -1,6 +1,6 @@
 #include "exchange/owner_lines.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "exchange/line_format.h"
 
 namespace {

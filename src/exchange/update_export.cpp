@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include "app/clock.h"
-#include "app/text_file.h"
+#include "base/clock.h"
+#include "base/text_file.h"
 #include "exchange/export_lines.h"
 #include "exchange/owner_rows.h"
 #include "register/codes.h"

@@ -12,9 +12,9 @@
 
 #include "app/dialogs.h"
 #include "app/error_box.h"
-#include "app/failure.h"
 #include "app/main_window.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "listupdate/http_client.h"
 #include "listupdate/list_update.h"
 #include "listupdate/update_panel.h"

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "listupdate/compressed_answer.h"
 
 bool isHttpAddress(const QString& address) {

@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QTextBlock>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "listupdate/http_client.h"
 #include "listupdate/update_panel_rules.h"
 #include "listupdate/url_history.h"

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 std::optional<QStringList> readUrlHistory(const QString& fileName) {
     if (!QFileInfo::exists(fileName)) return std::nullopt;

@@ -7,7 +7,7 @@
 #include "app/dialogs.h"
 #include "app/gauge_view.h"
 #include "app/main_window.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "listupdate/update_panel_rules.h"
 #include "logimport/csv_import.h"
 #include "logimport/upf_import.h"

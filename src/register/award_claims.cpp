@@ -1,6 +1,6 @@
 #include "register/award_claims.h"
 
-#include "app/clock.h"
+#include "base/clock.h"
 
 QStringList claimItems() {
     return {kClaimNumber, kNoneNumber};

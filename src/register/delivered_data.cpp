@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "register/codes.h"
 #include "register/store/database.h"
 

@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "register/codes.h"
 
 bool isWellFormedReference(const QString& text) {

@@ -12,7 +12,7 @@
 // After jpeglib.h, which it needs.
 #include <jerror.h>
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 namespace {
 
@@ -120,19 +120,21 @@ DecodedPicture decodeJpegFile(const QString& fileName, QSize fitInto) {
         case Outcome::Decoded:
             return picture;
         case Outcome::TooLarge:
-            throw PictureBeyondLimits(QStringLiteral("The picture %1 has %2 x %3 pixels, more than the %4 megapixels shown; "
-                                         "scan the card at a lower resolution")
-                              .arg(shownName)
-                              .arg(picture.width)
-                              .arg(picture.height)
-                              .arg(kMaxPicturePixels / 1'000'000));
+            throw PictureBeyondLimits(
+                QStringLiteral("The picture %1 has %2 x %3 pixels, more than the %4 megapixels shown; "
+                               "scan the card at a lower resolution")
+                    .arg(shownName)
+                    .arg(picture.width)
+                    .arg(picture.height)
+                    .arg(kMaxPicturePixels / 1'000'000));
         case Outcome::TooMuchMemory:
-            throw PictureBeyondLimits(QStringLiteral("The picture %1 (%2 x %3 pixels) needs more than %4 MiB to be decoded; "
-                                         "save it as a baseline (not progressive) JPEG or scan it smaller")
-                              .arg(shownName)
-                              .arg(picture.width)
-                              .arg(picture.height)
-                              .arg(kMaxDecoderMemory / (1024 * 1024)));
+            throw PictureBeyondLimits(
+                QStringLiteral("The picture %1 (%2 x %3 pixels) needs more than %4 MiB to be decoded; "
+                               "save it as a baseline (not progressive) JPEG or scan it smaller")
+                    .arg(shownName)
+                    .arg(picture.width)
+                    .arg(picture.height)
+                    .arg(kMaxDecoderMemory / (1024 * 1024)));
         case Outcome::Failed:
             break;
     }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 // A decoded picture: rows of red, green and blue bytes, top row first, no padding.
 struct DecodedPicture {

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/paths.h"
+#include "base/paths.h"
 #include "register/iota_list.h"
 
 QslCardFiles QslCardFiles::forReference(const Paths& paths, const QString& reference) {

@@ -9,7 +9,7 @@
 #include <new>
 #include <utility>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "register/jpeg_decoder.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "app/paths.h"
+#include "base/paths.h"
 #include "register/qsl_card_files.h"
 
 class QLabel;

@@ -13,9 +13,9 @@
 #include <QTableView>
 #include <functional>
 
-#include "app/clock.h"
 #include "app/gauge_view.h"
 #include "app/main_window.h"
+#include "base/clock.h"
 #include "reports/award_summary.h"
 #include "reports/island_list_report.h"
 #include "reports/island_lists.h"

@@ -4,7 +4,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "reports/page_setup.h"
 #include "reports/report_renderer.h"
 

@@ -5,9 +5,9 @@
 #include <QPrinter>
 #include <QToolBar>
 
-#include "app/clock.h"
 #include "app/dialogs.h"
 #include "app/error_box.h"
+#include "base/clock.h"
 #include "reports/page_setup.h"
 #include "reports/pdf_output.h"
 #include "reports/report_renderer.h"

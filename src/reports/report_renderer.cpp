@@ -4,7 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "reports/page_layout.h"
 #include "reports/report_fonts.h"
 

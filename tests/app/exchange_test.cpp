@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "gui_fixture.h"
 #include "support/failing_vfs.h"
 

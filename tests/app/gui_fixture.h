@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "app/clock.h"
 #include "app/main_window.h"
-#include "app/paths.h"
+#include "base/clock.h"
+#include "base/paths.h"
 #include "support/data_folder.h"
 #include "support/recording_shell.h"
 #include "support/scripted_dialogs.h"

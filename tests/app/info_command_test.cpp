@@ -3,8 +3,8 @@
 #include <QTest>
 
 #include "app/about_box_dialog.h"
-#include "app/failure.h"
 #include "app/hyperlink.h"
+#include "base/failure.h"
 #include "gui_fixture.h"
 #include "support/screenshot.h"
 

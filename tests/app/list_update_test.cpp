@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "gui_fixture.h"
 #include "listupdate/http_client.h"
 #include "listupdate/local_http_server.h"

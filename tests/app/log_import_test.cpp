@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "gui_fixture.h"
 #include "logimport/upf_mode_choices.h"
 #include "logimport/upf_mode_dialog.h"

@@ -13,8 +13,8 @@
 #include <stdexcept>
 
 #include "app/control_properties.h"
-#include "app/failure.h"
 #include "app/help_view.h"
+#include "base/failure.h"
 #include "gui_fixture.h"
 
 namespace {

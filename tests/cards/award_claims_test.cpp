@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "app/clock.h"
+#include "base/clock.h"
 #include "register/award_claims.h"
 #include "register/store/database.h"
 #include "register/store/table.h"

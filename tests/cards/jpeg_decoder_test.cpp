@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "register/jpeg_decoder.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "app/paths.h"
+#include "base/paths.h"
 #include "register/qsl_card_files.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "support/cli_run.h"
 #include "support/data_folder.h"
 

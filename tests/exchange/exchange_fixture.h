@@ -8,7 +8,7 @@
 #include <QPair>
 #include <QStringList>
 
-#include "app/clock.h"
+#include "base/clock.h"
 #include "exchange/gauge.h"
 #include "register/start_state.h"
 #include "register/store/database.h"

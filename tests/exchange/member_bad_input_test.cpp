@@ -5,8 +5,8 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "exchange/member_import.h"
 #include "exchange_fixture.h"
 

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "exchange/member_import.h"
 #include "register/codes.h"
 #include "register/store/database.h"

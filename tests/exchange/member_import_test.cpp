@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "exchange/owner_rows.h"
 #include "exchange/record_kinds.h"
 #include "exchange_fixture.h"

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <csignal>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "exchange_fixture.h"
 #include "register/codes.h"
 

@@ -4,7 +4,7 @@
 #include <QTcpSocket>
 #include <chrono>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_targets.h"
 #include "listupdate/http_client.h"

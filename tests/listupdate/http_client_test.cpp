@@ -2,8 +2,8 @@
 
 #include <QTimer>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "listupdate/http_client.h"
 #include "listupdate/list_update.h"
 #include "listupdate/local_http_server.h"

@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "listupdate/list_update.h"
 #include "register/store/database.h"
 #include "register/store/table.h"

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "listupdate/listed_islands.h"
 #include "register/delivered_data.h"
 #include "register/store/database.h"

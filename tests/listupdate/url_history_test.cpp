@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "listupdate/update_panel_rules.h"
 #include "listupdate/url_history.h"
 

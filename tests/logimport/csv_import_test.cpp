@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "logimport/csv_contact.h"
 #include "logimport/csv_import.h"
 #include "register/delivered_data.h"

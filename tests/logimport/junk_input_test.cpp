@@ -4,7 +4,7 @@
 #include <functional>
 #include <random>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "listupdate/list_update.h"
 #include "logimport/csv_import.h"
 #include "logimport/upf_import.h"

@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "logimport/upf_import.h"
 #include "register/store/database.h"
 #include "register/store/table.h"

@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "register/start_state.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "listupdate/listed_islands.h"
 #include "register/store/database.h"
 #include "support/data_folder.h"

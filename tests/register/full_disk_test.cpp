@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 #include "exchange/member_import.h"
 #include "listupdate/list_update.h"
 #include "register/codes.h"

@@ -6,7 +6,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "page_text.h"
 #include "reports/island_list_report.h"
 #include "reports/island_lists.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/clock.h"
+#include "base/clock.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "reports/want_list.h"

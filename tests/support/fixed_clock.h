@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <utility>
 
-#include "app/clock.h"
+#include "base/clock.h"
 
 // A clock that always tells the same moment.
 class FixedClock : public Clock {

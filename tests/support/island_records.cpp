@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "register/codes.h"
 #include "register/store/database.h"
 #include "register/store/table.h"

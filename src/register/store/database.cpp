@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "register/store/schema.h"
 
 namespace store {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 namespace store {
 

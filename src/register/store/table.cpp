@@ -1,6 +1,6 @@
 #include "register/store/table.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "register/store/database.h"
 #include "register/store/field_sizes.h"
 #include "register/store/filter.h"

@@ -1,4 +1,4 @@
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +7,7 @@
 #include <QStringDecoder>
 #include <optional>
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/failure.h"
-#include "app/text_file.h"
+#include "base/failure.h"
+#include "base/text_file.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 TEST(TextFile, DecodesUtf8AndFallsBackToWindows1252) {
     EXPECT_EQ(decodeText("\xEF\xBB\xBF"
