@@ -50,7 +50,8 @@ std::optional<QString> decodedText(QByteArrayView bytes) {
         const QByteArrayView body = bytes.sliced(utf16.mark.size());
         QStringDecoder decoder(utf16.encoding, kDecoderFlags);
         QString text = decoder.decode(body);
-        if (decoder.hasError() || body.size() % 2 != 0) return std::nullopt;
+        // The decoder lets a lone surrogate through; it could not be written back as it was read.
+        if (decoder.hasError() || body.size() % 2 != 0 || !text.isValidUtf16()) return std::nullopt;
         return text;
     }
     const QByteArrayView body = bytes.startsWith(kUtf8Bom) ? bytes.sliced(kUtf8Bom.size()) : bytes;
