@@ -13,7 +13,7 @@
 #include "reports/award_summary.h"
 #include "reports/island_list_report.h"
 #include "reports/island_lists.h"
-#include "reports/pdf_output.h"
+#include "reports/render/pdf_output.h"
 #include "reports/want_list.h"
 
 namespace {

@@ -20,7 +20,7 @@ add_executable(skerry_cards_widget_tests
     ${CMAKE_SOURCE_DIR}/src/app/hyperlink.cpp
     ${CMAKE_SOURCE_DIR}/src/app/about_box_dialog.cpp
     ${CMAKE_SOURCE_DIR}/src/app/program_picture.cpp
-    ${CMAKE_SOURCE_DIR}/src/register/qsl_card_panel.cpp
+    ${CMAKE_SOURCE_DIR}/src/register/cards/qsl_card_panel.cpp
 )
 target_link_libraries(skerry_cards_widget_tests PRIVATE skerry_testsupport Qt6::Widgets Qt6::Test GTest::gtest)
 target_compile_definitions(skerry_cards_widget_tests PRIVATE

@@ -8,12 +8,12 @@
 #include <optional>
 
 #include "base/paths.h"
-#include "register/qsl_card_panel.h"
+#include "register/cards/qsl_card_panel.h"
 #include "register/start_state.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "reports/report_layouts.h"
-#include "reports/report_preview.h"
+#include "reports/report_preview_view.h"
 
 class Clock;
 class GaugeView;

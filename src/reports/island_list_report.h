@@ -2,7 +2,7 @@
 
 #include "reports/page_header.h"
 #include "reports/record_set.h"
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 namespace reports {
 

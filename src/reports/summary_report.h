@@ -4,7 +4,7 @@
 
 #include "reports/award_summary.h"
 #include "reports/page_header.h"
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 namespace reports {
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 namespace reports {
 

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "gui_fixture.h"
-#include "register/qsl_card_panel.h"
+#include "register/cards/qsl_card_panel.h"
 #include "support/screenshot.h"
 
 namespace {

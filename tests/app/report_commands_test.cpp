@@ -13,8 +13,8 @@
 #include <QTableView>
 
 #include "report_fixture.h"
-#include "reports/page_setup.h"
-#include "reports/pdf_output.h"
+#include "reports/render/page_setup.h"
+#include "reports/render/pdf_output.h"
 
 namespace {
 

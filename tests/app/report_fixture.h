@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "gui_fixture.h"
-#include "reports/report.h"
-#include "reports/report_preview.h"
+#include "reports/render/report.h"
+#include "reports/report_preview_view.h"
 
 // A report as the preview was given it, with what the window and its table handle held while
 // the preview was open.

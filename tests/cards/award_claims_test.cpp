@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "base/clock.h"
-#include "register/award_claims.h"
+#include "register/claims/award_claims.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"

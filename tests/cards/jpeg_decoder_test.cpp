@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "base/failure.h"
-#include "register/jpeg_decoder.h"
+#include "register/cards/jpeg_decoder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/paths.h"
-#include "register/qsl_card_files.h"
+#include "register/cards/qsl_card_files.h"
 
 namespace {
 

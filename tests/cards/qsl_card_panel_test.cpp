@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "register/qsl_card_panel.h"
+#include "register/cards/qsl_card_panel.h"
 #include "support/screenshot.h"
 
 namespace {

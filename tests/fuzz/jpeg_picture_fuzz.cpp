@@ -1,6 +1,6 @@
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_targets.h"
-#include "register/jpeg_decoder.h"
+#include "register/cards/jpeg_decoder.h"
 
 namespace fuzz::jpegPicture {
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "reports/page_layout.h"
+#include "reports/render/page_layout.h"
 
 // The laid-out pages as text: each band with its top in millimetres and its texts in order, a
 // band of several lines (the summary table, a growing text block) with each line below it.

@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 class QPaintDevice;
 

@@ -1,4 +1,4 @@
-#include "reports/report_preview.h"
+#include "reports/report_preview_view.h"
 
 #include <QAction>
 #include <QPrintPreviewDialog>
@@ -8,9 +8,9 @@
 #include "app/dialogs.h"
 #include "app/error_box.h"
 #include "base/clock.h"
-#include "reports/page_setup.h"
-#include "reports/pdf_output.h"
-#include "reports/report_renderer.h"
+#include "reports/render/page_setup.h"
+#include "reports/render/pdf_output.h"
+#include "reports/render/report_renderer.h"
 
 namespace reports {
 

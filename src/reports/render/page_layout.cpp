@@ -1,10 +1,10 @@
-#include "reports/page_layout.h"
+#include "reports/render/page_layout.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <algorithm>
 
-#include "reports/report_fonts.h"
+#include "reports/render/report_fonts.h"
 
 namespace reports {
 

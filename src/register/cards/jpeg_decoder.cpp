@@ -1,4 +1,4 @@
-#include "register/jpeg_decoder.h"
+#include "register/cards/jpeg_decoder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "register/award_claims.h"
+#include "register/claims/award_claims.h"
 
 #include "base/clock.h"
 

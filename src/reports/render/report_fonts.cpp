@@ -1,4 +1,4 @@
-#include "reports/report_fonts.h"
+#include "reports/render/report_fonts.h"
 
 #include <QFontDatabase>
 

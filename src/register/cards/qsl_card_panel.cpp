@@ -1,4 +1,4 @@
-#include "register/qsl_card_panel.h"
+#include "register/cards/qsl_card_panel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "base/failure.h"
-#include "register/jpeg_decoder.h"
+#include "register/cards/jpeg_decoder.h"
 
 namespace {
 

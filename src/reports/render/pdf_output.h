@@ -3,7 +3,7 @@
 #include <QPageSize>
 #include <QString>
 
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 namespace reports {
 

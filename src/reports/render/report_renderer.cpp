@@ -1,12 +1,12 @@
-#include "reports/report_renderer.h"
+#include "reports/render/report_renderer.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include "base/failure.h"
-#include "reports/page_layout.h"
-#include "reports/report_fonts.h"
+#include "reports/render/page_layout.h"
+#include "reports/render/report_fonts.h"
 
 namespace reports {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 class Clock;
 class Dialogs;

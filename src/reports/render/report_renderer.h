@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 class QPagedPaintDevice;
 

@@ -1,4 +1,4 @@
-#include "reports/page_setup.h"
+#include "reports/render/page_setup.h"
 
 #include <QLocale>
 #include <QPagedPaintDevice>

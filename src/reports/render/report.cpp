@@ -1,4 +1,4 @@
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 #include <array>
 

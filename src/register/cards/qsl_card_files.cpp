@@ -1,4 +1,4 @@
-#include "register/qsl_card_files.h"
+#include "register/cards/qsl_card_files.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
-#include "reports/pdf_output.h"
+#include "reports/render/pdf_output.h"
 
 #include <QDir>
 #include <QPdfWriter>
 #include <QSaveFile>
 
 #include "base/failure.h"
-#include "reports/page_setup.h"
-#include "reports/report_renderer.h"
+#include "reports/render/page_setup.h"
+#include "reports/render/report_renderer.h"
 
 namespace reports {
 

@@ -2,7 +2,7 @@
 
 #include <QPageSize>
 
-#include "reports/report.h"
+#include "reports/render/report.h"
 
 class QPagedPaintDevice;
 

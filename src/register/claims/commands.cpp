@@ -6,7 +6,7 @@
 
 #include "app/control_properties.h"
 #include "app/main_window.h"
-#include "register/award_claims.h"
+#include "register/claims/award_claims.h"
 #include "register/codes.h"
 #include "register/record_panel.h"
 

@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 #include "base/paths.h"
-#include "register/qsl_card_files.h"
+#include "register/cards/qsl_card_files.h"
 
 class QLabel;
 class QPushButton;
