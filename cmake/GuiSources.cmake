@@ -1,4 +1,5 @@
 set(SKERRY_GUI_SOURCES
+    src/app/command_line.cpp
     src/app/control_properties.cpp
     src/app/dialogs.cpp
     src/app/error_box.cpp

@@ -9,6 +9,7 @@
 #include "app/application_title.h"
 #include "app/hyperlink.h"
 #include "app/program_picture.h"
+#include "base/version.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ const QString kMailTarget = QStringLiteral(SKERRY_MAIL_ADDRESS);
 
 // The version and the maker's notice, one line each.
 const QStringList kNoticeLines{
-    QStringLiteral("V 1.6"),
+    QStringLiteral("V ") + QLatin1String(kProgramVersion),
     QStringLiteral("Your island register for the IOTA awards"),
     QStringLiteral("Made by radio amateurs for radio amateurs"),
     QStringLiteral("An independent program for island chasers"),
