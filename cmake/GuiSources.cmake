@@ -13,6 +13,7 @@ set(SKERRY_GUI_SOURCES
     src/app/gauge_view.cpp
     src/app/ok_dialog.cpp
     src/app/program_picture.cpp
+    src/app/readable_colour.cpp
     src/app/splash_view.cpp
     src/exchange/commands.cpp
     src/register/commands.cpp
