@@ -17,9 +17,11 @@ add_executable(skerry_cards_widget_tests
     cards/hyperlink_test.cpp
     cards/about_box_test.cpp
     cards/qsl_card_panel_test.cpp
+    cards/readable_colour_test.cpp
     ${CMAKE_SOURCE_DIR}/src/app/hyperlink.cpp
     ${CMAKE_SOURCE_DIR}/src/app/about_box_dialog.cpp
     ${CMAKE_SOURCE_DIR}/src/app/program_picture.cpp
+    ${CMAKE_SOURCE_DIR}/src/app/readable_colour.cpp
     ${CMAKE_SOURCE_DIR}/src/register/cards/qsl_card_panel.cpp
 )
 target_link_libraries(skerry_cards_widget_tests PRIVATE skerry_testsupport Qt6::Widgets Qt6::Test GTest::gtest)

@@ -9,6 +9,8 @@
 #include "app/application_title.h"
 #include "app/hyperlink.h"
 #include "app/program_picture.h"
+#include "app/readable_colour.h"
+#include "base/version.h"
 
 namespace {
 
@@ -17,7 +19,7 @@ const QString kMailTarget = QStringLiteral(SKERRY_MAIL_ADDRESS);
 
 // The version and the maker's notice, one line each.
 const QStringList kNoticeLines{
-    QStringLiteral("V 1.6"),
+    QStringLiteral("V ") + QLatin1String(kProgramVersion),
     QStringLiteral("Your island register for the IOTA awards"),
     QStringLiteral("Made by radio amateurs for radio amateurs"),
     QStringLiteral("An independent program for island chasers"),
@@ -26,6 +28,8 @@ const QStringList kNoticeLines{
 
 const QColor kNavy(0, 0, 128);
 const QColor kLinkBlue(0, 0, 255);
+const QColor kLinkGreen(0, 128, 0);
+const QColor kLinkRed(255, 0, 0);
 
 QFont pixelFont(const QString& family, int pixelSize, bool bold = false) {
     QFont font(family);
@@ -78,9 +82,9 @@ void TAboutBox::createPanel(Shell& shell) {
     ProgramName->setGeometry(10, 14, 245, 28);
     ProgramName->setAlignment(Qt::AlignCenter);
     ProgramName->setFont(pixelFont(QStringLiteral("Arial"), 19, true));
-    QPalette navy = ProgramName->palette();
-    navy.setColor(QPalette::WindowText, kNavy);
-    ProgramName->setPalette(navy);
+    // Navy on the info-tip colour; on a dark theme's the palette's link or text colour.
+    const QPalette colours = ProgramName->palette();
+    setReadableTextColour(*ProgramName, {kNavy, colours.color(QPalette::Link), colours.color(QPalette::ToolTipText)});
 
     // The five lines take all the room between the name and the picture: with the fonts standing
     // in for Arial a line is 12 pixels high.
@@ -102,7 +106,13 @@ THyperLink* TAboutBox::createLink(Shell& shell, const QString& caption, const QS
     QFont font = pixelFont(QStringLiteral("MS Sans Serif"), 12);
     font.setUnderline(true);
     link->setFont(font);
-    link->setFontColor(kLinkBlue);
+    // The link's colours as described where they read well on the info-tip colour, else the palette's.
+    const QPalette colours = link->palette();
+    const QColor text = colours.color(QPalette::ToolTipText);
+    const QColor background = tooltipColour();
+    link->setFontColor(readableOn(background, {kLinkBlue, colours.color(QPalette::Link), text}));
+    link->setOverColor(readableOn(background, {kLinkGreen, colours.color(QPalette::LinkVisited), text}));
+    link->setPressedColor(readableOn(background, {kLinkRed, colours.color(QPalette::BrightText), text}));
     link->setCaption(caption);
     link->setHref(href);
     // Sized to its caption, which is set at build time, the link is centred in the panel.

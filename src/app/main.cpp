@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <optional>
 
 #include "app/about_box_dialog.h"
 #include "app/application_title.h"
+#include "app/command_line.h"
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/program_picture.h"
@@ -13,6 +15,7 @@
 #include "register/status_dialog.h"
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> answered = answerProgramOptions(argc, argv)) return *answered;
     QApplication application(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setWindowIcon(programIcon());

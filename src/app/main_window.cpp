@@ -17,6 +17,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/application_title.h"
 #include "app/control_properties.h"
 #include "app/dialogs.h"
 #include "app/error_box.h"
@@ -31,7 +32,6 @@
 
 namespace {
 
-const QString kHelpFileName = QStringLiteral("SKERRYDESK.HLP");
 const QString kHelpContents = QStringLiteral("Contents");
 const QString kCallsignRow = QStringLiteral("Callsign");
 const QString kDirectoryNoRow = QStringLiteral("Directory No");
@@ -168,7 +168,7 @@ void TForm1::ExitButtonClick() {
 }
 
 void TForm1::HelpButtonClick() {
-    HelpView::showTopic(this, m_dialogs, m_paths.inWorkingFolder(HelpFile), kHelpContents);
+    HelpView::showTopic(this, m_dialogs, m_paths.programFile(HelpFile), kHelpContents);
 }
 
 void TForm1::runCommand(const std::function<void()>& command) {

@@ -19,6 +19,7 @@
 #include "app/covering_panel.h"
 #include "app/gauge_view.h"
 #include "app/program_picture.h"
+#include "app/readable_colour.h"
 #include "register/list_grid_model.h"
 
 namespace {
@@ -232,7 +233,12 @@ void TForm1::createRecordPanels(QWidget* client) {
     ClaimAwardDBCtrlGrid = panel(client, "ClaimAwardDBCtrlGrid", kRecordPanelPlace);
     ClaimAwardDBCtrlGrid->hide();
     DBText2 = place<QLabel>(ClaimAwardDBCtrlGrid, "DBText2", {8, 26, 300, 24});
-    DBText2->setStyleSheet(QStringLiteral("color: navy; font-weight: bold;"));
+    QFont bold = DBText2->font();
+    bold.setBold(true);
+    DBText2->setFont(bold);
+    // The award name in navy, or in the palette's link or text colour where navy would not read.
+    setReadableTextColour(*DBText2,
+                          {QColor(0, 0, 128), palette().color(QPalette::Link), palette().color(QPalette::WindowText)});
     AwardNumberDBComboBox = place<QComboBox>(ClaimAwardDBCtrlGrid, "AwardNumberDBComboBox", {316, 26, 120, 24});
     AwardNumberDBComboBox->addItems({QStringLiteral("CLAIM"), QStringLiteral("NONE")});
     DateDBEdit = place<QLineEdit>(ClaimAwardDBCtrlGrid, "DateDBEdit", {444, 26, 140, 24});

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "base/failure.h"
+#include "base/version.h"
 #include "cli/subcommand.h"
 
 void requireArgumentCount(const QStringList& arguments, int count, const char* usage) {
@@ -23,6 +24,16 @@ void printHelp(const std::vector<Subcommand>& subcommands, QTextStream& out) {
            "Works on the data folder ./Data of the working folder.\n\nSubcommands:\n";
     for (const Subcommand& command : subcommands)
         out << "  " << QString::fromLatin1(command.usage).leftJustified(34) << ' ' << command.summary << '\n';
+    out << "\nskerrydesk-cli SUBCOMMAND --help shows the usage of one subcommand, --version the version.\n";
+}
+
+bool isHelpOption(const QString& argument) {
+    return argument == QLatin1String("--help") || argument == QLatin1String("-h");
+}
+
+// A subcommand's own help: its usage line, then what it does.
+void printSubcommandHelp(const Subcommand& command, QTextStream& out) {
+    out << "usage: skerrydesk-cli " << command.usage << "\n\n" << command.summary << '\n';
 }
 
 int run(const Subcommand& command, const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -48,12 +59,22 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         printHelp(subcommands, err);
         return 2;
     }
-    if (arguments.first() == QLatin1String("--help") || arguments.first() == QLatin1String("-h")) {
+    if (isHelpOption(arguments.first())) {
         printHelp(subcommands, out);
         return 0;
     }
-    for (const Subcommand& command : subcommands)
-        if (arguments.first() == QLatin1String(command.name)) return run(command, arguments.mid(1), out, err);
+    if (arguments == QStringList{QStringLiteral("--version")}) {
+        out << "skerrydesk-cli " << kProgramVersion << '\n';
+        return 0;
+    }
+    for (const Subcommand& command : subcommands) {
+        if (arguments.first() != QLatin1String(command.name)) continue;
+        if (arguments.size() == 2 && isHelpOption(arguments[1])) {
+            printSubcommandHelp(command, out);
+            return 0;
+        }
+        return run(command, arguments.mid(1), out, err);
+    }
     err << "skerrydesk-cli: unknown subcommand \"" << arguments.first() << "\"; see skerrydesk-cli --help\n";
     return 2;
 }

@@ -109,7 +109,7 @@ void TForm1::showPanelMoment(Moment moment) {
 }
 
 QString TForm1::urlHistoryFile() const {
-    return m_paths.besideProgram(QLatin1String(kUrlHistoryFileName));
+    return m_paths.writableBesideProgram(QLatin1String(kUrlHistoryFileName));
 }
 
 void TForm1::connectImportCommands() {

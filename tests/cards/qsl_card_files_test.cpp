@@ -101,3 +101,34 @@ TEST(QslCardTurn, TheBackFollowsTheFrontAndTheFrontTheBack) {
 }
 
 }  // namespace
+
+// An installed program in PREFIX/bin: the help file and placeholder come from PREFIX/share/skerrydesk
+// unless the working folder or the program's folder has them; the pictures stay beside a program
+// whose folder can be written and move to the user's data folder where it cannot.
+TEST(InstalledProgramFiles, ComeFromShareAndTheUserDataFolder) {
+    QTemporaryDir prefix;
+    QTemporaryDir working;
+    QTemporaryDir userData;
+    const QDir share(prefix.filePath(QStringLiteral("share/skerrydesk")));
+    ASSERT_TRUE(QDir().mkpath(share.path()) && QDir().mkpath(prefix.filePath(QStringLiteral("bin"))));
+    for (const QString& name : {QStringLiteral("SKERRYDESK.HLP"), kNoQslPicture})
+        ASSERT_TRUE(QFile(share.filePath(name)).open(QIODevice::WriteOnly));
+    const Paths installed{working.path(), prefix.filePath(QStringLiteral("bin")), userData.path()};
+    const QString pictures = prefix.filePath(QStringLiteral("bin/QSLimages"));
+
+    EXPECT_EQ(installed.programFile(QStringLiteral("SKERRYDESK.HLP")),
+              share.filePath(QStringLiteral("SKERRYDESK.HLP")));
+    const QslCardFiles files = QslCardFiles::forReference(installed, QStringLiteral("EU-005"));
+    EXPECT_EQ(files.QSLNoneFile, share.filePath(kNoQslPicture));
+    EXPECT_EQ(files.QSLFrontFile, QDir(pictures).filePath(QStringLiteral("EU-005f.jpg")));
+
+    ASSERT_TRUE(QFile(working.filePath(QStringLiteral("SKERRYDESK.HLP"))).open(QIODevice::WriteOnly));
+    EXPECT_EQ(installed.programFile(QStringLiteral("SKERRYDESK.HLP")),
+              working.filePath(QStringLiteral("SKERRYDESK.HLP")))
+        << "the working folder's help file comes first";
+
+    // A program folder that cannot be written: here one that is gone.
+    const Paths unwritable{working.path(), prefix.filePath(QStringLiteral("gone/bin")), userData.path()};
+    EXPECT_EQ(QslCardFiles::forReference(unwritable, QStringLiteral("EU-005")).QSLFrontFile,
+              userData.filePath(QStringLiteral("QSLimages/EU-005f.jpg")));
+}

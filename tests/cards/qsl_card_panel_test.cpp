@@ -187,4 +187,18 @@ TEST_F(QslCardPanelTest, SmallPictureKeepsItsSizeCentred) {
     EXPECT_LE((shown.center() - area.center()).manhattanLength(), 2);
 }
 
+// On a high-density screen the card is scaled to the screen's pixels, not to the logical size
+// and then blown up: the pixmap holds logical size times the ratio and says so.
+TEST(ScreenPixmap, HoldsTheScreensPixelsForTheLogicalSize) {
+    QImage card(1600, 1000, QImage::Format_RGB888);
+    card.fill(Qt::darkGreen);
+    const QSize logical(320, 200);
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const QPixmap shown = screenPixmap(card, logical, ratio);
+        EXPECT_EQ(shown.size(), logical * ratio) << ratio;
+        EXPECT_EQ(shown.devicePixelRatio(), ratio);
+        EXPECT_EQ(shown.deviceIndependentSize().toSize(), logical) << ratio;
+    }
+}
+
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 
+#include "support/dark_palette.h"
+
 // The window tests need an application object; without a display they draw offscreen.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    applyDarkPaletteWhenAsked();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

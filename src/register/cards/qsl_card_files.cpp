@@ -7,9 +7,10 @@
 #include "register/iota_list.h"
 
 QslCardFiles QslCardFiles::forReference(const Paths& paths, const QString& reference) {
-    const QDir folder(paths.besideProgram(kQslPictureFolder));
+    const QDir folder(paths.writableBesideProgram(kQslPictureFolder));
     QslCardFiles files;
-    files.QSLNoneFile = folder.filePath(kNoQslPicture);
+    // An installed program has no picture folder of its own holding the placeholder.
+    files.QSLNoneFile = Paths::firstExisting({folder.filePath(kNoQslPicture), paths.installedData(kNoQslPicture)});
     if (isWellFormedReference(reference)) {
         files.QSLFrontFile = folder.filePath(reference + QStringLiteral("f.jpg"));
         files.QSLBackFile = folder.filePath(reference + QStringLiteral("b.jpg"));

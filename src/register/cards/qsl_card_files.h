@@ -4,7 +4,8 @@
 
 struct Paths;
 
-// The folder beside the program file that holds the scanned QSL cards, and its placeholder.
+// The folder beside the program file that holds the scanned QSL cards (in the user's data folder
+// when the program's folder cannot be written), and its placeholder.
 inline const QString kQslPictureFolder = QStringLiteral("QSLimages");
 inline const QString kNoQslPicture = QStringLiteral("noqsl.jpg");
 

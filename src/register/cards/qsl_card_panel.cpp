@@ -24,6 +24,13 @@ QImage toImage(const DecodedPicture& decoded) {
 
 }  // namespace
 
+QPixmap screenPixmap(const QImage& picture, QSize logicalSize, qreal devicePixelRatio) {
+    QPixmap pixmap = QPixmap::fromImage(
+        picture.scaled(logicalSize * devicePixelRatio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
 QslPicture::QslPicture(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -48,8 +55,9 @@ QRect QslPicture::pictureRect() const {
 void QslPicture::paintEvent(QPaintEvent*) {
     const QRect area = pictureRect();
     if (area.isEmpty()) return;
-    if (m_shown.size() != area.size())
-        m_shown = QPixmap::fromImage(m_picture.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const qreal ratio = devicePixelRatioF();
+    if (m_shown.deviceIndependentSize().toSize() != area.size() || m_shown.devicePixelRatio() != ratio)
+        m_shown = screenPixmap(m_picture, area.size(), ratio);
     QPainter(this).drawPixmap(area.topLeft(), m_shown);
 }
 
@@ -104,7 +112,8 @@ void QslCardPanel::CloseQSLClick() {
 
 bool QslCardPanel::load(const QString& file) {
     try {
-        QSLImage->setPicture(toImage(decodeJpegFile(file, QSLImage->size())));
+        // Decoded for the screen's pixels, which a high-density screen has more of than the panel's size says.
+        QSLImage->setPicture(toImage(decodeJpegFile(file, QSLImage->size() * QSLImage->devicePixelRatioF())));
     } catch (const PictureBeyondLimits& tooLarge) {
         // The card is on file but beyond what is shown: the placeholder stands in, with the reason.
         const bool placeholderShown = file != m_files.QSLNoneFile && load(m_files.QSLNoneFile);

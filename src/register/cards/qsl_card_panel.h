@@ -10,6 +10,10 @@
 class QLabel;
 class QPushButton;
 
+// The picture scaled to fit a logical size, in the screen's own pixels: logical size times the
+// device pixel ratio, marked with that ratio, so that a high-density screen shows the scan sharp.
+QPixmap screenPixmap(const QImage& picture, QSize logicalSize, qreal devicePixelRatio);
+
 // The picture of a QSL card side: shrunk to fit when larger than the widget, proportions
 // kept, smoothed, centred.
 class QslPicture : public QWidget {
