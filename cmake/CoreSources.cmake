@@ -47,6 +47,7 @@ set(SKERRY_CORE_SOURCES
     src/reports/island_lists.cpp
     src/reports/record_set.cpp
     src/reports/want_list.cpp
+    src/backup/backup_names.cpp src/backup/sqlite_file.cpp src/backup/backup_copy.cpp src/backup/backup_check.cpp src/backup/changes_since.cpp src/backup/backups.cpp src/backup/edit_mode_backup.cpp
 )
 
 set(SKERRY_CLI_SOURCES
@@ -58,4 +59,5 @@ set(SKERRY_CLI_SOURCES
     src/cli/log_import_commands.cpp
     src/cli/list_update_commands.cpp
     src/cli/report_commands.cpp
+    src/cli/backup_commands.cpp src/cli/backup_option.cpp
 )
