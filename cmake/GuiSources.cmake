@@ -17,4 +17,5 @@ set(SKERRY_GUI_SOURCES
     src/register/commands.cpp
     src/register/record_panel.cpp
     src/register/status_dialog.cpp
+    src/backup/backups_dialog.cpp src/backup/commands.cpp
 )
