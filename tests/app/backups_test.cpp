@@ -48,7 +48,7 @@ TEST_F(Backups, RestoreInTheBackupsDialogAsksThenBacksUpAndRestoresWithNoViewAft
     EXPECT_TRUE(errorBoxTexts(dialogs).isEmpty());
     EXPECT_EQ(dialogs.asked(AskedDialog::Kind::Message).at(0).icon, QMessageBox::Question);
     form.reset();
-    EXPECT_EQ(readTableRows(liveFile()), before);
+    EXPECT_TRUE(readTableRows(liveFile()) == before);
     EXPECT_EQ(backupCommands(), (QStringList{"restore", "import-member"}));
 }
 
