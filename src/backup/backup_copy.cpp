@@ -19,8 +19,8 @@ namespace backup {
 namespace {
 
 Failure writeFailure(const QString& folder, const QString& reason) {
-    return Failure(QStringLiteral("Cannot write a backup into the folder %1: %2. Nothing was changed; free some "
-                                  "space or allow writing to the folder and try again")
+    return Failure(QStringLiteral("Cannot write a backup into the folder %1: %2; free some space or allow writing "
+                                  "to the folder and try again. Nothing was changed")
                        .arg(QDir::toNativeSeparators(folder), reason));
 }
 
