@@ -76,6 +76,9 @@ bool syncFolder(const QString& folder) {
 
 void writeCopy(sqlite3* source, const QString& partialName, const QString& folder) {
     const SqliteFile copy(partialName, SqliteFile::Mode::ReadWrite);
+    // The copy is synced once, whole, before it gets its name: its own writes need neither a
+    // journal nor syncs of their own.
+    copy.execute(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF"));
     const int code = copyPages(source, copy.handle());
     if (code != SQLITE_OK) throw writeFailure(folder, sqliteReason(code));
     // The pages say WAL as the data folder's do; the copy stands alone, without a journal beside it.

@@ -37,8 +37,7 @@ Backup writeBackup(store::Database& db, const QString& command, const Clock& clo
 void prune(const QString& dataFolder, const QDateTime& now) {
     for (const Backup& old : prunable(listBackups(dataFolder), now)) QFile::remove(old.fileName);
     QDir folder(backupFolder(dataFolder));
-    for (const QString& partial :
-         folder.entryList({QStringLiteral("*.part"), QStringLiteral("*.part-journal")}, QDir::Files))
+    for (const QString& partial : folder.entryList({QStringLiteral("*.part"), QStringLiteral("*.part-*")}, QDir::Files))
         folder.remove(partial);
 }
 
