@@ -5,6 +5,7 @@
 #include "app/dialogs.h"
 #include "app/first_run_rules.h"
 #include "app/ok_dialog.h"
+#include "backup/backups.h"
 #include "register/codes.h"
 
 namespace {
@@ -34,6 +35,7 @@ void TForm1::UpdateMyDetails() {
     pointAtOwnerRow(QStringLiteral("Callsign"));
     Table1.Open();
     const firstrun::OwnerEntry entry = InitialEntry();
+    backup::beforeCommand(Database1, QStringLiteral("first-run-setup"), m_clock);
     for (const firstrun::OwnerRow& row : firstrun::ownerRows(entry)) writeOwnerRow(row.name, row.value);
     Table1.setReadOnly(true);
 }

@@ -64,6 +64,7 @@ const std::vector<MenuEntry>& mainMenu() {
                     command("fromFile1", "... from File", &TForm1::fromFile1),
                 }),
         command("N7HQImport1", "&7 HQ Import", &TForm1::N7HQImport1),
+        command("N9Backups1", "&9 Backups", &TForm1::N9Backups1),
     };
     return entries;
 }

@@ -55,6 +55,7 @@ TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidge
     connectImportCommands();
     connectReportCommands();
     connectCardClaimAndInfoCommands();
+    connectBackupCommands();
     runCommand([this] { FormCreate(); });
 }
 

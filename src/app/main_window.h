@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "backup/edit_mode_backup.h"
 #include "base/paths.h"
 #include "register/cards/qsl_card_panel.h"
 #include "register/start_state.h"
@@ -360,4 +361,13 @@ public:
 private:
     void connectExchangeCommands();
     void showGauge(int percent, const QString& caption);
+
+    // Backups and restore (src/backup/commands.cpp).
+public:
+    void N9Backups1Click();
+    QAction* N9Backups1 = nullptr;
+
+private:
+    void connectBackupCommands();
+    backup::EditModeBackup m_editModeBackup;
 };

@@ -2,6 +2,7 @@
 
 #include "base/clock.h"
 #include "base/text_file.h"
+#include "cli/backup_option.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "exchange/member_import.h"
@@ -9,12 +10,14 @@
 
 namespace {
 
-void importMember(const QStringList& arguments, QTextStream& out) {
+void importMember(QStringList arguments, QTextStream& out) {
+    const BackupOption backup(arguments);
     requireArgumentCount(arguments, 1, "import-member FILE");
     // The file is read, and refused when it is none, before the data folder is taken.
     Gauge silent;
     const QStringList lines = readMemberFile(arguments[0], silent);
     OpenDataFolder folder;
+    backup.before(folder.database, "import-member");
     const MemberImportResult result =
         importMemberLines(folder.database, folder.table, lines, folder.start.counts, silent);
     folder.database.close();
@@ -40,7 +43,7 @@ void exportUpdate(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> exchangeSubcommands() {
     return {
-        {"import-member", "import-member FILE", "import a member file from the checkpoint", importMember},
+        {"import-member", "import-member FILE [--no-backup]", "import a member file from the checkpoint", importMember},
         {"export", "export FILE", "write the checkpoint update file and note its date", exportUpdate},
     };
 }

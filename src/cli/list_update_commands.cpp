@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "base/text_file.h"
+#include "cli/backup_option.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "listupdate/http_client.h"
@@ -55,21 +56,24 @@ QStringList updateLines(const QString& address, const QString& text) {
     return lines;
 }
 
-void updateFromFile(const QStringList& arguments, QTextStream& out) {
+void updateFromFile(QStringList arguments, QTextStream& out) {
+    const BackupOption backup(arguments);
     requireArgumentCount(arguments, 1, "update FILE");
     const QStringList lines = readTextLines(arguments[0]);
     OpenDataFolder folder;
+    backup.before(folder.database, "update");
     applyLines(folder, lines, out);
 }
 
 // Fetches before taking the data folder, so that a slow server never keeps the window out.
-void updateFromUrl(const QStringList& arguments, QTextStream& out) {
-    QStringList rest = arguments;
-    const std::chrono::seconds timeout = takeTimeout(rest);
-    requireArgumentCount(rest, 1, kUpdateUrlUsage);
+void updateFromUrl(QStringList arguments, QTextStream& out) {
+    const BackupOption backup(arguments);
+    const std::chrono::seconds timeout = takeTimeout(arguments);
+    requireArgumentCount(arguments, 1, kUpdateUrlUsage);
     QtHttpClient client(timeout);
-    const QStringList lines = updateLines(rest[0], client.get(rest[0]));
+    const QStringList lines = updateLines(arguments[0], client.get(arguments[0]));
     OpenDataFolder folder;
+    backup.before(folder.database, "update-url");
     applyLines(folder, lines, out);
 }
 
@@ -77,8 +81,8 @@ void updateFromUrl(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> listUpdateSubcommands() {
     return {
-        {"update", "update FILE", "apply an island list update text from a file", updateFromFile},
-        {"update-url", kUpdateUrlUsage,
+        {"update", "update FILE [--no-backup]", "apply an island list update text from a file", updateFromFile},
+        {"update-url", "update-url URL [--timeout SECONDS] [--no-backup]",
          "fetch an island list update text by HTTP GET (120 s unless --timeout) and apply it", updateFromUrl},
     };
 }

@@ -1,6 +1,7 @@
 #include <QDir>
 
 #include "base/text_file.h"
+#include "cli/backup_option.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "logimport/csv_import.h"
@@ -35,19 +36,23 @@ std::pair<QString, ImportMode> upfArguments(const QStringList& arguments) {
     return {arguments[option == 0 ? 2 : 0], modeNamed(arguments[option + 1])};
 }
 
-void importUpfFile(const QStringList& arguments, QTextStream& out) {
+void importUpfFile(QStringList arguments, QTextStream& out) {
+    const BackupOption backup(arguments);
     const auto [fileName, mode] = upfArguments(arguments);
     const QStringList lines = readTextLines(fileName);
     OpenDataFolder folder;
+    backup.before(folder.database, "import-upf");
     const int written = importUpf(folder.database, folder.table, lines, mode);
     folder.database.close();
     out << written << " records written from " << QDir::toNativeSeparators(fileName) << '\n';
 }
 
-void importCsvFile(const QStringList& arguments, QTextStream& out) {
+void importCsvFile(QStringList arguments, QTextStream& out) {
+    const BackupOption backup(arguments);
     requireArgumentCount(arguments, 1, "import-csv FILE");
     const QStringList lines = readTextLines(arguments[0]);
     OpenDataFolder folder;
+    backup.before(folder.database, "import-csv");
     const int written = importCsv(folder.database, folder.table, lines, folder.start.counts);
     folder.database.close();
     out << written << " records written from " << QDir::toNativeSeparators(arguments[0]) << '\n';
@@ -57,8 +62,9 @@ void importCsvFile(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> logImportSubcommands() {
     return {
-        {"import-upf", kImportUpfUsage, "import worked or claimed references from a log's UPF file", importUpfFile},
-        {"import-csv", "import-csv FILE", "set calls and statuses from a CSV file of confirmed contacts",
+        {"import-upf", "import-upf FILE --mode worked|claim [--no-backup]",
+         "import worked or claimed references from a log's UPF file", importUpfFile},
+        {"import-csv", "import-csv FILE [--no-backup]", "set calls and statuses from a CSV file of confirmed contacts",
          importCsvFile},
     };
 }

@@ -27,3 +27,4 @@ std::vector<Subcommand> exchangeSubcommands();
 std::vector<Subcommand> logImportSubcommands();
 std::vector<Subcommand> listUpdateSubcommands();
 std::vector<Subcommand> reportSubcommands();
+std::vector<Subcommand> backupSubcommands();

@@ -9,6 +9,7 @@
 #include "app/dialogs.h"
 #include "app/gauge_view.h"
 #include "app/main_window.h"
+#include "backup/backups.h"
 #include "exchange/member_import.h"
 #include "exchange/update_export.h"
 
@@ -34,6 +35,7 @@ void TForm1::ImportButtonClick() {
         Progress->show();
         unbindOwnerPanel();
         unbindIslandPanel();
+        backup::beforeCommand(Database1, QStringLiteral("import-member"), m_clock);
         importMemberFile(Database1, Table1, file, StartCounts,
                          [this](int percent, const QString& caption) { showGauge(percent, caption); });
     }

@@ -13,6 +13,7 @@
 #include "app/dialogs.h"
 #include "app/error_box.h"
 #include "app/main_window.h"
+#include "backup/backups.h"
 #include "base/failure.h"
 #include "base/text_file.h"
 #include "listupdate/http_client.h"
@@ -30,7 +31,10 @@ void TForm1::fromFile1Click() {
     parkTableOnOwner();
     const QString fileName = m_dialogs.openFileName(QString(), QDir::home().filePath(QStringLiteral("update.txt")),
                                                     QStringLiteral("Update Text File (*.txt)"));
-    if (!fileName.isEmpty()) applyListUpdate(Database1, Table1, readTextLines(fileName), StartCounts);
+    if (!fileName.isEmpty()) {
+        backup::beforeCommand(Database1, QStringLiteral("update"), m_clock);
+        applyListUpdate(Database1, Table1, readTextLines(fileName), StartCounts);
+    }
     AbortClick();
     Table1.setReadOnly(true);
 }
@@ -82,6 +86,7 @@ void TForm1::ImportURLClick() {
     LockMainWindow();
     showPanelMoment(Moment::ImportRunning);
     parkTableOnOwner();
+    backup::beforeCommand(Database1, QStringLiteral("update-url"), m_clock);
     applyListUpdate(Database1, Table1, m_updatePanel->memoLines(), StartCounts);
     writeUrlHistory(urlHistoryFile(), m_updatePanel->urls());
     AbortClick();

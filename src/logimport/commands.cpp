@@ -7,6 +7,7 @@
 #include "app/dialogs.h"
 #include "app/gauge_view.h"
 #include "app/main_window.h"
+#include "backup/backups.h"
 #include "base/text_file.h"
 #include "listupdate/update_panel_rules.h"
 #include "logimport/csv_import.h"
@@ -36,6 +37,7 @@ void TForm1::importUpfFile(const QString& fileName) {
     TUPF_mode UPF_mode(this);
     const std::optional<ImportMode> mode = upfmode::modeForResult(m_dialogs.exec(UPF_mode));
     if (!mode) return;
+    backup::beforeCommand(Database1, QStringLiteral("import-upf"), m_clock);
     importUpf(Database1, Table1, lines, *mode, [this](int percent) { m_gaugeView->setValue(percent); });
 }
 
@@ -45,7 +47,10 @@ void TForm1::N7HQImport1Click() {
     parkTableOnOwner();
     const QString fileName = m_dialogs.openFileName(QString(), QDir::home().filePath(QStringLiteral("myqsos.csv")),
                                                     QStringLiteral("HQ File (*.csv)"));
-    if (!fileName.isEmpty()) importCsv(Database1, Table1, readTextLines(fileName), StartCounts);
+    if (!fileName.isEmpty()) {
+        backup::beforeCommand(Database1, QStringLiteral("import-csv"), m_clock);
+        importCsv(Database1, Table1, readTextLines(fileName), StartCounts);
+    }
     Table1.setFiltered(false);
     UnlockMainWindow();
     AbortClick();

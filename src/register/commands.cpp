@@ -202,6 +202,7 @@ void TForm1::GroupShow(const QString& groupCode) {
 
 void TForm1::EditModeClick() {
     EditChange();
+    m_editModeBackup.follow(EditMode->isChecked(), Database1, m_clock);
     selectRadioButton1();
 }
 

@@ -1,0 +1,103 @@
+#include "backup/backups.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "backup/backup_check.h"
+#include "backup/backup_copy.h"
+#include "backup/changes_since.h"
+#include "backup/sqlite_file.h"
+#include "base/failure.h"
+#include "register/store/database.h"
+
+namespace backup {
+
+namespace {
+
+// The name of a new backup: the time to the second, numbered after every backup of that second
+// so that it stays the newest.
+BackupName freeName(const QString& dataFolder, const QDateTime& now, const QString& command) {
+    BackupName name{now.addMSecs(-now.time().msec()), 1, commandInFileName(command)};
+    for (const Backup& backup : listBackups(dataFolder))
+        if (backup.name.time == name.time) name.sequence = std::max(name.sequence, backup.name.sequence + 1);
+    return name;
+}
+
+Backup writeBackup(store::Database& db, const QString& command, const Clock& clock) {
+    const BackupName name = freeName(db.path(), clock.now(), command);
+    const QString fileName = QDir(backupFolder(db.path())).filePath(name.fileName());
+    copyToFile(db.handle(), fileName);
+    return {name, fileName, QFileInfo(fileName).size()};
+}
+
+// Only this program writes backups while it holds the data folder: a half-written copy left
+// by a kill is removed with the old backups.
+void prune(const QString& dataFolder, const QDateTime& now) {
+    for (const Backup& old : prunable(listBackups(dataFolder), now)) QFile::remove(old.fileName);
+    QDir folder(backupFolder(dataFolder));
+    for (const QString& partial : folder.entryList({QStringLiteral("*.part"), QStringLiteral("*.part-*")}, QDir::Files))
+        folder.remove(partial);
+}
+
+const Backup& backupWithId(const std::vector<Backup>& backups, const QString& id, const QString& dataFolder) {
+    const auto found =
+        std::find_if(backups.begin(), backups.end(), [&](const Backup& backup) { return backup.name.id() == id; });
+    if (found == backups.end())
+        throw Failure(QStringLiteral("There is no backup \"%1\" in %2; \"skerrydesk-cli backups\" lists them")
+                          .arg(id, QDir::toNativeSeparators(backupFolder(dataFolder))));
+    return *found;
+}
+
+}  // namespace
+
+QString backupFolder(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QLatin1String(kFolderName));
+}
+
+std::vector<Backup> listBackups(const QString& dataFolder) {
+    std::vector<Backup> backups;
+    const QDir folder(backupFolder(dataFolder));
+    for (const QFileInfo& file : folder.entryInfoList({QStringLiteral("*.db")}, QDir::Files))
+        if (const std::optional<BackupName> name = parseBackupFileName(file.fileName()))
+            backups.push_back({*name, file.filePath(), file.size()});
+    std::sort(backups.begin(), backups.end(),
+              [](const Backup& a, const Backup& b) { return a.name.newerThan(b.name); });
+    return backups;
+}
+
+std::vector<Backup> prunable(const std::vector<Backup>& backups, const QDateTime& now) {
+    const QDateTime keptFrom = now.addDays(-kKeptDays);
+    std::vector<Backup> removed;
+    for (size_t i = kKeptNewest; i < backups.size(); ++i)
+        if (backups[i].name.time < keptFrom) removed.push_back(backups[i]);
+    return removed;
+}
+
+Backup beforeCommand(store::Database& db, const QString& command, const Clock& clock) {
+    const Backup backup = writeBackup(db, command, clock);
+    prune(db.path(), clock.now());
+    return backup;
+}
+
+Backup restore(store::Database& db, const QString& id, const Clock& clock) {
+    const Backup chosen = backupWithId(listBackups(db.path()), id, db.path());
+    checkBackup(chosen.fileName);
+    // Pruned only afterwards: the new backup may push the chosen one out of those kept.
+    const Backup before = writeBackup(db, QStringLiteral("restore"), clock);
+    copyIntoDatabase(chosen.fileName, db.handle());
+    prune(db.path(), clock.now());
+    return before;
+}
+
+QString changesSinceBackup(store::Database& db, const Backup& backup) {
+    try {
+        const SqliteFile file(backup.fileName, SqliteFile::Mode::ReadOnly);
+        return changesSince(statusCounts(file.handle()), statusCounts(db.handle()));
+    } catch (const Failure& failure) {
+        return failure.message();
+    }
+}
+
+}  // namespace backup

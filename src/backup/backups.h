@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+#include "backup/backup_names.h"
+#include "base/clock.h"
+
+namespace store {
+class Database;
+}
+
+// Backups of the tables in Data/Backups: one before every batch command, so that nothing a
+// command does is beyond recall.
+namespace backup {
+
+inline constexpr const char* kFolderName = "Backups";
+// Pruning keeps the newest backups and every backup of the last days.
+inline constexpr int kKeptNewest = 30;
+inline constexpr int kKeptDays = 7;
+
+// One backup on file.
+struct Backup {
+    BackupName name;
+    QString fileName;
+    qint64 size = 0;
+};
+
+// The folder of a data folder's backups, Data/Backups.
+QString backupFolder(const QString& dataFolder);
+
+// The backups of a data folder, newest first.
+std::vector<Backup> listBackups(const QString& dataFolder);
+
+// The backups that pruning removes from `backups` (newest first): every one beyond the newest
+// kKeptNewest that is older than kKeptDays days at `now`.
+std::vector<Backup> prunable(const std::vector<Backup>& backups, const QDateTime& now);
+
+// The one call before a batch command changes anything: a consistent copy of the open tables
+// into Data/Backups, named by the clock's time and the command ("import-member"), then the
+// pruning. A backup that cannot be written fails naming the folder and the reason, and the
+// command must not go on.
+Backup beforeCommand(store::Database& db, const QString& command, const Clock& clock = SystemClock());
+
+// Puts the backup `id` (as listBackups names it) in place of the tables: the backup is checked
+// first (a damaged one is refused, nothing changed), then the current tables are backed up as
+// "restore", then the backup is copied in. Gives the backup of the state before.
+Backup restore(store::Database& db, const QString& id, const Clock& clock = SystemClock());
+
+// What changed in the current tables since a backup, records per status ("A 12 → 15"); the
+// reason where the backup cannot be read.
+QString changesSinceBackup(store::Database& db, const Backup& backup);
+
+}  // namespace backup

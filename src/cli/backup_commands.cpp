@@ -1,0 +1,43 @@
+#include <QDir>
+
+#include "backup/backups.h"
+#include "base/paths.h"
+#include "cli/open_data_folder.h"
+#include "cli/subcommand.h"
+
+namespace {
+
+// One line per backup, newest first: id, date, command, size in bytes, tab-separated.
+void listBackups(const QStringList& arguments, QTextStream& out) {
+    requireArgumentCount(arguments, 0, "backups");
+    for (const backup::Backup& backup : backup::listBackups(Paths::current().dataFolder()))
+        out << backup.name.id() << '\t' << backup.name.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << '\t'
+            << backup.name.command << '\t' << backup.size << '\n';
+}
+
+void backUpByHand(const QStringList& arguments, QTextStream& out) {
+    requireArgumentCount(arguments, 0, "backup");
+    OpenDataFolder folder;
+    const backup::Backup made = backup::beforeCommand(folder.database, QStringLiteral("backup"));
+    folder.database.close();
+    out << "Backed up as " << made.name.id() << " (" << QDir::toNativeSeparators(made.fileName) << ")\n";
+}
+
+void restoreBackup(const QStringList& arguments, QTextStream& out) {
+    requireArgumentCount(arguments, 1, "restore ID");
+    OpenDataFolder folder;
+    const backup::Backup before = backup::restore(folder.database, arguments[0]);
+    folder.database.close();
+    out << "Restored " << arguments[0] << "; the tables as they were are in backup " << before.name.id() << '\n';
+}
+
+}  // namespace
+
+std::vector<Subcommand> backupSubcommands() {
+    return {
+        {"backups", "backups", "list the backups in ./Data/Backups, newest first (id, date, command, size)",
+         listBackups},
+        {"backup", "backup", "back up the tables into ./Data/Backups", backUpByHand},
+        {"restore", "restore ID", "put a backup in place of the tables, backing them up first", restoreBackup},
+    };
+}

@@ -1,0 +1,12 @@
+# Backups and restore: the core, the CLI subcommands, and kills in the middle of both.
+add_executable(skerry_backup_tests
+    ${CMAKE_CURRENT_LIST_DIR}/backup/backup_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/backup/kill_during_backup_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/cli/backup_cli_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/support/island_records.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/support/table_rows.cpp
+)
+target_link_libraries(skerry_backup_tests PRIVATE skerry_testsupport GTest::gtest_main)
+target_compile_definitions(skerry_backup_tests PRIVATE SKERRY_CLI="$<TARGET_FILE:skerrydesk-cli>")
+add_dependencies(skerry_backup_tests skerrydesk-cli)
+gtest_discover_tests(skerry_backup_tests DISCOVERY_TIMEOUT 30)
