@@ -41,12 +41,16 @@ set(SKERRY_CORE_SOURCES
     src/listupdate/compressed_answer.cpp
     src/listupdate/url_history.cpp
     src/listupdate/update_panel_rules.cpp
+    src/listupdate/iota_json_list.cpp
+    src/listupdate/iota_json_update.cpp
+    src/register/rarity_table.cpp
     src/reports/summary_counts.cpp
     src/reports/award_summary.cpp
     src/reports/summary_panel.cpp
     src/reports/island_lists.cpp
     src/reports/record_set.cpp
     src/reports/want_list.cpp
+    src/reports/rarity_want_list.cpp
 )
 
 set(SKERRY_CLI_SOURCES

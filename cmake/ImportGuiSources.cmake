@@ -5,4 +5,5 @@ list(APPEND SKERRY_GUI_SOURCES
     src/logimport/upf_mode_dialog.cpp
     src/listupdate/commands.cpp
     src/listupdate/update_panel.cpp
+    src/listupdate/iota_json_preview_dialog.cpp
 )
