@@ -18,6 +18,7 @@ add_executable(skerry_gui_tests
     app/report_commands_test.cpp
     app/log_import_test.cpp
     app/list_update_test.cpp
+    app/iota_json_import_test.cpp
     listupdate/local_http_server.cpp
     support/island_records.cpp
     support/scripted_dialogs.cpp

@@ -22,6 +22,7 @@ add_executable(skerry_logimport_process_tests
     listupdate/local_http_server.cpp
     listupdate/http_client_test.cpp
     listupdate/import_commands_cli_test.cpp
+    listupdate/iota_json_cli_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_process_tests PRIVATE skerry_testsupport GTest::gtest)

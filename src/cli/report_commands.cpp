@@ -3,6 +3,7 @@
 #include "base/clock.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
+#include "register/rarity_table.h"
 #include "reports/award_summary.h"
 #include "reports/island_list_report.h"
 #include "reports/island_lists.h"
@@ -12,7 +13,6 @@
 #include "reports/summary_report.h"
 #include "reports/want_list.h"
 #include "reports/want_list_report.h"
-#include "register/rarity_table.h"
 
 namespace {
 
@@ -94,7 +94,8 @@ void wantList(const QStringList& arguments, QTextStream& out) {
     const std::optional<QString> pdf = takePdfFile(rest, kWantListUsage);
     const bool worked = takeFlag(rest, QStringLiteral("--worked"));
     const bool byRarity = takeFlag(rest, QStringLiteral("--by-rarity"));
-    if (worked && byRarity) throw UsageError{QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(kWantListUsage))};
+    if (worked && byRarity)
+        throw UsageError{QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(kWantListUsage))};
     const reports::WantListKind& kind =
         byRarity ? reports::rarityWantListKind() : reports::wantListKinds()[worked ? 1 : 0];
     requireArgumentCount(rest, 0, kWantListUsage);
@@ -130,7 +131,8 @@ std::vector<Subcommand> reportSubcommands() {
         {"summary", kSummaryUsage, "print the continental (or group) award summary, tab-separated", summary},
         {"print-summary", kPrintSummaryUsage, "print the summary of the printed page; --pdf writes the page",
          printSummary},
-        {"want-list", kWantListUsage, "print the want list of needed (and worked) references, or the needed ones rarest first", wantList},
+        {"want-list", kWantListUsage,
+         "print the want list of needed (and worked) references, or the needed ones rarest first", wantList},
         {"island-list", kIslandListUsage, "print the lines of an island list; --pdf writes its pages", islandList},
     };
 }

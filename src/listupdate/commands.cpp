@@ -161,11 +161,11 @@ void TForm1::connectImportCommands() {
         {&TForm1::N5ImportUPF1, &TForm1::ImportUPFClick},
         {&TForm1::viaInternet1, &TForm1::viaInternet1Click},
         {&TForm1::fromFile1, &TForm1::fromFile1Click},
-        {&TForm1::fromIotaList1, &TForm1::fromIotaList1Click},
         {&TForm1::N7HQImport1, &TForm1::N7HQImport1Click},
     };
     for (const auto& command : menuCommands)
         connectCommand(this->*command.action, &QAction::triggered, command.handler);
+    connectCommand(fromIotaList1, &QAction::triggered, &TForm1::fromIotaList1Click);
 
     const struct {
         QPushButton* TForm1::*button;

@@ -63,8 +63,8 @@ IotaGroup readGroup(const QJsonObject& object) {
     group.reference = textField(object, "refno").value_or(QString()).trimmed().toUpper();
     group.name = textField(object, "name");
     group.credited = numberField(object, "pc_credited");
-    group.deleted = isTrueMark(object.value(QLatin1String("deleted"))) || hasDeletedStatus(object) ||
-                    allSubGroupsDeleted(object);
+    group.deleted =
+        isTrueMark(object.value(QLatin1String("deleted"))) || hasDeletedStatus(object) || allSubGroupsDeleted(object);
     return group;
 }
 

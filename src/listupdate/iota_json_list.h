@@ -8,8 +8,8 @@
 // One group of the award programme's island list as its JSON files carry it. A field the
 // file leaves out, or gives in another type than a client program reads, is absent.
 struct IotaGroup {
-    QString reference;            // "refno", trimmed and in capitals; empty when absent
-    std::optional<QString> name;  // "name"
+    QString reference;               // "refno", trimmed and in capitals; empty when absent
+    std::optional<QString> name;     // "name"
     std::optional<double> credited;  // "pc_credited": the percentage of members credited with the group
     // Marked deleted: the group's "deleted" is true (or 1, "1", "true", "yes"), its "status" is "D"
     // or "deleted", or it has sub_groups and every one of them has such a "status". Nothing else

@@ -19,8 +19,10 @@ QString beforeAfter(const QString& before, const QString& after) {
 }
 
 QString countsText(const IotaListPlan& plan) {
-    QString text = QStringLiteral("%1 changed, %2 unchanged, %3 unknown").arg(plan.changed()).arg(plan.unchanged).arg(
-        plan.unknown);
+    QString text = QStringLiteral("%1 changed, %2 unchanged, %3 unknown")
+                       .arg(plan.changed())
+                       .arg(plan.unchanged)
+                       .arg(plan.unknown);
     if (!plan.unknownReferences.isEmpty()) {
         const QStringList named = plan.unknownReferences.mid(0, kUnknownNamed);
         text += QStringLiteral(" (not in the register: %1%2)")

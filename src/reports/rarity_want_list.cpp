@@ -76,7 +76,8 @@ QStringList rarityWantListText(store::Table& Table1, const QHash<QString, double
     if (credited.isEmpty())
         throw Failure(QStringLiteral(
             "The data folder holds no rarity yet: import the award programme's island list (groups.json) with "
-            "the menu \"6 Update Database\" > \"... from IOTA list (JSON)\" or \"skerrydesk-cli import-list FILE\" first"));
+            "the menu \"6 Update Database\" > \"... from IOTA list (JSON)\" or \"skerrydesk-cli import-list FILE\" "
+            "first"));
     QStringList memo;
     for (size_t i = 0; i < continents().size(); ++i) {
         addSection(memo, wantListHeadings()[i], neededReferences(Table1, continents()[i].tableName, credited));

@@ -43,8 +43,8 @@ TEST(IotaJsonList, ReadsBothShapesIgnoringUnknownFieldsAndMissingOnes) {
          {"AF-001|Agalega & St Brandon Islands|21.64|listed", "AF-002|Amsterdam & St Paul Islands|9.1|listed",
           "AF-003|Ascension Island|35.2|listed", "EU-005|Great Britain|88.7|listed",
           "EU-007|Aran Islands (Ireland)|40|listed", "OC-002|Howland Island|2.5|deleted", "NA-001|?|?|listed",
-          "SA-001|?|?|listed", "AF-099|Beyond the table|1|listed",
-          "AF-001|Listed twice: the first one counts|?|listed", "|No reference at all|?|listed"}},
+          "SA-001|?|?|listed", "AF-099|Beyond the table|1|listed", "AF-001|Listed twice: the first one counts|?|listed",
+          "|No reference at all|?|listed"}},
         {"iota_json_fulllist",
          {"AS-001|Andaman & Nicobar Islands|15.5|listed", "AS-004|Cyprus|60|deleted", "SA-001|Aves Island|?|deleted",
           "SA-006|Tierra del Fuego Islands|?|listed", "EU-001|Dodecanese|?|deleted", "EU-005|Great Britain|?|listed"}},
@@ -118,14 +118,10 @@ struct RuleCase {
 TEST(IotaJsonUpdate, ListedGroupRecordFollowsTheUpdateRules) {
     const IslandRecord before{"?", "K1ABC", "VK9", "Old name"};
     const RuleCase cases[] = {
-        {"-", false, {"-", "", "VK9", "New name"}},
-        {"D", false, {"-", "", "VK9", "New name"}},
-        {"U", false, {"-", "", "VK9", "New name"}},
-        {"", false, {"-", "", "VK9", "New name"}},
-        {"W", false, {"W", "K1ABC", "VK9", "New name"}},
-        {"C", false, {"C", "K1ABC", "VK9", "New name"}},
-        {"A", false, {"A", "K1ABC", "VK9", "New name"}},
-        {"-", true, {"D", "K1ABC", "DELETED", "DELETED"}},
+        {"-", false, {"-", "", "VK9", "New name"}},        {"D", false, {"-", "", "VK9", "New name"}},
+        {"U", false, {"-", "", "VK9", "New name"}},        {"", false, {"-", "", "VK9", "New name"}},
+        {"W", false, {"W", "K1ABC", "VK9", "New name"}},   {"C", false, {"C", "K1ABC", "VK9", "New name"}},
+        {"A", false, {"A", "K1ABC", "VK9", "New name"}},   {"-", true, {"D", "K1ABC", "DELETED", "DELETED"}},
         {"A", true, {"D", "K1ABC", "DELETED", "DELETED"}},
     };
     for (const RuleCase& c : cases) {
@@ -144,7 +140,8 @@ TEST(IotaJsonUpdate, ListedGroupRecordFollowsTheUpdateRules) {
 // The table definitions of the data folder, to see that the nine stay as they are.
 QStringList tableDefinitions(const TestDataFolder& folder) {
     store::Database db(folder.dataFolder());
-    store::Statement& select = db.prepare("SELECT name || ': ' || sql FROM sqlite_master WHERE type = 'table' ORDER BY name");
+    store::Statement& select =
+        db.prepare("SELECT name || ': ' || sql FROM sqlite_master WHERE type = 'table' ORDER BY name");
     QStringList definitions;
     while (select.step()) definitions << select.columnText(0);
     return definitions;
@@ -215,8 +212,9 @@ TEST(IotaJsonUpdate, RarityIsReplacedWholeAndTheNineTablesStayAsTheyAre) {
     };
     {
         store::Database db(folder.dataFolder());
-        db.execute("CREATE TABLE \"Rarity\" (IOTA TEXT PRIMARY KEY, Credited REAL); "
-                   "INSERT INTO \"Rarity\" VALUES ('SA-006', 1)");
+        db.execute(
+            "CREATE TABLE \"Rarity\" (IOTA TEXT PRIMARY KEY, Credited REAL); "
+            "INSERT INTO \"Rarity\" VALUES ('SA-006', 1)");
     }
     const QHash<QString, double> fromGroups{{"AF-001", 21.64}, {"AF-002", 9.1}, {"AF-003", 35.2}, {"EU-005", 88.7},
                                             {"EU-007", 40},    {"OC-002", 2.5}, {"AF-099", 1}};
