@@ -87,7 +87,7 @@ IotaJsonList parseIotaJsonList(const QByteArray& bytes, const QString& fileName)
     if (!document.isArray())
         throw listFailure(fileName, QStringLiteral("it holds no list of groups (a JSON array); choose the award "
                                                    "programme's groups.json or fulllist.json"));
-    IotaJsonList list{fileName, {}};
+    IotaJsonList list;
     const QJsonArray entries = document.array();
     bool anyReference = false;
     for (qsizetype i = 0; i < entries.size(); ++i) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 // One group of the award programme's island list as its JSON files carry it. A field the
-// file leaves out, or gives in another type than a client program reads, is absent.
+// file leaves out, or gives in a type other than the one client programs read, is absent.
 struct IotaGroup {
     QString reference;               // "refno", trimmed and in capitals; empty when absent
     std::optional<QString> name;     // "name"
@@ -20,7 +20,6 @@ struct IotaGroup {
 // The award programme's island list: groups.json (an array of groups) or fulllist.json (the same
 // groups, each with its sub_groups and islands), the groups in file order.
 struct IotaJsonList {
-    QString fileName;
     std::vector<IotaGroup> groups;
     // Whether any group gives its share of credited members: only then is the rarity replaced.
     bool hasRarity() const;
