@@ -70,12 +70,6 @@ IotaGroup readGroup(const QJsonObject& object) {
 
 }  // namespace
 
-bool IotaJsonList::hasRarity() const {
-    for (const IotaGroup& group : groups)
-        if (group.credited) return true;
-    return false;
-}
-
 IotaJsonList parseIotaJsonList(const QByteArray& bytes, const QString& fileName) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);

@@ -21,8 +21,6 @@ struct IotaGroup {
 // groups, each with its sub_groups and islands), the groups in file order.
 struct IotaJsonList {
     std::vector<IotaGroup> groups;
-    // Whether any group gives its share of credited members: only then is the rarity replaced.
-    bool hasRarity() const;
 };
 
 // The largest list file read; the full list with every island is a few MiB.

@@ -110,7 +110,6 @@ IotaListPlan planIotaListUpdate(store::Table& table, const IotaJsonList& list) {
     const QHash<QString, StoredRecord> records = readIslandRecords(table);
     leaveTableClosed(table);
     IotaListPlan plan;
-    plan.replacesRarity = list.hasRarity();
     QSet<QString> seen;
     for (const IotaGroup& group : list.groups) {
         if (!group.reference.isEmpty() && seen.contains(group.reference)) continue;
@@ -129,6 +128,7 @@ IotaListPlan planIotaListUpdate(store::Table& table, const IotaJsonList& list) {
         else
             plan.changes.push_back({stored->tableName, group.reference, stored->record, after});
     }
+    plan.replacesRarity = !plan.rarity.isEmpty();
     // The references sort as the continents and their tables do.
     std::sort(plan.changes.begin(), plan.changes.end(),
               [](const IotaRecordChange& a, const IotaRecordChange& b) { return a.reference < b.reference; });

@@ -38,7 +38,8 @@ struct IotaListPlan {
     int unchanged = 0;
     int unknown = 0;
     QStringList unknownReferences;  // the unknown references that the list gives, in file order
-    // The shares of credited members by reference; written only when the list gives any.
+    // The shares of credited members by the well-formed references that have one; "Rarity" is
+    // replaced by them only when the list gives any, so a list without shares keeps it.
     QHash<QString, double> rarity;
     bool replacesRarity = false;
 
