@@ -11,6 +11,7 @@ add_executable(skerry_logimport_tests
     listupdate/list_update_test.cpp
     listupdate/listed_islands_test.cpp
     listupdate/url_history_test.cpp
+    listupdate/iota_json_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_tests PRIVATE skerry_testsupport GTest::gtest_main)
@@ -21,6 +22,7 @@ add_executable(skerry_logimport_process_tests
     listupdate/local_http_server.cpp
     listupdate/http_client_test.cpp
     listupdate/import_commands_cli_test.cpp
+    listupdate/iota_json_cli_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_process_tests PRIVATE skerry_testsupport GTest::gtest)

@@ -5,6 +5,7 @@ add_executable(skerry_reports_tests
     reports/award_summary_test.cpp
     reports/island_lists_test.cpp
     reports/want_list_test.cpp
+    reports/rarity_want_list_test.cpp
     reports/report_pages_test.cpp
     reports/report_commands_test.cpp
 )

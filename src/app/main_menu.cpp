@@ -62,6 +62,7 @@ const std::vector<MenuEntry>& mainMenu() {
                 {
                     command("viaInternet1", "... via Internet", &TForm1::viaInternet1),
                     command("fromFile1", "... from File", &TForm1::fromFile1),
+                    command("fromIotaList1", "... from IOTA list (JSON)", &TForm1::fromIotaList1),
                 }),
         command("N7HQImport1", "&7 HQ Import", &TForm1::N7HQImport1),
         command("N9Backups1", "&9 Backups", &TForm1::N9Backups1),

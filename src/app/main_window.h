@@ -311,6 +311,9 @@ private:
     void createReportMenus();
     void showSummary(reports::SummaryKind kind);
     void showWantList(const reports::WantListKind& kind);
+    // A want list whose text comes from the function, given the gauge's step.
+    using WantListText = std::function<QStringList(const std::function<void(int points)>& advance)>;
+    void showWantList(const reports::WantListKind& kind, const WantListText& text);
     void releaseViewButtons();
     void enableViewButtonsAndBoxes();
     void setExchangeButtonsEnabled(bool enabled);
@@ -352,6 +355,16 @@ private:
     QString urlHistoryFile() const;
     UpdatePanel* m_updatePanel = nullptr;
     std::unique_ptr<GaugeView> m_gaugeView;
+
+    // The award programme's JSON island list and the want list by rarity (src/listupdate/commands.cpp,
+    // src/reports/commands.cpp).
+public:
+    void fromIotaList1Click();
+    void ByRarity1Click();
+    QAction* fromIotaList1 = nullptr;
+
+private:
+    void importIotaList(const QString& fileName);
 
     // Checkpoint exchange.
 public:

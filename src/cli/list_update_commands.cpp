@@ -6,12 +6,15 @@
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "listupdate/http_client.h"
+#include "listupdate/iota_json_list.h"
+#include "listupdate/iota_json_update.h"
 #include "listupdate/list_update.h"
 #include "listupdate/listed_islands.h"
 
 namespace {
 
 const char* const kUpdateUrlUsage = "update-url URL [--timeout SECONDS]";
+const char* const kImportListUsage = "import-list FILE [--dry-run]";
 
 // Nobody can press Stop on the command line: a download not done by then is broken off.
 constexpr std::chrono::seconds kDefaultTimeout{120};
@@ -77,6 +80,30 @@ void updateFromUrl(QStringList arguments, QTextStream& out) {
     applyLines(folder, lines, out);
 }
 
+void printPlan(const IotaListPlan& plan, QTextStream& out) {
+    for (const IotaRecordChange& change : plan.changes)
+        for (const IotaFieldChange& field : fieldChanges(change))
+            out << change.reference << '\t' << field.field << '\t' << field.before << '\t' << field.after << '\n';
+    out << plan.changed() << " changed, " << plan.unchanged << " unchanged, " << plan.unknown << " unknown\n";
+}
+
+// The list is read whole before the data folder is taken; the changes are printed once they
+// are stored (or, with --dry-run, instead of storing them).
+void importList(const QStringList& arguments, QTextStream& out) {
+    QStringList rest = arguments;
+    const bool dryRun = rest.removeAll(QStringLiteral("--dry-run")) > 0;
+    requireArgumentCount(rest, 1, kImportListUsage);
+    const IotaJsonList list = readIotaJsonList(rest[0]);
+    OpenDataFolder folder;
+    const IotaListPlan plan = planIotaListUpdate(folder.table, list);
+    if (!dryRun) {
+        // The automatic backup of the data folder goes here, before anything is written.
+        applyIotaListPlan(folder.database, folder.table, plan);
+    }
+    folder.database.close();
+    printPlan(plan, out);
+}
+
 }  // namespace
 
 std::vector<Subcommand> listUpdateSubcommands() {
@@ -84,5 +111,7 @@ std::vector<Subcommand> listUpdateSubcommands() {
         {"update", "update FILE [--no-backup]", "apply an island list update text from a file", updateFromFile},
         {"update-url", "update-url URL [--timeout SECONDS] [--no-backup]",
          "fetch an island list update text by HTTP GET (120 s unless --timeout) and apply it", updateFromUrl},
+        {"import-list", kImportListUsage, "apply the award programme's JSON island list and rarity (or only print it)",
+         importList},
     };
 }

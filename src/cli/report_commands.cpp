@@ -3,11 +3,13 @@
 #include "base/clock.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
+#include "register/rarity_table.h"
 #include "reports/award_summary.h"
 #include "reports/island_list_report.h"
 #include "reports/island_lists.h"
 #include "reports/render/page_setup.h"
 #include "reports/render/pdf_output.h"
+#include "reports/rarity_want_list.h"
 #include "reports/summary_report.h"
 #include "reports/want_list.h"
 #include "reports/want_list_report.h"
@@ -16,7 +18,7 @@ namespace {
 
 const char* const kSummaryUsage = "summary [--groups]";
 const char* const kPrintSummaryUsage = "print-summary [--pdf FILE]";
-const char* const kWantListUsage = "want-list [--worked] [--pdf FILE]";
+const char* const kWantListUsage = "want-list [--worked | --by-rarity] [--pdf FILE]";
 const char* const kIslandListUsage = "island-list AREA SELECTION [--pdf FILE]";
 
 // Takes a flag out of the arguments; tells whether it was there.
@@ -90,10 +92,16 @@ void printSummary(const QStringList& arguments, QTextStream& out) {
 void wantList(const QStringList& arguments, QTextStream& out) {
     QStringList rest = arguments;
     const std::optional<QString> pdf = takePdfFile(rest, kWantListUsage);
-    const reports::WantListKind& kind = reports::wantListKinds()[takeFlag(rest, QStringLiteral("--worked")) ? 1 : 0];
+    const bool worked = takeFlag(rest, QStringLiteral("--worked"));
+    const bool byRarity = takeFlag(rest, QStringLiteral("--by-rarity"));
+    if (worked && byRarity)
+        throw UsageError{QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(kWantListUsage))};
+    const reports::WantListKind& kind =
+        byRarity ? reports::rarityWantListKind() : reports::wantListKinds()[worked ? 1 : 0];
     requireArgumentCount(rest, 0, kWantListUsage);
     OpenDataFolder data;
-    const QStringList memo = reports::wantListText(data.table, kind);
+    const QStringList memo = byRarity ? reports::rarityWantListText(data.table, readRarity(data.database))
+                                      : reports::wantListText(data.table, kind);
     for (const QString& line : memo) out << line << '\n';
     const QString header = reports::wantListHeader(data.start.ownerCallsign, dateTimeText(SystemClock()), kind);
     writePdf(pdf, reports::wantListReport(header, memo));
@@ -123,7 +131,8 @@ std::vector<Subcommand> reportSubcommands() {
         {"summary", kSummaryUsage, "print the continental (or group) award summary, tab-separated", summary},
         {"print-summary", kPrintSummaryUsage, "print the summary of the printed page; --pdf writes the page",
          printSummary},
-        {"want-list", kWantListUsage, "print the want list of needed (and worked) references", wantList},
+        {"want-list", kWantListUsage,
+         "print the want list of needed (and worked) references, or the needed ones rarest first", wantList},
         {"island-list", kIslandListUsage, "print the lines of an island list; --pdf writes its pages", islandList},
     };
 }

@@ -1,22 +1,27 @@
-// The island list updates of the main window, from a file and via the Internet in the update
-// panel, and the wiring of the log import and update menus.
+// The island list updates of the main window, from a file, via the Internet in the update
+// panel and from the award programme's JSON list, and the wiring of the log import and update menus.
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include "app/dialogs.h"
 #include "app/error_box.h"
+#include "app/gauge_view.h"
 #include "app/main_window.h"
 #include "backup/backups.h"
 #include "base/failure.h"
 #include "base/text_file.h"
 #include "listupdate/http_client.h"
+#include "listupdate/iota_json_list.h"
+#include "listupdate/iota_json_preview_dialog.h"
+#include "listupdate/iota_json_update.h"
 #include "listupdate/list_update.h"
 #include "listupdate/update_panel.h"
 #include "listupdate/update_panel_rules.h"
@@ -37,6 +42,31 @@ void TForm1::fromFile1Click() {
     }
     AbortClick();
     Table1.setReadOnly(true);
+}
+
+void TForm1::fromIotaList1Click() {
+    LockMainWindow();
+    parkTableOnOwner();
+    const QString fileName = m_dialogs.openFileName(QString(), QDir::home().filePath(QStringLiteral("groups.json")),
+                                                    QStringLiteral("IOTA list (*.json)"));
+    if (!fileName.isEmpty()) importIotaList(fileName);
+    UnlockMainWindow();
+    Table1.setReadOnly(true);
+}
+
+// The list is read and its changes worked out before the preview; nothing is written unless
+// the user chooses "&Import" there.
+void TForm1::importIotaList(const QString& fileName) {
+    const IotaListPlan plan = planIotaListUpdate(Table1, readIotaJsonList(fileName));
+    TIotaJsonPreview preview(plan, fileName, this);
+    if (m_dialogs.exec(preview) != QDialog::Accepted) return;
+    // The automatic backup of the data folder goes here, before anything is written.
+    GroupLabel->setText(QStringLiteral("Importing IOTA list ..."));
+    GroupLabel->show();
+    Progress->setValue(0);
+    Progress->show();
+    repaint();
+    applyIotaListPlan(Database1, Table1, plan, [this](int percent) { m_gaugeView->setValue(percent); });
 }
 
 void TForm1::AbortClick() {
@@ -140,6 +170,7 @@ void TForm1::connectImportCommands() {
     };
     for (const auto& command : menuCommands)
         connectCommand(this->*command.action, &QAction::triggered, command.handler);
+    connectCommand(fromIotaList1, &QAction::triggered, &TForm1::fromIotaList1Click);
 
     const struct {
         QPushButton* TForm1::*button;

@@ -16,9 +16,11 @@
 #include "app/gauge_view.h"
 #include "app/main_window.h"
 #include "base/clock.h"
+#include "register/rarity_table.h"
 #include "reports/award_summary.h"
 #include "reports/island_list_report.h"
 #include "reports/island_lists.h"
+#include "reports/rarity_want_list.h"
 #include "reports/summary_panel.h"
 #include "reports/summary_panel_view.h"
 #include "reports/summary_report.h"
@@ -102,6 +104,7 @@ void TForm1::createReportMenus() {
     } wantLists[] = {
         {reports::wantListKinds()[0], &TForm1::NeededWorked1Click},
         {reports::wantListKinds()[1], &TForm1::Needed14Click},
+        {reports::rarityWantListKind(), &TForm1::ByRarity1Click},
     };
     for (const auto& wantList : wantLists) {
         QAction* entry = WantListshort1->addAction(wantList.kind.caption);
@@ -240,7 +243,21 @@ void TForm1::Needed14Click() {
     showWantList(reports::wantListKinds()[1]);
 }
 
+// Without rarity in the data folder the list fails with a message that says how to get it.
+void TForm1::ByRarity1Click() {
+    const QHash<QString, double> credited = readRarity(Database1);
+    showWantList(reports::rarityWantListKind(), [this, &credited](const reports::ProgressStep& advance) {
+        return reports::rarityWantListText(Table1, credited, advance);
+    });
+}
+
 void TForm1::showWantList(const reports::WantListKind& kind) {
+    showWantList(kind, [this, &kind](const reports::ProgressStep& advance) {
+        return reports::wantListText(Table1, kind, advance);
+    });
+}
+
+void TForm1::showWantList(const reports::WantListKind& kind, const WantListText& text) {
     releaseViewButtons();
     pointTable1At(kFirstIslandTable);
     selectAllRecordsMode();
@@ -252,7 +269,7 @@ void TForm1::showWantList(const reports::WantListKind& kind) {
     startProgress(kPreparingWantList);
 
     QuickRep3.QRLabel33 = reports::wantListHeader(OwnerCallsign, dateTimeText(m_clock), kind);
-    QuickRep3.QRMemo1 = reports::wantListText(Table1, kind, std::bind_front(&TForm1::advanceProgress, this));
+    QuickRep3.QRMemo1 = text(std::bind_front(&TForm1::advanceProgress, this));
     Table1.Open();
     Progress->hide();
     m_reportPreview->show(reports::wantListReport(QuickRep3.QRLabel33, QuickRep3.QRMemo1));

@@ -9,11 +9,13 @@ namespace {
 
 constexpr int kEntriesPerLine = 19;
 
-// The headings of the sections, in the order of continents().
-const std::array<QString, 7> kHeadings{
-    "Africa:", "Antarctica:", "Asia:", "Europe:", "Northamerica:", "Oceania:", "Southamerica:"};
-
 }  // namespace
+
+const std::array<QString, 7>& wantListHeadings() {
+    static const std::array<QString, 7> headings{
+        "Africa:", "Antarctica:", "Asia:", "Europe:", "Northamerica:", "Oceania:", "Southamerica:"};
+    return headings;
+}
 
 const std::array<WantListKind, 2>& wantListKinds() {
     static const std::array<WantListKind, 2> kinds{{
@@ -55,7 +57,7 @@ void WantListAdd(store::Table& Table1, QStringList& QRMemo1, const QString& head
 QStringList wantListText(store::Table& Table1, const WantListKind& kind, const ProgressStep& advance) {
     QStringList memo;
     for (size_t i = 0; i < continents().size(); ++i) {
-        WantListAdd(Table1, memo, kHeadings[i], continents()[i].tableName, kind.filter);
+        WantListAdd(Table1, memo, wantListHeadings()[i], continents()[i].tableName, kind.filter);
         if (advance) advance(i + 1 < continents().size() ? 14 : 16);
     }
     return memo;

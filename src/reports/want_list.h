@@ -23,6 +23,9 @@ struct WantListKind {
 // "&needed (-)" then "n&eeded (-/W)".
 const std::array<WantListKind, 2>& wantListKinds();
 
+// The section headings "Africa:" … "Southamerica:", in the order of continents().
+const std::array<QString, 7>& wantListHeadings();
+
 // The entry of one reference: two spaces, the reference and a space; a worked reference
 // (status exactly "W") in parentheses after one space. Both forms are nine characters for EU-005.
 QString wantListEntry(const QString& reference, const QString& status);

@@ -78,6 +78,7 @@ const MenuPlace kMenuEntries[] = {
     {"N6UpdateMasterIndex1", "&6 Update Database", ""},
     {"viaInternet1", "... via Internet", "N6UpdateMasterIndex1"},
     {"fromFile1", "... from File", "N6UpdateMasterIndex1"},
+    {"fromIotaList1", "... from IOTA list (JSON)", "N6UpdateMasterIndex1"},
     {"N7HQImport1", "&7 HQ Import", ""},
     {"N9Backups1", "&9 Backups", ""},
 };

@@ -204,7 +204,8 @@ TEST_F(ReportCommandsTest, SummaryAndReportMenusHoldEveryEntry) {
         (QStringList{"&Africa", "Antar&ctica", "A&sia", "&Europe", "&Northamerica", "&Oceania", "&Southamerica"}));
     EXPECT_EQ(captionsOf(submenu(*form, "PrintGroupsummary1")),
               (QStringList{"&Arctic Islands", "&British Isles", "&West Indies"}));
-    EXPECT_EQ(captionsOf(submenu(*form, "WantListshort1")), (QStringList{"&needed (-)", "n&eeded (-/W)"}));
+    EXPECT_EQ(captionsOf(submenu(*form, "WantListshort1")),
+              (QStringList{"&needed (-)", "n&eeded (-/W)", "by &rarity"}));
     EXPECT_EQ(form->findChild<QAction*>("NeededWorked1")->text(), "&needed (-)");
     EXPECT_EQ(form->findChild<QAction*>("Needed14")->text(), "n&eeded (-/W)");
     for (const ListArea& area : kAreas) {

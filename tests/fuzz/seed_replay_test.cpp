@@ -14,10 +14,11 @@ struct FuzzTarget {
 };
 
 const FuzzTarget kTargets[] = {
-    {"member_file", fuzz::memberFile::fuzzOne},   {"upf_log", fuzz::upfLog::fuzzOne},
-    {"csv_contacts", fuzz::csvContacts::fuzzOne}, {"update_text", fuzz::updateText::fuzzOne},
-    {"debian_list", fuzz::debianList::fuzzOne},   {"jpeg_picture", fuzz::jpegPicture::fuzzOne},
-    {"url_history", fuzz::urlHistory::fuzzOne},   {"http_answer", fuzz::httpAnswer::fuzzOne},
+    {"member_file", fuzz::memberFile::fuzzOne},      {"upf_log", fuzz::upfLog::fuzzOne},
+    {"csv_contacts", fuzz::csvContacts::fuzzOne},    {"update_text", fuzz::updateText::fuzzOne},
+    {"debian_list", fuzz::debianList::fuzzOne},      {"jpeg_picture", fuzz::jpegPicture::fuzzOne},
+    {"url_history", fuzz::urlHistory::fuzzOne},      {"http_answer", fuzz::httpAnswer::fuzzOne},
+    {"iota_json_list", fuzz::iotaJsonList::fuzzOne},
 };
 
 void PrintTo(const FuzzTarget& target, std::ostream* out) {

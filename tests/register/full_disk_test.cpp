@@ -10,6 +10,8 @@
 #include "base/failure.h"
 #include "base/text_file.h"
 #include "exchange/member_import.h"
+#include "listupdate/iota_json_list.h"
+#include "listupdate/iota_json_update.h"
 #include "listupdate/list_update.h"
 #include "register/codes.h"
 #include "register/delivered_data.h"
@@ -37,6 +39,10 @@ const Batch kBatches[] = {
     {"update from a file", "/update_island_rules/update.txt",
      [](store::Database& db, store::Table& table, const QString& file, const StartCounts& counts) {
          applyListUpdate(db, table, readTextLines(file), counts);
+     }},
+    {"the award programme's JSON list", "/iota_json_groups/list.json",
+     [](store::Database& db, store::Table& table, const QString& file, const StartCounts&) {
+         applyIotaListPlan(db, table, planIotaListUpdate(table, readIotaJsonList(file)));
      }},
 };
 

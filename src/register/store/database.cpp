@@ -268,6 +268,11 @@ void Database::Transaction::commit() {
     }
 }
 
+void Database::Transaction::rollBack() {
+    m_pending = false;
+    rollBackOpenTransaction(m_db.m_db);
+}
+
 Database::Transaction::~Transaction() {
     if (!m_pending || !m_db.m_db) return;
     // A failure ended the batch: what was posted before it stays written. That failure is the

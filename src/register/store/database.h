@@ -80,6 +80,8 @@ public:
 
         // Makes the batch durable; a failure leaves nothing of it stored.
         void commit();
+        // Drops the whole batch, for a command that is to be written whole or not at all.
+        void rollBack();
 
     private:
         Database& m_db;
