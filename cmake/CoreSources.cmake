@@ -35,6 +35,9 @@ set(SKERRY_CORE_SOURCES
     src/logimport/upf_mode_choices.cpp
     src/logimport/csv_contact.cpp
     src/logimport/csv_import.cpp
+    src/logimport/adif_reader.cpp
+    src/logimport/adif_rules.cpp
+    src/logimport/adif_import.cpp
     src/listupdate/list_update.cpp
     src/listupdate/listed_islands.cpp
     src/listupdate/http_client.cpp

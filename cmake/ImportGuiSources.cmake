@@ -3,6 +3,7 @@
 list(APPEND SKERRY_GUI_SOURCES
     src/logimport/commands.cpp
     src/logimport/upf_mode_dialog.cpp
+    src/logimport/adif_preview_dialog.cpp
     src/listupdate/commands.cpp
     src/listupdate/update_panel.cpp
 )

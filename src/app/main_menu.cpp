@@ -64,6 +64,7 @@ const std::vector<MenuEntry>& mainMenu() {
                     command("fromFile1", "... from File", &TForm1::fromFile1),
                 }),
         command("N7HQImport1", "&7 HQ Import", &TForm1::N7HQImport1),
+        command("N8ImportADIF1", "&8 Import ADIF", &TForm1::N8ImportADIF1),
     };
     return entries;
 }

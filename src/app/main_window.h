@@ -360,4 +360,12 @@ public:
 private:
     void connectExchangeCommands();
     void showGauge(int percent, const QString& caption);
+
+    // ADIF import (src/logimport/commands.cpp).
+public:
+    void ImportADIFClick();
+    QAction* N8ImportADIF1 = nullptr;
+
+private:
+    void importAdifFile(const QString& fileName);
 };
