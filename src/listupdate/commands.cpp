@@ -128,12 +128,14 @@ void TForm1::connectImportCommands() {
         QAction* TForm1::*action;
         void (TForm1::*handler)();
     } menuCommands[] = {
-        {&TForm1::N5ImportUPF1, &TForm1::ImportUPFClick},   {&TForm1::viaInternet1, &TForm1::viaInternet1Click},
-        {&TForm1::fromFile1, &TForm1::fromFile1Click},      {&TForm1::N7HQImport1, &TForm1::N7HQImport1Click},
-        {&TForm1::N8ImportADIF1, &TForm1::ImportADIFClick},
+        {&TForm1::N5ImportUPF1, &TForm1::ImportUPFClick},
+        {&TForm1::viaInternet1, &TForm1::viaInternet1Click},
+        {&TForm1::fromFile1, &TForm1::fromFile1Click},
+        {&TForm1::N7HQImport1, &TForm1::N7HQImport1Click},
     };
     for (const auto& command : menuCommands)
         connectCommand(this->*command.action, &QAction::triggered, command.handler);
+    connectCommand(N8ImportADIF1, &QAction::triggered, &TForm1::ImportADIFClick);
 
     const struct {
         QPushButton* TForm1::*button;
