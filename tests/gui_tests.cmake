@@ -17,6 +17,7 @@ add_executable(skerry_gui_tests
     app/summary_test.cpp
     app/report_commands_test.cpp
     app/log_import_test.cpp
+    app/adif_import_test.cpp
     app/list_update_test.cpp
     listupdate/local_http_server.cpp
     support/island_records.cpp

@@ -79,6 +79,7 @@ const MenuPlace kMenuEntries[] = {
     {"viaInternet1", "... via Internet", "N6UpdateMasterIndex1"},
     {"fromFile1", "... from File", "N6UpdateMasterIndex1"},
     {"N7HQImport1", "&7 HQ Import", ""},
+    {"N8ImportADIF1", "&8 Import ADIF", ""},
 };
 
 QList<QAction*> entriesOf(TForm1& form, const QString& menu) {
@@ -109,7 +110,7 @@ TEST_F(GuiTest, ControlsAndMenusCarryTheirNamesAndCaptions) {
         EXPECT_EQ(action->text(), QString::fromLatin1(entry.caption)) << entry.name;
         EXPECT_TRUE(entriesOf(*form, QLatin1String(entry.menu)).contains(action)) << entry.name << " in " << entry.menu;
     }
-    EXPECT_EQ(form->MainMenu1->actions().size(), 7);
+    EXPECT_EQ(form->MainMenu1->actions().size(), 8);
 
     EXPECT_EQ(form->LJumpTo->text(), QStringLiteral("Jump to"));
     EXPECT_EQ(form->JumpTo->maxLength(), 4);

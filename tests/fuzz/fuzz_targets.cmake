@@ -9,6 +9,7 @@ set(SKERRY_FUZZ_TARGETS
     jpeg_picture jpegPicture
     url_history urlHistory
     http_answer httpAnswer
+    adif_log adifLog
 )
 set(SKERRY_FUZZ_SOURCES ${CMAKE_CURRENT_LIST_DIR}/fuzz_input.cpp ${CMAKE_CURRENT_LIST_DIR}/fuzz_store.cpp)
 while(SKERRY_FUZZ_TARGETS)

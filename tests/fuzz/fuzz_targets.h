@@ -34,5 +34,8 @@ int fuzzOne(const uint8_t* data, size_t size);
 namespace httpAnswer {
 int fuzzOne(const uint8_t* data, size_t size);
 }
+namespace adifLog {
+int fuzzOne(const uint8_t* data, size_t size);
+}
 
 }  // namespace fuzz
