@@ -45,10 +45,10 @@ public:
     void add(const AdifRecord& record) {
         ++m_log.qsos;
         if (!record.fault.isEmpty()) return skip(record.number, SkipReason::DamagedRecord, record.fault);
-        const QString& iota = record.values[Iota];
-        if (iota.trimmed().isEmpty()) return skip(record.number, SkipReason::NoIotaField, {});
-        const QString reference = iota.trimmed().toUpper();
-        if (!isWellFormedReference(reference)) return skip(record.number, SkipReason::MalformedReference, iota);
+        const QString reference = record.values[Iota].trimmed().toUpper();
+        if (reference.isEmpty()) return skip(record.number, SkipReason::NoIotaField, {});
+        if (!isWellFormedReference(reference))
+            return skip(record.number, SkipReason::MalformedReference, record.values[Iota]);
         if (!m_records.contains(reference)) return skip(record.number, SkipReason::NoRecord, reference);
         const QsoMark qso{whenOf(record), record.number, record.values[Call].trimmed()};
         AdifLog::Earliest& earliest = m_log.references[reference];

@@ -16,12 +16,13 @@ namespace {
 
 const QString kRules = QStringLiteral("adif_rules");
 
-// The window with the settings kept in a folder of the test's own.
+// The window on the start of the rules case, with the settings kept in a folder of the test's own.
 class AdifImportWindow : public GuiTest {
 protected:
     void SetUp() override {
         setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        writeRecordValues(folder, readRecordValues(fixtureFile(kRules, QStringLiteral("start.txt"))));
         before = readIslandRecords(folder);
     }
 
