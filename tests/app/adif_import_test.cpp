@@ -11,6 +11,7 @@
 #include "gui_fixture.h"
 #include "logimport/adif_preview_dialog.h"
 #include "support/island_records.h"
+#include "support/screenshot.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ TEST_F(AdifImportWindow, ImportWritesWhatThePreviewShows) {
             EXPECT_EQ(preview.CountsLabel->text(), "11 changed, 0 unchanged, 0 skipped (4 to A, 4 to C, 3 to W)");
             EXPECT_EQ(rowTexts(*preview.ChangeTable, 7), (QStringList{"AS-004", "Cyprus", "- \u2192 C", "5B4H"}));
             EXPECT_EQ(preview.SkippedMemo->toPlainText(), "0 of 11 QSOs skipped");
+            saveScreenshot(preview, QStringLiteral("adif-preview-dialog"));
             press(*form, QStringLiteral("AdifImportButton"));
             EXPECT_EQ(preview.result(), QDialog::Accepted);
         });
