@@ -17,6 +17,7 @@ add_executable(skerry_gui_tests
     app/summary_test.cpp
     app/report_commands_test.cpp
     app/log_import_test.cpp
+    app/adif_import_test.cpp
     app/list_update_test.cpp
     app/backups_test.cpp support/table_rows.cpp
     app/iota_json_import_test.cpp

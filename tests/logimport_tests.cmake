@@ -8,6 +8,8 @@ add_executable(skerry_logimport_tests
     logimport/upf_import_test.cpp
     logimport/csv_import_test.cpp
     logimport/junk_input_test.cpp
+    logimport/adif_reader_test.cpp
+    logimport/adif_import_test.cpp
     listupdate/list_update_test.cpp
     listupdate/listed_islands_test.cpp
     listupdate/url_history_test.cpp
@@ -23,6 +25,7 @@ add_executable(skerry_logimport_process_tests
     listupdate/http_client_test.cpp
     listupdate/import_commands_cli_test.cpp
     listupdate/iota_json_cli_test.cpp
+    logimport/adif_cli_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_process_tests PRIVATE skerry_testsupport GTest::gtest)

@@ -65,6 +65,7 @@ const std::vector<MenuEntry>& mainMenu() {
                     command("fromIotaList1", "... from IOTA list (JSON)", &TForm1::fromIotaList1),
                 }),
         command("N7HQImport1", "&7 HQ Import", &TForm1::N7HQImport1),
+        command("N8ImportADIF1", "&8 Import ADIF", &TForm1::N8ImportADIF1),
         command("N9Backups1", "&9 Backups", &TForm1::N9Backups1),
     };
     return entries;

@@ -383,4 +383,11 @@ public:
 private:
     void connectBackupCommands();
     backup::EditModeBackup m_editModeBackup;
+    // ADIF import (src/logimport/commands.cpp).
+public:
+    void ImportADIFClick();
+    QAction* N8ImportADIF1 = nullptr;
+
+private:
+    void importAdifFile(const QString& fileName);
 };

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <optional>
+#include <utility>
 
 #include "base/failure.h"
 
@@ -124,7 +125,7 @@ void requireRegularFile(const QString& fileName) {
     throw Failure(QStringLiteral("%1 is %2, not a text file; choose a file").arg(nativeName(fileName), what));
 }
 
-QStringList readTextLines(const QString& fileName) {
+QString readTextFile(const QString& fileName) {
     requireRegularFile(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) throw cannotRead(fileName, file.errorString());
@@ -134,11 +135,15 @@ QStringList readTextLines(const QString& fileName) {
                                        .arg(kMaxTextFileBytes / (1024 * 1024)));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) throw cannotRead(fileName, file.errorString());
-    const std::optional<QString> text = decodedText(bytes);
+    std::optional<QString> text = decodedText(bytes);
     if (!text)
         throw cannotRead(fileName, QStringLiteral("it begins with a UTF-16 byte order mark but is no valid UTF-16; "
                                                   "save it again as UTF-8 or UTF-16"));
-    const QStringList lines = splitLines(*text);
+    return std::move(*text);
+}
+
+QStringList readTextLines(const QString& fileName) {
+    const QStringList lines = splitLines(readTextFile(fileName));
     if (const qsizetype line = firstOverLongLine(lines))
         throw cannotRead(fileName, QStringLiteral("line %1 is longer than %2 characters, more than any line of the "
                                                   "program's files; choose the right file")

@@ -22,6 +22,10 @@ QStringList splitLines(const QString& text);
 // stands under its name, before anyone opens it: a pipe or device may never end.
 void requireRegularFile(const QString& fileName);
 
+// Reads a whole text file and decodes it as decodeText does. Fails naming the file when it cannot
+// be read, is no regular file or is larger than kMaxTextFileBytes.
+QString readTextFile(const QString& fileName);
+
 // Reads a whole text file into lines. Fails naming the file when it cannot be read, is no
 // regular file, is larger than kMaxTextFileBytes, or has a line longer than kMaxTextLineLength
 // (naming the line).

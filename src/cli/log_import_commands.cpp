@@ -4,6 +4,7 @@
 #include "cli/backup_option.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
+#include "logimport/adif_import.h"
 #include "logimport/csv_import.h"
 #include "logimport/upf_import.h"
 
@@ -58,6 +59,57 @@ void importCsvFile(QStringList arguments, QTextStream& out) {
     out << written << " records written from " << QDir::toNativeSeparators(arguments[0]) << '\n';
 }
 
+constexpr const char* kImportAdifUsage = "import-adif FILE [--confirmed-by card,lotw,eqsl] [--dry-run]";
+
+struct AdifArguments {
+    QString fileName;
+    ConfirmationSources sources = defaultConfirmationSources();
+    bool dryRun = false;
+};
+
+UsageError adifUsage() {
+    return UsageError{QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(kImportAdifUsage))};
+}
+
+// The file and the options, in any order.
+AdifArguments adifArguments(const QStringList& arguments) {
+    AdifArguments parsed;
+    bool haveFile = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--dry-run")) {
+            parsed.dryRun = true;
+        } else if (arguments[i] == QLatin1String("--confirmed-by") && i + 1 < arguments.size()) {
+            const std::optional<ConfirmationSources> sources = confirmationSourcesNamed(arguments[++i]);
+            if (!sources) throw adifUsage();
+            parsed.sources = *sources;
+        } else if (!arguments[i].startsWith(QLatin1String("--")) && !haveFile) {
+            parsed.fileName = arguments[i];
+            haveFile = true;
+        } else {
+            throw adifUsage();
+        }
+    }
+    if (!haveFile) throw adifUsage();
+    return parsed;
+}
+
+// Prints the records that change, one a line "ref TAB before TAB after TAB call", and the counts.
+void printPlan(const AdifPlan& plan, QTextStream& out) {
+    for (const PlannedChange& change : plan.changes)
+        out << change.reference << '\t' << change.before << '\t' << change.after << '\t' << change.call << '\n';
+    out << planCounts(plan) << '\n';
+}
+
+void importAdifFile(const QStringList& arguments, QTextStream& out) {
+    const AdifArguments parsed = adifArguments(arguments);
+    OpenDataFolder folder;
+    const IslandRecordStates records = readIslandRecordStates(folder.table);
+    const AdifPlan plan = planAdifImport(readAdifLog(parsed.fileName, records), records, parsed.sources);
+    if (!parsed.dryRun) applyAdifPlan(folder.database, folder.table, plan);
+    folder.database.close();
+    printPlan(plan, out);
+}
+
 }  // namespace
 
 std::vector<Subcommand> logImportSubcommands() {
@@ -66,5 +118,7 @@ std::vector<Subcommand> logImportSubcommands() {
          "import worked or claimed references from a log's UPF file", importUpfFile},
         {"import-csv", "import-csv FILE [--no-backup]", "set calls and statuses from a CSV file of confirmed contacts",
          importCsvFile},
+        {"import-adif", kImportAdifUsage,
+         "raise statuses from an ADIF log, showing every change (--dry-run: only show)", importAdifFile},
     };
 }

@@ -171,6 +171,7 @@ void TForm1::connectImportCommands() {
     for (const auto& command : menuCommands)
         connectCommand(this->*command.action, &QAction::triggered, command.handler);
     connectCommand(fromIotaList1, &QAction::triggered, &TForm1::fromIotaList1Click);
+    connectCommand(N8ImportADIF1, &QAction::triggered, &TForm1::ImportADIFClick);
 
     const struct {
         QPushButton* TForm1::*button;

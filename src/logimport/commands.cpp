@@ -1,5 +1,5 @@
-// The log imports of the main window: worked or claimed references from a log's UPF file, and
-// the confirmed contacts of the headquarters' CSV file.
+// The log imports of the main window: worked or claimed references from a log's UPF file, the
+// confirmed contacts of the headquarters' CSV file, and the QSOs of an ADIF log after a preview.
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
@@ -10,6 +10,8 @@
 #include "backup/backups.h"
 #include "base/text_file.h"
 #include "listupdate/update_panel_rules.h"
+#include "logimport/adif_import.h"
+#include "logimport/adif_preview_dialog.h"
 #include "logimport/csv_import.h"
 #include "logimport/upf_import.h"
 #include "logimport/upf_mode_choices.h"
@@ -55,4 +57,30 @@ void TForm1::N7HQImport1Click() {
     UnlockMainWindow();
     AbortClick();
     Table1.setReadOnly(true);
+}
+
+void TForm1::ImportADIFClick() {
+    LockMainWindow();
+    Table1.Close();
+    Table1.setReadOnly(false);
+    Table1.setFilter(QString());
+    const QString fileName = m_dialogs.openFileName(QStringLiteral("Import ADIF Log"), QDir::homePath(),
+                                                    QStringLiteral("ADIF Log File (*.adi *.adif *.adx)"));
+    if (!fileName.isEmpty()) importAdifFile(fileName);
+    UnlockMainWindow();
+}
+
+// Reads the log whole, shows what it would change and writes only what the user accepts.
+void TForm1::importAdifFile(const QString& fileName) {
+    GroupLabel->setText(QStringLiteral("Reading ADIF log ..."));
+    GroupLabel->show();
+    Progress->setValue(0);
+    Progress->show();
+    repaint();
+    const IslandRecordStates records = readIslandRecordStates(Table1);
+    const AdifLog log = readAdifLog(fileName, records);
+    AdifPreviewDialog preview(fileName, log, records, this);
+    if (m_dialogs.exec(preview) != QDialog::Accepted) return;
+    m_gaugeView->setCaption(QStringLiteral("Importing ADIF log ..."));
+    applyAdifPlan(Database1, Table1, preview.plan(), [this](int percent) { m_gaugeView->setValue(percent); });
 }

@@ -17,7 +17,7 @@ TEST(CliHelp, VersionAndSubcommandHelp) {
         QString firstLine;
     } cases[] = {
         {{"--version"}, 0, QStringLiteral("skerrydesk-cli ") + QLatin1String(kProgramVersion)},
-        {{"import-member", "--help"}, 0, QStringLiteral("usage: skerrydesk-cli import-member FILE")},
+        {{"import-member", "--help"}, 0, QStringLiteral("usage: skerrydesk-cli import-member FILE [--no-backup]")},
         {{"island-list", "-h"}, 0, QStringLiteral("usage: skerrydesk-cli island-list AREA SELECTION [--pdf FILE]")},
         {{"import-member", "--help", "extra"}, 2, QString()},
     };

@@ -10,6 +10,7 @@ set(SKERRY_FUZZ_TARGETS
     url_history urlHistory
     http_answer httpAnswer
     iota_json_list iotaJsonList
+    adif_log adifLog
 )
 set(SKERRY_FUZZ_SOURCES ${CMAKE_CURRENT_LIST_DIR}/fuzz_input.cpp ${CMAKE_CURRENT_LIST_DIR}/fuzz_store.cpp)
 while(SKERRY_FUZZ_TARGETS)

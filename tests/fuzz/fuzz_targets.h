@@ -37,5 +37,8 @@ int fuzzOne(const uint8_t* data, size_t size);
 namespace iotaJsonList {
 int fuzzOne(const uint8_t* data, size_t size);
 }
+namespace adifLog {
+int fuzzOne(const uint8_t* data, size_t size);
+}
 
 }  // namespace fuzz

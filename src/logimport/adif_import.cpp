@@ -1,0 +1,192 @@
+#include "logimport/adif_import.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "base/failure.h"
+#include "logimport/adif_reader.h"
+#include "register/codes.h"
+#include "register/iota_list.h"
+#include "register/reference_record.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+
+namespace {
+
+constexpr int kGaugeStepPerPass = 14;
+
+struct SkipReasonTexts {
+    SkipReason reason;
+    const char* counted;  // for counts: "3 without IOTA field"
+};
+
+constexpr SkipReasonTexts kSkipReasons[] = {
+    {SkipReason::NoIotaField, "without IOTA field"},
+    {SkipReason::MalformedReference, "with a malformed reference"},
+    {SkipReason::NoRecord, "of a reference without a record"},
+    {SkipReason::DamagedRecord, "with a damaged tag"},
+};
+
+// Date and time as one text that sorts as they do; a time of day without seconds has 00.
+QString whenOf(const AdifRecord& record) {
+    const QString date = record.values[QsoDate].trimmed();
+    if (date.isEmpty()) return {};
+    return date + record.values[TimeOn].trimmed().leftJustified(6, u'0', true);
+}
+
+void keepEarliest(std::optional<QsoMark>& earliest, const QsoMark& qso) {
+    if (!earliest || madeBefore(qso, *earliest)) earliest = qso;
+}
+
+class LogDigest {
+public:
+    explicit LogDigest(const IslandRecordStates& records) : m_records(records) {}
+
+    void add(const AdifRecord& record) {
+        ++m_log.qsos;
+        if (!record.fault.isEmpty()) return skip(record.number, SkipReason::DamagedRecord, record.fault);
+        const QString reference = record.values[Iota].trimmed().toUpper();
+        if (reference.isEmpty()) return skip(record.number, SkipReason::NoIotaField, {});
+        if (!isWellFormedReference(reference))
+            return skip(record.number, SkipReason::MalformedReference, record.values[Iota]);
+        if (!m_records.contains(reference)) return skip(record.number, SkipReason::NoRecord, reference);
+        const QsoMark qso{whenOf(record), record.number, record.values[Call].trimmed()};
+        AdifLog::Earliest& earliest = m_log.references[reference];
+        const EvidenceSet evidence = evidenceOf(record);
+        for (size_t kind = 0; kind < kEvidenceKinds; ++kind)
+            if (evidence[kind]) keepEarliest(earliest[kind], qso);
+    }
+
+    AdifLog take() { return std::move(m_log); }
+
+private:
+    void skip(int record, SkipReason reason, const QString& detail) {
+        ++m_log.skipped;
+        ++m_log.skippedPerReason[size_t(reason)];
+        if (m_log.listedSkips.size() < AdifLog::kListedSkips) m_log.listedSkips.push_back({record, reason, detail});
+    }
+
+    const IslandRecordStates& m_records;
+    AdifLog m_log;
+};
+
+// The status and the QSO that gives it, by the first rule that finds a counted QSO.
+std::pair<QString, QsoMark> decide(const AdifLog::Earliest& earliest, const EvidenceSet& counted) {
+    for (const StatusRule& rule : statusRules()) {
+        std::optional<QsoMark> first;
+        for (size_t kind = 0; kind < kEvidenceKinds; ++kind)
+            if (rule.kinds[kind] && counted[kind] && earliest[kind]) keepEarliest(first, *earliest[kind]);
+        if (first) return {rule.status, *first};
+    }
+    // Every QSO kept shows Logged, which the last rule counts.
+    return {status::Worked, *earliest[size_t(Evidence::Logged)]};
+}
+
+}  // namespace
+
+IslandRecordStates readIslandRecordStates(store::Table& table) {
+    IslandRecordStates records;
+    for (const Continent& continent : continents()) {
+        table.Close();
+        table.setReadOnly(true);
+        table.setFiltered(false);
+        table.setTableName(continent.tableName);
+        table.Open();
+        const int iota = table.fieldIndex(QStringLiteral("IOTA"));
+        const int island = table.fieldIndex(QStringLiteral("Island"));
+        const int status = table.fieldIndex(QStringLiteral("Status"));
+        const int count = table.RecordCount();
+        for (int row = 0; row < count; ++row)
+            records.insert(table.valueAt(row, iota),
+                           {continent.tableName, table.valueAt(row, island), table.valueAt(row, status)});
+    }
+    table.Close();
+    return records;
+}
+
+bool madeBefore(const QsoMark& first, const QsoMark& second) {
+    return std::tuple(first.when.isEmpty(), first.when, first.record) <
+           std::tuple(second.when.isEmpty(), second.when, second.record);
+}
+
+QString skipText(const SkippedQso& skipped) {
+    switch (skipped.reason) {
+        case SkipReason::NoIotaField:
+            return QStringLiteral("no IOTA field");
+        case SkipReason::MalformedReference:
+            return QStringLiteral("malformed reference \"%1\"").arg(skipped.detail);
+        case SkipReason::NoRecord:
+            return QStringLiteral("no record for %1").arg(skipped.detail);
+        case SkipReason::DamagedRecord:
+        case SkipReason::kCount:
+            break;
+    }
+    return skipped.detail;
+}
+
+QString skipReasonText(SkipReason reason) {
+    for (const SkipReasonTexts& texts : kSkipReasons)
+        if (texts.reason == reason) return QLatin1String(texts.counted);
+    return {};
+}
+
+AdifLog readAdifLog(const QString& fileName, const IslandRecordStates& records) {
+    LogDigest digest(records);
+    AdifReader(adifFieldNames()).readFile(fileName, [&](const AdifRecord& record) { digest.add(record); });
+    return digest.take();
+}
+
+AdifPlan planAdifImport(const AdifLog& log, const IslandRecordStates& records, ConfirmationSources sources) {
+    AdifPlan plan;
+    plan.skipped = log.skipped;
+    const EvidenceSet counted = countedEvidence(sources);
+    for (const auto& [reference, earliest] : log.references) {
+        const IslandRecordState& record = records[reference];
+        const auto [status, qso] = decide(earliest, counted);
+        if (statusRank(status) > statusRank(record.status))
+            plan.changes.push_back({record.tableName, reference, record.island, record.status, status, qso.call});
+        else
+            ++plan.unchanged;
+    }
+    return plan;
+}
+
+QString planCounts(const AdifPlan& plan) {
+    return QStringLiteral("%1 changed, %2 unchanged, %3 skipped")
+        .arg(plan.changes.size())
+        .arg(plan.unchanged)
+        .arg(plan.skipped);
+}
+
+QString changesPerStatus(const AdifPlan& plan) {
+    QStringList counts;
+    for (const StatusRule& rule : statusRules()) {
+        const auto count = std::count_if(plan.changes.begin(), plan.changes.end(),
+                                         [&](const PlannedChange& change) { return change.after == rule.status; });
+        if (count > 0) counts << QStringLiteral("%1 to %2").arg(count).arg(rule.status);
+    }
+    return counts.join(QStringLiteral(", "));
+}
+
+void applyAdifPlan(store::Database& database, store::Table& table, const AdifPlan& plan,
+                   const ImportProgress& progress) {
+    store::Database::Transaction batch(database);
+    int gauge = 0;
+    for (const Continent& continent : continents()) {
+        gauge += kGaugeStepPerPass;
+        if (progress) progress(gauge);
+        beginReferencePass(table, continent.tableName);
+        for (const PlannedChange& change : plan.changes) {
+            if (change.tableName != continent.tableName) continue;
+            if (!standOnReference(table, change.reference))
+                throw Failure(QStringLiteral("Cannot import %1: its record is gone from \"%2\"")
+                                  .arg(change.reference, change.tableName));
+            table.Edit();
+            table.FieldByName(QStringLiteral("Status")).setAsString(change.after);
+            table.FieldByName(QStringLiteral("Call")).setAsString(change.call);
+            table.Post();
+        }
+        table.Close();
+    }
+    batch.commit();
+}

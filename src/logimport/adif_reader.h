@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <functional>
+#include <vector>
+
+// One record of an ADIF log as the reader hands it over: its number in the file (counted from 1
+// after the header), the values of the fields asked for (empty where the record has none) and,
+// when one of its tags was damaged, what was wrong: such a record is not to be trusted.
+struct AdifRecord {
+    int number = 0;
+    std::vector<QString> values;
+    QString fault;
+};
+
+// Reads an ADIF log in either of its forms, told apart by the content: ADI, the tagged text
+// (`<NAME:LENGTH[:TYPE]>value`, a header ended by `<EOH>`, records ended by `<EOR>`, tag names
+// in any letter case, lengths counted in characters of the decoded text, anything between tags
+// passed over), or ADX, the XML form. Records without any field are counted but not handed over.
+//
+// Fails naming the file, the record and the fault when a length runs past the end of the file,
+// the last record has no end, the text holds no ADIF record marks at all (a picture or another
+// file picked by mistake), or the XML is broken or declares a document type: its entities could
+// expand a small file beyond any memory, and ADX files have none.
+class AdifReader {
+public:
+    using RecordSink = std::function<void(const AdifRecord&)>;
+
+    // The names of the fields to hand over, in upper case, in the order of AdifRecord::values.
+    explicit AdifReader(QStringList fieldNames);
+
+    // Reads a whole file as the program reads every text file (UTF-8, UTF-16 or Windows-1252, a
+    // regular file of at most 64 MiB) and hands over its records in file order.
+    void readFile(const QString& fileName, const RecordSink& sink) const;
+    // The same for a text already read; `source` names it in the errors.
+    void readText(const QString& text, const QString& source, const RecordSink& sink) const;
+
+private:
+    void readAdi(const QString& text, const QString& source, const RecordSink& sink) const;
+    void readAdx(const QString& text, const QString& source, const RecordSink& sink) const;
+    // The place of a field among those asked for, or -1.
+    int fieldIndex(QStringView name) const;
+
+    QStringList m_fieldNames;
+};

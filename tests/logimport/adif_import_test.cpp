@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "base/text_file.h"
+#include "logimport/adif_import.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+#include "support/data_folder.h"
+#include "support/island_records.h"
+
+namespace {
+
+// "expected-card+lotw.txt" holds the records after an import counting card and LoTW; "-none" counts no source.
+ConfirmationSources sourcesOfExpectedFile(const QString& fileName) {
+    QString names = fileName.mid(QStringLiteral("expected-").size()).chopped(QStringLiteral(".txt").size());
+    if (names == QLatin1String("none")) names.clear();
+    return confirmationSourcesNamed(names.replace(u'+', u',')).value();
+}
+
+void importLog(store::Database& db, store::Table& table, const QString& fileName, ConfirmationSources sources) {
+    const IslandRecordStates records = readIslandRecordStates(table);
+    applyAdifPlan(db, table, planAdifImport(readAdifLog(fileName, records), records, sources));
+}
+
+// Each case folder adif_* holds its log as input.adi and perhaps as input.adx too, perhaps start.txt,
+// and the records expected after an import for each choice of sources it has an expected file for.
+// Both forms of a log give the same records.
+TEST(AdifImportFixtures, EveryFormOfEveryCaseGivesItsExpectedRecords) {
+    const QStringList cases = fixtureCases(QStringLiteral("adif_"));
+    ASSERT_FALSE(cases.isEmpty());
+    for (const QString& name : cases) {
+        const QDir folder(QFileInfo(fixtureFile(name, QStringLiteral("input.adi"))).path());
+        for (const QString& input : folder.entryList({QStringLiteral("input.*")}))
+            for (const QString& expected : folder.entryList({QStringLiteral("expected-*.txt")})) {
+                const QStringList differences =
+                    runRecordFixture(name, expected, [&](store::Database& db, store::Table& table, const StartCounts&) {
+                        importLog(db, table, folder.filePath(input), sourcesOfExpectedFile(expected));
+                    });
+                EXPECT_TRUE(differences.isEmpty())
+                    << (name + u'/' + input + QStringLiteral(" / ") + expected).toStdString() << ":\n"
+                    << differences.join(u'\n').toStdString();
+            }
+    }
+}
+
+struct RankCase {
+    const char* before;
+    Evidence shown;
+    const char* after;  // empty: unchanged
+};
+
+// The status order "-", "D", "U" < "W" < "C" < "A": only a higher status is written.
+TEST(AdifPlan, AStatusOnlyRises) {
+    const RankCase cases[] = {
+        {"-", Evidence::Logged, "W"},        {"D", Evidence::Logged, "W"},       {"U", Evidence::Logged, "W"},
+        {"", Evidence::Logged, "W"},         {"W", Evidence::Logged, ""},        {"C", Evidence::Logged, ""},
+        {"A", Evidence::Logged, ""},         {"-", Evidence::Card, "C"},         {"W", Evidence::Card, "C"},
+        {"C", Evidence::Card, ""},           {"A", Evidence::Card, ""},          {"W", Evidence::CreditGranted, "A"},
+        {"C", Evidence::CreditGranted, "A"}, {"A", Evidence::CreditGranted, ""}, {"U", Evidence::CreditGranted, "A"},
+    };
+    for (const RankCase& rank : cases) {
+        AdifLog log;
+        const QsoMark qso{QStringLiteral("20200101120000"), 1, QStringLiteral("K1ABC")};
+        log.references[QStringLiteral("AF-001")][size_t(Evidence::Logged)] = qso;
+        log.references[QStringLiteral("AF-001")][size_t(rank.shown)] = qso;
+        const IslandRecordStates records{
+            {QStringLiteral("AF-001"), {QStringLiteral("IOTA-AF"), QStringLiteral("Agalega"), rank.before}}};
+        const AdifPlan plan = planAdifImport(log, records, defaultConfirmationSources());
+        const QString after = plan.changes.empty() ? QString() : plan.changes.front().after;
+        EXPECT_EQ(after, QLatin1String(rank.after)) << "from \"" << rank.before << "\" by evidence " << int(rank.shown);
+        EXPECT_EQ(plan.unchanged, plan.changes.empty() ? 1 : 0);
+    }
+}
+
+// The QSOs that count for no record are counted with their reasons; planning writes nothing.
+TEST(AdifPlan, SkippedQsosAreCountedWithTheirReasonsAndPlanningWritesNothing) {
+    TestDataFolder folder;
+    const IslandRecords before = readIslandRecords(folder);
+    AdifLog log;
+    AdifPlan plan;
+    {
+        store::Database db(folder.dataFolder());
+        store::Table table(db);
+        const IslandRecordStates records = readIslandRecordStates(table);
+        log = readAdifLog(fixtureFile(QStringLiteral("adif_skipped"), QStringLiteral("input.adi")), records);
+        plan = planAdifImport(log, records, defaultConfirmationSources());
+    }
+    EXPECT_EQ(readIslandRecords(folder), before);
+    EXPECT_EQ(log.qsos, 7) << "an empty record is no QSO";
+    EXPECT_EQ(log.skippedPerReason, (std::array<int, 4>{2, 1, 2, 1}));
+    QStringList listed;
+    for (const SkippedQso& skipped : log.listedSkips)
+        listed << QStringLiteral("record %1: %2").arg(skipped.record).arg(skipText(skipped));
+    EXPECT_EQ(listed, (QStringList{"record 1: no IOTA field", "record 2: malformed reference \"EU5\"",
+                                   "record 3: no record for XX-001", "record 4: no record for AF-029",
+                                   "record 5: the tag \"<IOTA:-6>\" has no valid length", "record 6: no IOTA field"}));
+    EXPECT_EQ(planCounts(plan), "1 changed, 0 unchanged, 6 skipped");
+    EXPECT_EQ(changesPerStatus(plan), "1 to W");
+}
+
+// A log naming more references than are listed skips them all, keeping the first thousand by name.
+TEST(AdifPlan, OnlyTheFirstThousandSkippedQsosAreListed) {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("many.adi"));
+    QString text = QStringLiteral("<EOH>");
+    for (int i = 0; i < 1500; ++i) text += QStringLiteral("<CALL:4>K1AB<EOR>");
+    writeTextFile(fileName, {text});
+    const AdifLog log = readAdifLog(fileName, {});
+    EXPECT_EQ(log.skipped, 1500);
+    EXPECT_EQ(log.listedSkips.size(), AdifLog::kListedSkips);
+}
+
+}  // namespace
