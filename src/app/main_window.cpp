@@ -243,10 +243,10 @@ void TForm1::connectCommands() {
     }
 }
 
-// The six top-level menus that a panel on show closes; "&7 HQ Import" keeps its state.
+// The top-level menus that a panel on show closes; "&7 HQ Import" keeps its state.
 void TForm1::setCommandMenusEnabled(bool enabled) {
     for (QAction* menu : {Groups->menuAction(), Summary->menuAction(), Reports->menuAction(), ClaimAward, N5ImportUPF1,
-                          N6UpdateMasterIndex1->menuAction()})
+                          N6UpdateMasterIndex1->menuAction(), N8ImportADIF1, N9Backups1})
         menu->setEnabled(enabled);
 }
 

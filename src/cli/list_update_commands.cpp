@@ -14,7 +14,7 @@
 namespace {
 
 const char* const kUpdateUrlUsage = "update-url URL [--timeout SECONDS]";
-const char* const kImportListUsage = "import-list FILE [--dry-run]";
+const char* const kImportListUsage = "import-list FILE [--dry-run] [--no-backup]";
 
 // Nobody can press Stop on the command line: a download not done by then is broken off.
 constexpr std::chrono::seconds kDefaultTimeout{120};
@@ -91,13 +91,14 @@ void printPlan(const IotaListPlan& plan, QTextStream& out) {
 // are stored (or, with --dry-run, instead of storing them).
 void importList(const QStringList& arguments, QTextStream& out) {
     QStringList rest = arguments;
+    const BackupOption backup(rest);
     const bool dryRun = rest.removeAll(QStringLiteral("--dry-run")) > 0;
     requireArgumentCount(rest, 1, kImportListUsage);
     const IotaJsonList list = readIotaJsonList(rest[0]);
     OpenDataFolder folder;
     const IotaListPlan plan = planIotaListUpdate(folder.table, list);
     if (!dryRun) {
-        // The automatic backup of the data folder goes here, before anything is written.
+        backup.before(folder.database, "import-list");
         applyIotaListPlan(folder.database, folder.table, plan);
     }
     folder.database.close();

@@ -59,7 +59,7 @@ void importCsvFile(QStringList arguments, QTextStream& out) {
     out << written << " records written from " << QDir::toNativeSeparators(arguments[0]) << '\n';
 }
 
-constexpr const char* kImportAdifUsage = "import-adif FILE [--confirmed-by card,lotw,eqsl] [--dry-run]";
+constexpr const char* kImportAdifUsage = "import-adif FILE [--confirmed-by card,lotw,eqsl] [--dry-run] [--no-backup]";
 
 struct AdifArguments {
     QString fileName;
@@ -101,11 +101,16 @@ void printPlan(const AdifPlan& plan, QTextStream& out) {
 }
 
 void importAdifFile(const QStringList& arguments, QTextStream& out) {
-    const AdifArguments parsed = adifArguments(arguments);
+    QStringList rest = arguments;
+    const BackupOption backup(rest);
+    const AdifArguments parsed = adifArguments(rest);
     OpenDataFolder folder;
     const IslandRecordStates records = readIslandRecordStates(folder.table);
     const AdifPlan plan = planAdifImport(readAdifLog(parsed.fileName, records), records, parsed.sources);
-    if (!parsed.dryRun) applyAdifPlan(folder.database, folder.table, plan);
+    if (!parsed.dryRun) {
+        backup.before(folder.database, "import-adif");
+        applyAdifPlan(folder.database, folder.table, plan);
+    }
     folder.database.close();
     printPlan(plan, out);
 }

@@ -60,7 +60,7 @@ void TForm1::importIotaList(const QString& fileName) {
     const IotaListPlan plan = planIotaListUpdate(Table1, readIotaJsonList(fileName));
     TIotaJsonPreview preview(plan, fileName, this);
     if (m_dialogs.exec(preview) != QDialog::Accepted) return;
-    // The automatic backup of the data folder goes here, before anything is written.
+    backup::beforeCommand(Database1, QStringLiteral("import-list"), m_clock);
     GroupLabel->setText(QStringLiteral("Importing IOTA list ..."));
     GroupLabel->show();
     Progress->setValue(0);

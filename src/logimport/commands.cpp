@@ -81,6 +81,7 @@ void TForm1::importAdifFile(const QString& fileName) {
     const AdifLog log = readAdifLog(fileName, records);
     AdifPreviewDialog preview(fileName, log, records, this);
     if (m_dialogs.exec(preview) != QDialog::Accepted) return;
+    backup::beforeCommand(Database1, QStringLiteral("import-adif"), m_clock);
     m_gaugeView->setCaption(QStringLiteral("Importing ADIF log ..."));
     applyAdifPlan(Database1, Table1, preview.plan(), [this](int percent) { m_gaugeView->setValue(percent); });
 }

@@ -64,6 +64,8 @@ TEST(BackupCli, ABackupThatCannotBeWrittenStopsEveryBatchSubcommandBeforeItChang
         {"import-upf", fixtureFile("upf_status_decisions", "input.upf"), "--mode", "claim"},
         {"import-csv", fixtureFile("csv_statuses", "input.csv")},
         {"update", fixtureFile("update_island_rules", "update.txt")},
+        {"import-adif", fixtureFile("adif_rules", "input.adi")},
+        {"import-list", fixtureFile("iota_json_groups", "list.json")},
     };
     for (const QStringList& command : commands) {
         const TableRows before = readTableRows(liveFile(folder));
