@@ -49,13 +49,11 @@ TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidge
       m_shell(shell) {
     createControls();
     createMainMenu();
+    createUpdatePanel();
+    createReportViews();
+    bindRecordControls();
+    watchCardPanel();
     connectCommands();
-    connectRegisterCommands();
-    connectExchangeCommands();
-    connectImportCommands();
-    connectReportCommands();
-    connectCardClaimAndInfoCommands();
-    connectBackupCommands();
     runCommand([this] { FormCreate(); });
 }
 
@@ -228,19 +226,6 @@ std::array<QPushButton*, 8> TForm1::viewButtons() const {
 std::array<QRadioButton*, 10> TForm1::radioButtons() const {
     return {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
             RadioButton6, RadioButton7, RadioButton8, RadioButton9, RadioButton10};
-}
-
-void TForm1::connectCommands() {
-    const struct {
-        QPushButton* TForm1::*button;
-        void (TForm1::*handler)();
-    } commands[] = {
-        {&TForm1::HelpButton, &TForm1::HelpButtonClick},
-        {&TForm1::ExitButton, &TForm1::ExitButtonClick},
-    };
-    for (const auto& command : commands) {
-        connectCommand(this->*command.button, &QPushButton::clicked, command.handler);
-    }
 }
 
 // The top-level menus that a panel on show closes; "&7 HQ Import" keeps its state.

@@ -63,7 +63,8 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Builds the window and runs the start-up steps; the window is shown by the caller.
+    // ---- The window (src/app/main_window.cpp): start-up, locking, the error wrapper, the shared
+    // values and the steps several commands share.
     TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -73,71 +74,9 @@ public:
     void ExitButtonClick();
     void HelpButtonClick();
 
-    // QSL cards, the award list and claims, the About box.
-    void DBGrid1DblClick();
-    void Awards();
-    void SpeedButton1Click();
-    void ClaimAwardClick();
-    void AwardNumberDBComboBoxChange();
-    void InfoButtonClick();
-
-    // Continent and group views.
-    void AfricaButtonClick();
-    void AntarcticaButtonClick();
-    void AsiaButtonClick();
-    void EuropeButtonClick();
-    void NorthamericButtonClick();
-    void OceaniaButtonClick();
-    void SouthamericaButtonClick();
-    void Europe2Click();
-    void Asia2Click();
-    void Northamerica2Click();
-    void BritishIsles1Click();
-    void Northamerica3Click();
-    void Southamerica2Click();
-    void IotaEdit();
-    void EditChange();
-    void CheckFilter();
-    void GroupShow(const QString& groupCode);
-
-    // Record editing and the owner details view.
-    void EditModeClick();
-    void CallsignEnter();
-    void CallsignExit();
-    void StatusDBComboBoxEnter();
-    void StatusDBComboBoxExit();
-    void JumpToChange();
-    void JumpToDblClick();
-    // Ctrl+Delete in the list or the record panel: asks, then deletes the current record.
-    void DeleteCurrentRecord();
-    void MyDetailsButtonClick();
-
-    // First-run setup of the owner data.
-    void UpdateMyDetails();
-    firstrun::OwnerEntry InitialEntry();
-
-    // Award summaries, printed island lists and want lists. The 91 island-list commands of
-    // "&3 Reports" are menu entries named after their handlers, each calling PrepareReport.
-    void ContinentalAwards1Click();
-    void GroupAwards1Click();
-    void OK_ButtonClick();
-    void PrintSummary1Click();
-    void PrepareSummary();
-    void PrepareReport(const QString& title, const QString& tableName, const QString& filter);
-    void NeededWorked1Click();
-    void Needed14Click();
-    // The window the finished reports are shown in; tests put one in that keeps them.
-    void setReportPreview(std::unique_ptr<reports::ReportPreview> preview);
-
     // Runs one command to its end. A failure ends it at the failing step, shows the standard
     // error box and gives the window back: controls enabled, no view shown.
     void runCommand(const std::function<void()>& command);
-
-    // Runs a command method through the error wrapper each time the sender's signal comes.
-    template <class Sender, class Signal>
-    void connectCommand(Sender* sender, Signal signal, void (TForm1::*handler)()) {
-        connect(sender, signal, this, [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
-    }
 
     // The eight view buttons and the ten display-mode buttons, in their numbering order.
     std::array<QPushButton*, 8> viewButtons() const;
@@ -156,10 +95,13 @@ public:
     store::Database Database1;
     store::Table Table1;
 
-    reports::IslandListLayout QuickRep1;
-    reports::SummaryLayout QuickRep2;
-    reports::WantListLayout QuickRep3;
+    // ---- The command table (src/app/command_table.cpp): the signal of a control or menu entry
+    // that runs its command, and the wiring of every row.
+    enum class CommandSignal { Clicked, Checked, Toggled, Triggered, Activated, DoubleClicked, TextChanged };
+    // Runs the command through the error wrapper each time the control gives the signal.
+    void connectCommand(QObject* control, CommandSignal signal, std::function<void()> command);
 
+    // ---- The controls (src/app/main_window_controls.cpp).
     // Display selection.
     QGroupBox* GroupBox1 = nullptr;
     QPushButton* AfricaButton = nullptr;
@@ -226,7 +168,7 @@ public:
     QslCardPanel* QSLPanel = nullptr;
     QFrame* InternetPanel = nullptr;
 
-    // Main menu.
+    // ---- The main menu (src/app/main_menu.cpp).
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Groups = nullptr;
     QMenu* ArticIslands1 = nullptr;
@@ -250,17 +192,152 @@ public:
     QMenu* N6UpdateMasterIndex1 = nullptr;
     QAction* viaInternet1 = nullptr;
     QAction* fromFile1 = nullptr;
+    QAction* fromIotaList1 = nullptr;
     QAction* N7HQImport1 = nullptr;
+    QAction* N8ImportADIF1 = nullptr;
+    QAction* N9Backups1 = nullptr;
+
+    // ---- Continent and group views, record editing, the owner details view
+    // (src/register/commands.cpp).
+    void AfricaButtonClick();
+    void AntarcticaButtonClick();
+    void AsiaButtonClick();
+    void EuropeButtonClick();
+    void NorthamericButtonClick();
+    void OceaniaButtonClick();
+    void SouthamericaButtonClick();
+    void Europe2Click();
+    void Asia2Click();
+    void Northamerica2Click();
+    void BritishIsles1Click();
+    void Northamerica3Click();
+    void Southamerica2Click();
+    void IotaEdit();
+    void EditChange();
+    void CheckFilter();
+    void GroupShow(const QString& groupCode);
+    void EditModeClick();
+    void CallsignEnter();
+    void CallsignExit();
+    void StatusDBComboBoxEnter();
+    void StatusDBComboBoxExit();
+    void JumpToChange();
+    void JumpToDblClick();
+    // Ctrl+Delete in the list or the record panel: asks, then deletes the current record.
+    void DeleteCurrentRecord();
+    void MyDetailsButtonClick();
+
+    // ---- QSL cards (src/register/cards/commands.cpp).
+    void DBGrid1DblClick();
+
+    // ---- The award list and claims (src/register/claims/commands.cpp).
+    void Awards();
+    void SpeedButton1Click();
+    void ClaimAwardClick();
+    void AwardNumberDBComboBoxChange();
+
+    // ---- The About box (src/app/about_command.cpp).
+    void InfoButtonClick();
+
+    // ---- First-run setup of the owner data (src/app/first_run.cpp).
+    void UpdateMyDetails();
+    firstrun::OwnerEntry InitialEntry();
+
+    // ---- Award summaries, printed island lists and want lists (src/reports/commands.cpp). The
+    // 91 island-list commands of "&3 Reports" are menu entries named after their handlers, each
+    // calling PrepareReport.
+    void ContinentalAwards1Click();
+    void GroupAwards1Click();
+    void OK_ButtonClick();
+    void PrintSummary1Click();
+    void PrepareSummary();
+    void PrepareReport(const QString& title, const QString& tableName, const QString& filter);
+    void NeededWorked1Click();
+    void Needed14Click();
+    void ByRarity1Click();
+    // The window the finished reports are shown in; tests put one in that keeps them.
+    void setReportPreview(std::unique_ptr<reports::ReportPreview> preview);
+    // The three report layouts, filled in before each report.
+    reports::IslandListLayout QuickRep1;
+    reports::SummaryLayout QuickRep2;
+    reports::WantListLayout QuickRep3;
+
+    // ---- Log imports: UPF, the headquarters' CSV file, ADIF (src/logimport/commands.cpp).
+    void ImportUPFClick();
+    void N7HQImport1Click();
+    void ImportADIFClick();
+
+    // ---- Island list updates and the update panel (src/listupdate/commands.cpp).
+    void fromFile1Click();
+    void fromIotaList1Click();
+    void AbortClick();
+    void viaInternet1Click();
+    void btnGoClick();
+    void btnStopClick();
+    void ImportURLClick();
+    // The HTTP client of the update panel; the window starts with the one on Qt Network.
+    void setHttpClient(std::unique_ptr<HttpClient> client);
+    // The update panel's controls.
+    QComboBox* cbURL = nullptr;
+    QPlainTextEdit* memoHTML = nullptr;
+    QPushButton* btnGo = nullptr;
+    QPushButton* btnStop = nullptr;
+    QPushButton* ImportURL = nullptr;
+    QPushButton* Abort = nullptr;
+
+    // ---- The checkpoint exchange (src/exchange/commands.cpp).
+    void ImportButtonClick();
+    void ExportButtonClick();
+
+    // ---- Backups and restore (src/backup/commands.cpp).
+    void N9Backups1Click();
 
 protected:
+    // ---- The events of the controls that are commands (src/app/main_window_events.cpp).
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // ---- The window (src/app/main_window.cpp).
+    void selectAllRecordsMode();
+    void putViewButtonsUp();
+    void clearEditMode();
+    void setGridColumns(const QStringList& fieldNames);
+    void pointAtOwnerRow(const QString& name);
+    QString firstVisibleValue();
+    void readOwner();
+    void setReportPageHeaders();
+    void giveWindowBack();
+    void releaseViewButtons();
+    void enableViewButtonsAndBoxes();
+    void setExchangeButtonsEnabled(bool enabled);
+    // The top-level menus a panel on show closes.
+    void setCommandMenusEnabled(bool enabled);
+    void resetGroupLabel();
+
+    Paths m_paths;
+    Dialogs& m_dialogs;
+    Clock& m_clock;
+    Shell& m_shell;
+    // Commands started from inside a command (a state change a step makes) share its error box.
+    int m_commandDepth = 0;
+
+    // ---- The command table (src/app/command_table.cpp).
+    void connectCommands();
+
+    // ---- The controls and the main menu (src/app/main_window_controls.cpp, src/app/main_menu.cpp).
     void createControls();
-    void connectRegisterCommands();
-    void connectCardClaimAndInfoCommands();
-    // The six menus a QSL card closes while it is on show.
-    void onStateChange(QAbstractButton* button, bool onlyWhenChecked, void (TForm1::*handler)());
+    void createSelectionBoxes(QWidget* client);
+    void createRecordPanels(QWidget* client);
+    void createListArea(QWidget* client);
+    void createStatusLine(QWidget* client);
+    void createMainMenu();
+    QButtonGroup* m_viewButtonGroup = nullptr;
+    ListGridModel* m_gridModel = nullptr;
+    // The one gauge of every batch command: the status line's caption and progress bar.
+    std::unique_ptr<GaugeView> m_gaugeView;
+
+    // ---- Views, editing, the owner details view (src/register/commands.cpp).
+    void bindRecordControls();
     void showContinent(const QString& tableName);
     void showGroupView(int view);
     void showJumpTo(bool shown);
@@ -275,119 +352,45 @@ private:
     int selectedDisplayMode() const;
     void selectRadioButton1();
     void followCurrentRecord(int row);
-
-    void createSelectionBoxes(QWidget* client);
-    void createRecordPanels(QWidget* client);
-    void createListArea(QWidget* client);
-    void createStatusLine(QWidget* client);
-    void createMainMenu();
-    void connectCommands();
-
-    // Steps shared by several commands.
-    void selectAllRecordsMode();
-    void putViewButtonsUp();
-    void clearEditMode();
-    void setGridColumns(const QStringList& fieldNames);
-    void pointAtOwnerRow(const QString& name);
-    void writeOwnerRow(const QString& name, const QString& value);
-    QString firstVisibleValue();
-    void readOwner();
-    void setReportPageHeaders();
-    void giveWindowBack();
-
-    Paths m_paths;
-    Dialogs& m_dialogs;
-    Clock& m_clock;
-    Shell& m_shell;
-    QButtonGroup* m_viewButtonGroup = nullptr;
-    ListGridModel* m_gridModel = nullptr;
     RecordPanelBindings* m_bindings = nullptr;
-    // Commands started from inside a command (a state change a step makes) share its error box.
-    int m_commandDepth = 0;
     bool m_followingTable = false;
 
-    // Summaries and reports.
-    void connectReportCommands();
+    // ---- QSL cards (src/register/cards/commands.cpp).
+    void watchCardPanel();
+
+    // ---- First-run setup (src/app/first_run.cpp).
+    void writeOwnerRow(const QString& name, const QString& value);
+
+    // ---- Summaries and reports (src/reports/commands.cpp).
+    void createReportViews();
     void createReportMenus();
     void showSummary(reports::SummaryKind kind);
     void showWantList(const reports::WantListKind& kind);
     // A want list whose text comes from the function, given the gauge's step.
     using WantListText = std::function<QStringList(const std::function<void(int points)>& advance)>;
     void showWantList(const reports::WantListKind& kind, const WantListText& text);
-    void releaseViewButtons();
-    void enableViewButtonsAndBoxes();
-    void setExchangeButtonsEnabled(bool enabled);
-    void setCommandMenusEnabled(bool enabled);
     void pointTable1At(const QString& tableName);
     void startProgress(const QString& caption);
     void advanceProgress(int points);
-    void resetGroupLabel();
     reports::SummaryPanelView* m_summaryPanel = nullptr;
     std::unique_ptr<reports::ReportPreview> m_reportPreview;
 
-    // Log imports and island list updates.
-public:
-    void ImportUPFClick();
-    void N7HQImport1Click();
-    void fromFile1Click();
-    void AbortClick();
-    void viaInternet1Click();
-    void btnGoClick();
-    void btnStopClick();
-    void ImportURLClick();
-    // The HTTP client of the update panel; the window starts with the one on Qt Network.
-    void setHttpClient(std::unique_ptr<HttpClient> client);
-
-    // The update panel's controls.
-    QComboBox* cbURL = nullptr;
-    QPlainTextEdit* memoHTML = nullptr;
-    QPushButton* btnGo = nullptr;
-    QPushButton* btnStop = nullptr;
-    QPushButton* ImportURL = nullptr;
-    QPushButton* Abort = nullptr;
-
-private:
-    void connectImportCommands();
+    // ---- Log imports (src/logimport/commands.cpp).
     void importUpfFile(const QString& fileName);
+    void importAdifFile(const QString& fileName);
+
+    // ---- Island list updates (src/listupdate/commands.cpp).
+    void createUpdatePanel();
+    void importIotaList(const QString& fileName);
     void parkTableOnOwner();
     void showPanelMoment(updatepanel::Moment moment);
     std::optional<QString> downloadIntoMemo();
     QString urlHistoryFile() const;
     UpdatePanel* m_updatePanel = nullptr;
-    std::unique_ptr<GaugeView> m_gaugeView;
 
-    // The award programme's JSON island list and the want list by rarity (src/listupdate/commands.cpp,
-    // src/reports/commands.cpp).
-public:
-    void fromIotaList1Click();
-    void ByRarity1Click();
-    QAction* fromIotaList1 = nullptr;
-
-private:
-    void importIotaList(const QString& fileName);
-
-    // Checkpoint exchange.
-public:
-    void ImportButtonClick();
-    void ExportButtonClick();
-
-private:
-    void connectExchangeCommands();
+    // ---- The checkpoint exchange (src/exchange/commands.cpp).
     void showGauge(int percent, const QString& caption);
 
-    // Backups and restore (src/backup/commands.cpp).
-public:
-    void N9Backups1Click();
-    QAction* N9Backups1 = nullptr;
-
-private:
-    void connectBackupCommands();
+    // ---- Backups (src/backup/commands.cpp, src/register/commands.cpp for Edit Mode).
     backup::EditModeBackup m_editModeBackup;
-    // ADIF import (src/logimport/commands.cpp).
-public:
-    void ImportADIFClick();
-    QAction* N8ImportADIF1 = nullptr;
-
-private:
-    void importAdifFile(const QString& fileName);
 };

@@ -37,7 +37,3 @@ void TForm1::N9Backups1Click() {
     backup::restore(Database1, *id, m_clock);
     UnlockMainWindow();
 }
-
-void TForm1::connectBackupCommands() {
-    connectCommand(N9Backups1, &QAction::triggered, &TForm1::N9Backups1Click);
-}

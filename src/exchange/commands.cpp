@@ -61,8 +61,3 @@ void TForm1::showGauge(int percent, const QString& caption) {
     m_gaugeView->setCaption(caption);
     m_gaugeView->setValue(percent);
 }
-
-void TForm1::connectExchangeCommands() {
-    connectCommand(ImportButton, &QPushButton::clicked, &TForm1::ImportButtonClick);
-    connectCommand(ExportButton, &QPushButton::clicked, &TForm1::ExportButtonClick);
-}

@@ -147,7 +147,8 @@ QString TForm1::urlHistoryFile() const {
     return m_paths.writableBesideProgram(QLatin1String(kUrlHistoryFileName));
 }
 
-void TForm1::connectImportCommands() {
+// The update panel inside "InternetPanel", its controls known to the window by their names.
+void TForm1::createUpdatePanel() {
     m_updatePanel = new UpdatePanel(InternetPanel);
     auto* fill = new QVBoxLayout(InternetPanel);
     fill->setContentsMargins(0, 0, 0, 0);
@@ -158,30 +159,4 @@ void TForm1::connectImportCommands() {
     btnStop = m_updatePanel->btnStop;
     ImportURL = m_updatePanel->ImportURL;
     Abort = m_updatePanel->Abort;
-
-    const struct {
-        QAction* TForm1::*action;
-        void (TForm1::*handler)();
-    } menuCommands[] = {
-        {&TForm1::N5ImportUPF1, &TForm1::ImportUPFClick},
-        {&TForm1::viaInternet1, &TForm1::viaInternet1Click},
-        {&TForm1::fromFile1, &TForm1::fromFile1Click},
-        {&TForm1::N7HQImport1, &TForm1::N7HQImport1Click},
-    };
-    for (const auto& command : menuCommands)
-        connectCommand(this->*command.action, &QAction::triggered, command.handler);
-    connectCommand(fromIotaList1, &QAction::triggered, &TForm1::fromIotaList1Click);
-    connectCommand(N8ImportADIF1, &QAction::triggered, &TForm1::ImportADIFClick);
-
-    const struct {
-        QPushButton* TForm1::*button;
-        void (TForm1::*handler)();
-    } panelCommands[] = {
-        {&TForm1::btnGo, &TForm1::btnGoClick},
-        {&TForm1::btnStop, &TForm1::btnStopClick},
-        {&TForm1::ImportURL, &TForm1::ImportURLClick},
-        {&TForm1::Abort, &TForm1::AbortClick},
-    };
-    for (const auto& command : panelCommands)
-        connectCommand(this->*command.button, &QPushButton::clicked, command.handler);
 }

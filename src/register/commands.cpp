@@ -24,21 +24,6 @@
 
 namespace {
 
-// Up and PageUp show the previous record of a record panel, Down and PageDown the next one.
-int panelScrollStep(const QKeyEvent& key) {
-    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) return 0;
-    switch (key.key()) {
-        case Qt::Key_Up:
-        case Qt::Key_PageUp:
-            return -1;
-        case Qt::Key_Down:
-        case Qt::Key_PageDown:
-            return 1;
-        default:
-            return 0;
-    }
-}
-
 const QStringList kContinentColumns{"IOTA", "Prefix", "Island", "Call", "Status", "Comment"};
 const QStringList kGroupColumns{"IOTA", "ABW", "Prefix", "Island", "Call", "Status", "Comment"};
 const QStringList kOwnerColumns{"Name", "Value"};
@@ -370,15 +355,9 @@ void TForm1::selectRadioButton1() {
     RadioButton1->setChecked(true);
 }
 
-// A radio button runs its handler when it becomes selected, the check box whenever it changes;
-// a command changing them runs the handler as a click does, and setting the same state runs nothing.
-void TForm1::onStateChange(QAbstractButton* button, bool onlyWhenChecked, void (TForm1::*handler)()) {
-    connect(button, &QAbstractButton::toggled, this, [this, onlyWhenChecked, handler](bool checked) {
-        if (checked || !onlyWhenChecked) runCommand([this, handler] { (this->*handler)(); });
-    });
-}
-
-void TForm1::connectRegisterCommands() {
+// The bound controls of the record panels, the fields whose entering and leaving the window
+// watches, and the list following the handle.
+void TForm1::bindRecordControls() {
     m_bindings = new RecordPanelBindings(Table1, this);
     for (QWidget* control : islandPanelControls()) m_bindings->manage(control, control != IotaID);
     for (QWidget* control :
@@ -393,39 +372,6 @@ void TForm1::connectRegisterCommands() {
           static_cast<QWidget*>(MyDetailsDBCtrlGrid), static_cast<QWidget*>(ClaimAwardDBCtrlGrid)})
         control->installEventFilter(this);
 
-    const struct {
-        QPushButton* TForm1::*button;
-        void (TForm1::*handler)();
-    } viewCommands[] = {
-        {&TForm1::AfricaButton, &TForm1::AfricaButtonClick},
-        {&TForm1::AntarcticaButton, &TForm1::AntarcticaButtonClick},
-        {&TForm1::AsiaButton, &TForm1::AsiaButtonClick},
-        {&TForm1::EuropeButton, &TForm1::EuropeButtonClick},
-        {&TForm1::NorthamericaButton, &TForm1::NorthamericButtonClick},
-        {&TForm1::OceaniaButton, &TForm1::OceaniaButtonClick},
-        {&TForm1::SouthamericaButton, &TForm1::SouthamericaButtonClick},
-        {&TForm1::MyDetailsButton, &TForm1::MyDetailsButtonClick},
-    };
-    for (const auto& command : viewCommands)
-        connectCommand(this->*command.button, &QPushButton::clicked, command.handler);
-
-    const struct {
-        QAction* TForm1::*action;
-        void (TForm1::*handler)();
-    } groupCommands[] = {
-        {&TForm1::Europe2, &TForm1::Europe2Click},
-        {&TForm1::Asia2, &TForm1::Asia2Click},
-        {&TForm1::Northamerica2, &TForm1::Northamerica2Click},
-        {&TForm1::BritishIsles1, &TForm1::BritishIsles1Click},
-        {&TForm1::Northamerica3, &TForm1::Northamerica3Click},
-        {&TForm1::Southamerica2, &TForm1::Southamerica2Click},
-    };
-    for (const auto& command : groupCommands)
-        connectCommand(this->*command.action, &QAction::triggered, command.handler);
-
-    for (QRadioButton* button : radioButtons()) onStateChange(button, true, &TForm1::CheckFilter);
-    onStateChange(EditMode, false, &TForm1::EditModeClick);
-    connect(JumpTo, &QLineEdit::textChanged, this, [this] { runCommand([this] { JumpToChange(); }); });
     // Callsigns are written in capitals, whatever is typed.
     connect(Callsign, &QLineEdit::textEdited, this, [this](const QString& text) {
         const int cursor = Callsign->cursorPosition();
@@ -447,52 +393,6 @@ void TForm1::followCurrentRecord(int row) {
     else
         DBGrid1->clearSelection();
     m_followingTable = false;
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::FocusIn:
-        case QEvent::FocusOut: {
-            // Switching windows or opening a popup list neither enters nor leaves a field.
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-            auto* control = static_cast<QWidget*>(watched);
-            if (event->type() == QEvent::FocusIn)
-                enterField(control);
-            else
-                leaveField(control);
-            break;
-        }
-        case QEvent::ShowToParent:
-        case QEvent::HideToParent:
-            // The list follows the handle while it is on show.
-            if (watched == DBGrid1) {
-                m_gridModel->setFollowing(event->type() == QEvent::ShowToParent);
-                followCurrentRecord(Table1.Active() ? Table1.RecNo() : -1);
-            }
-            break;
-        case QEvent::MouseButtonDblClick:
-            if (watched == JumpTo) runCommand([this] { JumpToDblClick(); });
-            break;
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            auto* control = static_cast<QWidget*>(watched);
-            const bool inIslandPanel = control == IotaDBCtrlGrid || IotaDBCtrlGrid->isAncestorOf(control);
-            if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier &&
-                (watched == DBGrid1 || inIslandPanel)) {
-                runCommand([this] { DeleteCurrentRecord(); });
-                return true;
-            }
-            if (const int step = panelScrollStep(*key); step != 0 && inRecordPanel(control)) {
-                runCommand([this, control, step] { scrollRecordPanel(control, step); });
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::enterField(QWidget* control) {

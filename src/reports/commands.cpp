@@ -49,30 +49,13 @@ QMenu* submenuOf(QMenu* menu, const QString& caption, const QString& name) {
     return submenu;
 }
 
-// Runs a handler of the window as a command whenever the entry is chosen.
-void runOnTrigger(TForm1* form, QAction* entry, void (TForm1::*handler)()) {
-    QObject::connect(entry, &QAction::triggered, form,
-                     [form, handler] { form->runCommand([form, handler] { (form->*handler)(); }); });
-}
-
 }  // namespace
 
-void TForm1::connectReportCommands() {
+// The summary panel, the report preview and the report menus.
+void TForm1::createReportViews() {
     m_summaryPanel = new reports::SummaryPanelView(GroupSummary);
     m_reportPreview = std::make_unique<reports::PrintPreview>(this, m_clock, m_dialogs);
     createReportMenus();
-
-    connect(m_summaryPanel->OK_Button, &QPushButton::clicked, this,
-            [this] { runCommand([this] { OK_ButtonClick(); }); });
-    const struct {
-        QAction* TForm1::*action;
-        void (TForm1::*handler)();
-    } commands[] = {
-        {&TForm1::GroupAwards1, &TForm1::GroupAwards1Click},
-        {&TForm1::ContinentalAwards1, &TForm1::ContinentalAwards1Click},
-        {&TForm1::PrintSummary1, &TForm1::PrintSummary1Click},
-    };
-    for (const auto& command : commands) runOnTrigger(this, this->*command.action, command.handler);
 }
 
 // The island lists, 13 areas of 7 selections each, below "Print &Continental summary" and
@@ -92,25 +75,15 @@ void TForm1::createReportMenus() {
             if (selection.separatorBefore) menu->addSeparator();
             QAction* entry = menu->addAction(selection.caption);
             entry->setObjectName(entryName(area.handlers[s]));
-            connect(entry, &QAction::triggered, this, [this, list = reports::islandListRequest(area, selection)] {
-                runCommand([this, &list] { PrepareReport(list.title, list.tableName, list.filter); });
+            connectCommand(entry, CommandSignal::Triggered, [this, list = reports::islandListRequest(area, selection)] {
+                PrepareReport(list.title, list.tableName, list.filter);
             });
         }
     }
 
-    const struct {
-        const reports::WantListKind& kind;
-        void (TForm1::*handler)();
-    } wantLists[] = {
-        {reports::wantListKinds()[0], &TForm1::NeededWorked1Click},
-        {reports::wantListKinds()[1], &TForm1::Needed14Click},
-        {reports::rarityWantListKind(), &TForm1::ByRarity1Click},
-    };
-    for (const auto& wantList : wantLists) {
-        QAction* entry = WantListshort1->addAction(wantList.kind.caption);
-        entry->setObjectName(entryName(wantList.kind.handler));
-        runOnTrigger(this, entry, wantList.handler);
-    }
+    for (const reports::WantListKind* kind :
+         {&reports::wantListKinds()[0], &reports::wantListKinds()[1], &reports::rarityWantListKind()})
+        WantListshort1->addAction(kind->caption)->setObjectName(entryName(kind->handler));
 }
 
 void TForm1::setReportPreview(std::unique_ptr<reports::ReportPreview> preview) {

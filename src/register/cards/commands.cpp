@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "app/error_box.h"
 #include "app/main_window.h"
 #include "register/codes.h"
 #include "register/list_grid_model.h"
@@ -23,4 +24,12 @@ void TForm1::DBGrid1DblClick() {
     setCommandMenusEnabled(false);
     // Every island view lists the reference in its first column.
     QSLPanel->showCard(Table1.FieldByName(m_gridModel->columns().value(0)).AsString());
+}
+
+// A picture that cannot be loaded is reported while the panel stays open; closing the panel
+// gives the menus back.
+void TForm1::watchCardPanel() {
+    connect(QSLPanel, &QslCardPanel::failed, this,
+            [this](const QString& message) { showErrorBox(m_dialogs, message); });
+    connect(QSLPanel, &QslCardPanel::closed, this, [this] { setCommandMenusEnabled(true); });
 }
