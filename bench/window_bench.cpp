@@ -72,7 +72,7 @@ void MemberImportInTheWindow(benchmark::State& state) {
         // The owner callsign of the file spares the window its first-run setup.
         store::Database db(BenchData::instance().dataFolder());
         store::Table table(db);
-        importMemberFile(db, table, fileName, readStartState(table).counts, {});
+        importMemberFile(db, table, fileName, readStartState(table).counts);
     }
     TForm1 form(Paths{QFileInfo(BenchData::instance().dataFolder()).path(), QCoreApplication::applicationDirPath()},
                 dialogs, clock, shell);
@@ -94,7 +94,7 @@ void MemberImportInTheWindow(benchmark::State& state) {
         windowSeconds += seconds;
         resetTables(form.Database1);
         timer.start();
-        importMemberFile(form.Database1, coreTable, fileName, form.StartCounts, {});
+        importMemberFile(form.Database1, coreTable, fileName, form.StartCounts);
         coreSeconds += double(timer.nsecsElapsed()) / 1e9;
     }
     qApp->removeEventFilter(&counter);

@@ -16,6 +16,7 @@
 #include "reports/report_layouts.h"
 #include "reports/report_preview_view.h"
 
+class BatchProgress;
 class Clock;
 class GaugeView;
 class Dialogs;
@@ -367,11 +368,10 @@ private:
     void showSummary(reports::SummaryKind kind);
     void showWantList(const reports::WantListKind& kind);
     // A want list whose text comes from the function, given the gauge's step.
-    using WantListText = std::function<QStringList(const std::function<void(int points)>& advance)>;
+    using WantListText = std::function<QStringList(BatchProgress& progress)>;
     void showWantList(const reports::WantListKind& kind, const WantListText& text);
     void pointTable1At(const QString& tableName);
     void startProgress(const QString& caption);
-    void advanceProgress(int points);
     reports::SummaryPanelView* m_summaryPanel = nullptr;
     std::unique_ptr<reports::ReportPreview> m_reportPreview;
 
@@ -387,9 +387,6 @@ private:
     std::optional<QString> downloadIntoMemo();
     QString urlHistoryFile() const;
     UpdatePanel* m_updatePanel = nullptr;
-
-    // ---- The checkpoint exchange (src/exchange/commands.cpp).
-    void showGauge(int percent, const QString& caption);
 
     // ---- Backups (src/backup/commands.cpp, src/register/commands.cpp for Edit Mode).
     backup::EditModeBackup m_editModeBackup;

@@ -36,8 +36,7 @@ void TForm1::ImportButtonClick() {
         unbindOwnerPanel();
         unbindIslandPanel();
         backup::beforeCommand(Database1, QStringLiteral("import-member"), m_clock);
-        importMemberFile(Database1, Table1, file, StartCounts,
-                         [this](int percent, const QString& caption) { showGauge(percent, caption); });
+        importMemberFile(Database1, Table1, file, StartCounts, *m_gaugeView);
     }
     UnlockMainWindow();
 }
@@ -55,9 +54,4 @@ void TForm1::ExportButtonClick() {
     enableViewButtonsAndBoxes();
     setExchangeButtonsEnabled(true);
     Table1.setFiltered(false);
-}
-
-void TForm1::showGauge(int percent, const QString& caption) {
-    m_gaugeView->setCaption(caption);
-    m_gaugeView->setValue(percent);
 }

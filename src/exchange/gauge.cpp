@@ -22,6 +22,7 @@ void Gauge::show() {
     const int shown = percent();
     if (shown == m_shownPercent && m_caption == m_shownCaption) return;
     m_shownPercent = shown;
+    if (m_caption != m_shownCaption) m_shownOn.setCaption(m_caption);
     m_shownCaption = m_caption;
-    if (m_listener) m_listener(shown, m_caption);
+    m_shownOn.setValue(shown);
 }

@@ -1,17 +1,17 @@
 #pragma once
 
 #include <QString>
-#include <functional>
+
+#include "base/progress.h"
 
 // The progress gauge (0 to 100) and the caption of the phase as a batch command drives them.
 // The command keeps an exact value; the gauge shows it rounded to the nearest whole number (a
-// value exactly halfway goes to the even neighbour) and at most 100. The listener (the main
-// window's gauge and label, or nothing) hears every change of what is shown, and only changes.
+// value exactly halfway goes to the even neighbour) and at most 100. The progress it is shown on
+// (the main window's gauge and label, or nothing) hears every change of what is shown, and only
+// changes.
 class Gauge {
 public:
-    using Listener = std::function<void(int percent, const QString& caption)>;
-
-    explicit Gauge(Listener listener = {}) : m_listener(std::move(listener)) {}
+    explicit Gauge(BatchProgress& shownOn = BatchProgress::none()) : m_shownOn(shownOn) {}
 
     // Shows a new caption with the gauge at 0.
     void start(const QString& caption);
@@ -25,7 +25,7 @@ public:
 private:
     void show();
 
-    Listener m_listener;
+    BatchProgress& m_shownOn;
     QString m_caption;
     double m_value = 0;
     int m_shownPercent = -1;

@@ -152,8 +152,8 @@ MemberImportResult importMemberLines(store::Database& database, store::Table& ta
 }
 
 MemberImportResult importMemberFile(store::Database& database, store::Table& table, const QString& fileName,
-                                    const StartCounts& counts, const Gauge::Listener& listener) {
-    Gauge gauge(listener);
+                                    const StartCounts& counts, BatchProgress& progress) {
+    Gauge gauge(progress);
     const QStringList lines = readMemberFile(fileName, gauge);
     return importMemberLines(database, table, lines, counts, gauge);
 }

@@ -41,4 +41,4 @@ MemberImportResult importMemberLines(store::Database& database, store::Table& ta
 // gauge value and caption whenever they change (the main window routes them to Progress and
 // GroupLabel).
 MemberImportResult importMemberFile(store::Database& database, store::Table& table, const QString& fileName,
-                                    const StartCounts& counts, const Gauge::Listener& listener);
+                                    const StartCounts& counts, BatchProgress& progress = BatchProgress::none());

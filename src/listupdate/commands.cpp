@@ -66,7 +66,7 @@ void TForm1::importIotaList(const QString& fileName) {
     Progress->setValue(0);
     Progress->show();
     repaint();
-    applyIotaListPlan(Database1, Table1, plan, [this](int percent) { m_gaugeView->setValue(percent); });
+    applyIotaListPlan(Database1, Table1, plan, *m_gaugeView);
 }
 
 void TForm1::AbortClick() {

@@ -68,7 +68,7 @@ void writeRecord(store::Table& table, const IotaRecordChange& change) {
     table.Post();
 }
 
-void writeChanges(store::Table& table, const IotaListPlan& plan, const std::function<void(int)>& progress) {
+void writeChanges(store::Table& table, const IotaListPlan& plan, BatchProgress& progress) {
     QString tableName;
     for (size_t i = 0; i < plan.changes.size(); ++i) {
         const IotaRecordChange& change = plan.changes[i];
@@ -77,7 +77,7 @@ void writeChanges(store::Table& table, const IotaListPlan& plan, const std::func
             beginReferencePass(table, tableName);
         }
         writeRecord(table, change);
-        if (progress) progress(int((i + 1) * 100 / plan.changes.size()));
+        progress.setValue(int((i + 1) * 100 / plan.changes.size()));
     }
 }
 
@@ -136,7 +136,7 @@ IotaListPlan planIotaListUpdate(store::Table& table, const IotaJsonList& list) {
 }
 
 void applyIotaListPlan(store::Database& database, store::Table& table, const IotaListPlan& plan,
-                       const std::function<void(int)>& progress) {
+                       BatchProgress& progress) {
     store::Database::Transaction batch(database);
     try {
         writeChanges(table, plan, progress);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/progress.h"
 #include "exchange/island_rules.h"
 
 struct IotaGroup;
@@ -64,4 +65,4 @@ IotaListPlan planIotaListUpdate(store::Table& table, const IotaJsonList& list);
 // in one write transaction: all of it is stored, or on a failure none of it. The progress hears
 // the percentage of records written. Leaves the handle closed, unfiltered.
 void applyIotaListPlan(store::Database& database, store::Table& table, const IotaListPlan& plan,
-                       const std::function<void(int percent)>& progress = {});
+                       BatchProgress& progress = BatchProgress::none());

@@ -168,13 +168,12 @@ QString changesPerStatus(const AdifPlan& plan) {
     return counts.join(QStringLiteral(", "));
 }
 
-void applyAdifPlan(store::Database& database, store::Table& table, const AdifPlan& plan,
-                   const ImportProgress& progress) {
+void applyAdifPlan(store::Database& database, store::Table& table, const AdifPlan& plan, BatchProgress& progress) {
     store::Database::Transaction batch(database);
     int gauge = 0;
     for (const Continent& continent : continents()) {
         gauge += kGaugeStepPerPass;
-        if (progress) progress(gauge);
+        progress.setValue(gauge);
         beginReferencePass(table, continent.tableName);
         for (const PlannedChange& change : plan.changes) {
             if (change.tableName != continent.tableName) continue;

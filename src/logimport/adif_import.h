@@ -109,4 +109,4 @@ QString changesPerStatus(const AdifPlan& plan);
 // write transaction; comments stay. The gauge reads 14, 28 … 98 as the passes start. Leaves the
 // handle closed, writable and filtered on the last island table.
 void applyAdifPlan(store::Database& database, store::Table& table, const AdifPlan& plan,
-                   const ImportProgress& progress = {});
+                   BatchProgress& progress = BatchProgress::none());

@@ -40,7 +40,7 @@ void TForm1::importUpfFile(const QString& fileName) {
     const std::optional<ImportMode> mode = upfmode::modeForResult(m_dialogs.exec(UPF_mode));
     if (!mode) return;
     backup::beforeCommand(Database1, QStringLiteral("import-upf"), m_clock);
-    importUpf(Database1, Table1, lines, *mode, [this](int percent) { m_gaugeView->setValue(percent); });
+    importUpf(Database1, Table1, lines, *mode, *m_gaugeView);
 }
 
 void TForm1::N7HQImport1Click() {
@@ -83,5 +83,5 @@ void TForm1::importAdifFile(const QString& fileName) {
     if (m_dialogs.exec(preview) != QDialog::Accepted) return;
     backup::beforeCommand(Database1, QStringLiteral("import-adif"), m_clock);
     m_gaugeView->setCaption(QStringLiteral("Importing ADIF log ..."));
-    applyAdifPlan(Database1, Table1, preview.plan(), [this](int percent) { m_gaugeView->setValue(percent); });
+    applyAdifPlan(Database1, Table1, preview.plan(), *m_gaugeView);
 }

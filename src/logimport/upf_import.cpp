@@ -56,7 +56,7 @@ int runContinentPass(store::Table& table, const Continent& continent, const QStr
 }  // namespace
 
 int importUpf(store::Database& database, store::Table& table, const QStringList& lines, ImportMode mode,
-              const ImportProgress& progress) {
+              BatchProgress& progress) {
     store::Database::Transaction batch(database);
     QStringList words;
     words.reserve(lines.size());
@@ -65,7 +65,7 @@ int importUpf(store::Database& database, store::Table& table, const QStringList&
     int written = 0;
     for (const Continent& continent : continents()) {
         gauge += kGaugeStepPerPass;
-        if (progress) progress(gauge);
+        progress.setValue(gauge);
         written += runContinentPass(table, continent, lines, words, mode);
     }
     batch.commit();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QStringList>
-#include <functional>
 
+#include "base/progress.h"
 #include "logimport/upf_decision.h"
 
 namespace store {
@@ -11,7 +11,6 @@ class Table;
 }  // namespace store
 
 // Told the gauge position as each continent pass starts: 14, 28, 42, 56, 70, 84 and 98.
-using ImportProgress = std::function<void(int percent)>;
 
 // Carries the contacts of a UPF file into the seven island tables, one continent pass at a
 // time in the order AF to SA, inside one write transaction. A line belongs to every continent
@@ -21,4 +20,4 @@ using ImportProgress = std::function<void(int percent)>;
 // and lines of no continent are passed over. Leaves the handle closed on the last island
 // table, writable and filtered. Returns the number of records written.
 int importUpf(store::Database& database, store::Table& table, const QStringList& lines, ImportMode mode,
-              const ImportProgress& progress = {});
+              BatchProgress& progress = BatchProgress::none());

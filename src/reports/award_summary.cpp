@@ -100,7 +100,7 @@ CountFilters groupFilters(SummaryKind kind, const QString& code) {
 }
 
 SummaryCounts countArea(store::Table& table, const QStringList& tables, const CountFilters& filters,
-                        const std::vector<int>& progressAfterTable, const ProgressStep& advance) {
+                        const std::vector<int>& progressAfterTable, const std::function<void(int points)>& advance) {
     SummaryCounts counts;
     for (int t = 0; t < tables.size(); ++t) {
         for (size_t value = 0; value < filters.size(); ++value)
@@ -125,10 +125,10 @@ int countRecords(store::Table& Table1, const QString& tableName, const QString& 
     return count;
 }
 
-std::vector<SummaryRow> countSummary(store::Table& Table1, SummaryKind kind, const ProgressStep& advance) {
+std::vector<SummaryRow> countSummary(store::Table& Table1, SummaryKind kind, BatchProgress& shownOn) {
     const ProgressPlan& progress = progressPlan(kind);
-    const ProgressStep step = [&advance](int points) {
-        if (points != 0 && advance) advance(points);
+    const std::function<void(int points)> step = [&shownOn](int points) {
+        if (points != 0) shownOn.advance(points);
     };
     std::vector<SummaryRow> rows;
     if (kind != SummaryKind::Group) {

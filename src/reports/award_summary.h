@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/progress.h"
+
 #include <QString>
 #include <functional>
 #include <vector>
@@ -29,7 +31,6 @@ struct SummaryRow {
 };
 
 // Advances the progress gauge by a number of points.
-using ProgressStep = std::function<void(int points)>;
 
 // Counts one value: with the handle closed, points it at the table, sets the filter, switches
 // Filtered on, opens it, takes RecordCount and closes it again. No record is read.
@@ -39,6 +40,7 @@ int countRecords(store::Table& Table1, const QString& tableName, const QString& 
 // and table, in the order the summary writes its labels. A group counts only its records in the
 // group's own tables; the sum row adds the continents' counts, so its percentages come from the
 // summed counts. Leaves the handle closed on "IOTA-SA", filtered on the last expression used.
-std::vector<SummaryRow> countSummary(store::Table& Table1, SummaryKind kind, const ProgressStep& advance = {});
+std::vector<SummaryRow> countSummary(store::Table& Table1, SummaryKind kind,
+                                     BatchProgress& progress = BatchProgress::none());
 
 }  // namespace reports

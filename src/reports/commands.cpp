@@ -115,8 +115,7 @@ void TForm1::showSummary(reports::SummaryKind kind) {
     setCommandMenusEnabled(false);
     startProgress(kPreparingSummary);
 
-    const std::vector<reports::SummaryRow> rows =
-        reports::countSummary(Table1, kind, std::bind_front(&TForm1::advanceProgress, this));
+    const std::vector<reports::SummaryRow> rows = reports::countSummary(Table1, kind, *m_gaugeView);
     if (kind == reports::SummaryKind::Group) {
         Table1.setFiltered(false);
         selectAllRecordsMode();
@@ -162,7 +161,7 @@ void TForm1::PrepareSummary() {
     startProgress(kPreparingSummary);
 
     const std::vector<reports::SummaryRow> rows =
-        reports::countSummary(Table1, reports::SummaryKind::Printed, std::bind_front(&TForm1::advanceProgress, this));
+        reports::countSummary(Table1, reports::SummaryKind::Printed, *m_gaugeView);
     Table1.setFiltered(false);
     Table1.Open();
     Progress->hide();
@@ -219,15 +218,14 @@ void TForm1::Needed14Click() {
 // Without rarity in the data folder the list fails with a message that says how to get it.
 void TForm1::ByRarity1Click() {
     const QHash<QString, double> credited = readRarity(Database1);
-    showWantList(reports::rarityWantListKind(), [this, &credited](const reports::ProgressStep& advance) {
-        return reports::rarityWantListText(Table1, credited, advance);
+    showWantList(reports::rarityWantListKind(), [this, &credited](BatchProgress& progress) {
+        return reports::rarityWantListText(Table1, credited, progress);
     });
 }
 
 void TForm1::showWantList(const reports::WantListKind& kind) {
-    showWantList(kind, [this, &kind](const reports::ProgressStep& advance) {
-        return reports::wantListText(Table1, kind, advance);
-    });
+    showWantList(kind,
+                 [this, &kind](BatchProgress& progress) { return reports::wantListText(Table1, kind, progress); });
 }
 
 void TForm1::showWantList(const reports::WantListKind& kind, const WantListText& text) {
@@ -242,7 +240,7 @@ void TForm1::showWantList(const reports::WantListKind& kind, const WantListText&
     startProgress(kPreparingWantList);
 
     QuickRep3.QRLabel33 = reports::wantListHeader(OwnerCallsign, dateTimeText(m_clock), kind);
-    QuickRep3.QRMemo1 = text(std::bind_front(&TForm1::advanceProgress, this));
+    QuickRep3.QRMemo1 = text(*m_gaugeView);
     Table1.Open();
     Progress->hide();
     m_reportPreview->show(reports::wantListReport(QuickRep3.QRLabel33, QuickRep3.QRMemo1));
@@ -269,8 +267,4 @@ void TForm1::startProgress(const QString& caption) {
     GroupLabel->setText(caption);
     GroupLabel->show();
     repaint();
-}
-
-void TForm1::advanceProgress(int points) {
-    m_gaugeView->advance(points);
 }

@@ -71,8 +71,7 @@ QString rarityWantListEntry(const QString& reference, std::optional<double> cred
     return QStringLiteral("  ") + reference + u' ' + share.rightJustified(6);
 }
 
-QStringList rarityWantListText(store::Table& Table1, const QHash<QString, double>& credited,
-                               const ProgressStep& advance) {
+QStringList rarityWantListText(store::Table& Table1, const QHash<QString, double>& credited, BatchProgress& progress) {
     if (credited.isEmpty())
         throw Failure(QStringLiteral(
             "The data folder holds no rarity yet: import the award programme's island list (groups.json) with "
@@ -81,7 +80,7 @@ QStringList rarityWantListText(store::Table& Table1, const QHash<QString, double
     QStringList memo;
     for (size_t i = 0; i < continents().size(); ++i) {
         addSection(memo, wantListHeadings()[i], neededReferences(Table1, continents()[i].tableName, credited));
-        if (advance) advance(i + 1 < continents().size() ? 14 : 16);
+        progress.advance(i + 1 < continents().size() ? 14 : 16);
     }
     return memo;
 }

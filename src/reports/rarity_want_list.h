@@ -28,6 +28,6 @@ QString rarityWantListEntry(const QString& reference, std::optional<double> cred
 // 11 entries a line. Reads the tables through the handle and leaves it open on the last one.
 // Fails saying how to get the shares when `credited` is empty.
 QStringList rarityWantListText(store::Table& Table1, const QHash<QString, double>& credited,
-                               const ProgressStep& advance = {});
+                               BatchProgress& progress = BatchProgress::none());
 
 }  // namespace reports

@@ -54,11 +54,11 @@ void WantListAdd(store::Table& Table1, QStringList& QRMemo1, const QString& head
     QRMemo1 << line << QString();
 }
 
-QStringList wantListText(store::Table& Table1, const WantListKind& kind, const ProgressStep& advance) {
+QStringList wantListText(store::Table& Table1, const WantListKind& kind, BatchProgress& progress) {
     QStringList memo;
     for (size_t i = 0; i < continents().size(); ++i) {
         WantListAdd(Table1, memo, wantListHeadings()[i], continents()[i].tableName, kind.filter);
-        if (advance) advance(i + 1 < continents().size() ? 14 : 16);
+        progress.advance(i + 1 < continents().size() ? 14 : 16);
     }
     return memo;
 }

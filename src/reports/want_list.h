@@ -38,7 +38,8 @@ void WantListAdd(store::Table& Table1, QStringList& QRMemo1, const QString& head
 
 // The whole want-list text: the seven continent sections in order, each under the kind's filter,
 // advancing the gauge by 14 after each of the first six sections and by 16 after the last.
-QStringList wantListText(store::Table& Table1, const WantListKind& kind, const ProgressStep& advance = {});
+QStringList wantListText(store::Table& Table1, const WantListKind& kind,
+                         BatchProgress& progress = BatchProgress::none());
 
 // The page header QRLabel33: "Want List for ", the owner's callsign, " as of " and the date and
 // time text, then the kind's suffix.

@@ -56,7 +56,7 @@ TEST_F(Backups, RestoringTheBackupOfAMemberImportGivesBackEveryRowOfEveryTable) 
         store::Table table(db);
         const StartCounts counts = readStartState(table).counts;
         backup::beforeCommand(db, "import-member", clock);
-        importMemberFile(db, table, fixtureFile("member/island-rules", "member.mbr"), counts, {});
+        importMemberFile(db, table, fixtureFile("member/island-rules", "member.mbr"), counts);
     }
     ASSERT_FALSE(readTableRows(liveFile()) == before) << "the import changes nothing to restore";
     const QString id = onlyBackupId();

@@ -15,6 +15,7 @@
 #include "register/store/table.h"
 #include "support/data_folder.h"
 #include "support/fixed_clock.h"
+#include "support/recorded_progress.h"
 
 // A member-file island line laid out in its columns: reference, call column of 15, prefix of 10, name.
 inline QString memberIsland(const QString& reference, const QString& call, const QString& prefix, const QString& name) {
@@ -43,14 +44,13 @@ protected:
         return fileName;
     }
 
-    Gauge::Listener recorder() {
-        return [this](int percent, const QString& caption) { reports.append({percent, caption}); };
-    }
+    // The progress the import under test is shown on.
+    RecordedProgress& recorder() { return progress; }
 
     // The gauge values reported under one caption, in order.
     QList<int> percentsUnder(const QString& caption) const {
         QList<int> percents;
-        for (const auto& [percent, shownCaption] : reports)
+        for (const auto& [percent, shownCaption] : progress.shown)
             if (shownCaption == caption) percents << percent;
         return percents;
     }
@@ -58,5 +58,5 @@ protected:
     TestDataFolder folder;
     store::Database database;
     store::Table table{database};
-    QList<QPair<int, QString>> reports;
+    RecordedProgress progress;
 };

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPair>
 #include "support/qt_printers.h"
+#include "support/recorded_progress.h"
 
 namespace {
 
@@ -19,8 +20,8 @@ TEST(Gauge, RoundsHalfwayToEvenAndShowsAtMost100) {
 }
 
 TEST(Gauge, ReportsOnlyWhatChanges) {
-    QList<QPair<int, QString>> reports;
-    Gauge gauge([&](int percent, const QString& caption) { reports.append({percent, caption}); });
+    RecordedProgress shown;
+    Gauge gauge(shown);
     gauge.start("Importing IOTA AF");
     gauge.advance(2);
     for (int i = 0; i < 3; ++i) gauge.advance(98.0 / 3);
@@ -30,7 +31,7 @@ TEST(Gauge, ReportsOnlyWhatChanges) {
     const QList<QPair<int, QString>> expected = {
         {0, "Importing IOTA AF"},   {2, "Importing IOTA AF"}, {35, "Importing IOTA AF"}, {67, "Importing IOTA AF"},
         {100, "Importing IOTA AF"}, {0, "Importing IOTA AN"}, {2, "Importing IOTA AN"}};
-    EXPECT_EQ(reports, expected);
+    EXPECT_EQ(shown.shown, expected);
     EXPECT_DOUBLE_EQ(gauge.value(), 2);
 }
 

@@ -22,7 +22,7 @@ QByteArray randomBytes(qsizetype size, quint32 seed) {
 class MemberBadInput : public ExchangeTest {
 protected:
     MemberImportResult importBytes(const QByteArray& bytes) {
-        return importMemberFile(database, table, writeFile("input.mbr", bytes), startState().counts, {});
+        return importMemberFile(database, table, writeFile("input.mbr", bytes), startState().counts);
     }
 
     // The island tables as they stand, every field of every record.

@@ -74,7 +74,7 @@ QStringList changesOfImport(const QString& caseFolder) {
         store::Table table(db);
         const StartState start = readStartState(table);
         try {
-            importMemberFile(db, table, caseFolder + "/member.mbr", start.counts, {});
+            importMemberFile(db, table, caseFolder + "/member.mbr", start.counts);
         } catch (const Failure&) {
             refused = true;
         }

@@ -122,7 +122,7 @@ TEST_F(MemberImport, TheGaugeReaches100InEveryKindWithLines) {
     EXPECT_EQ(result.groupLines, 5 * 3);
 
     QStringList captions;
-    for (const auto& [percent, caption] : reports)
+    for (const auto& [percent, caption] : progress.shown)
         if (captions.isEmpty() || captions.last() != caption) captions << caption;
     QStringList expectedCaptions{kOwnerCaption};
     for (const RecordKind& kind : recordKinds()) expectedCaptions << kind.importCaption;
@@ -168,7 +168,7 @@ TEST_F(MemberImport, AnUnreadableFileFailsBeforeAnyTableIsWritten) {
     } catch (const Failure& failure) {
         EXPECT_TRUE(failure.message().contains("absent.mbr")) << failure.message().toStdString();
     }
-    EXPECT_EQ(reports, (QList<QPair<int, QString>>{{0, kOwnerCaption}}));
+    EXPECT_EQ(progress.shown, (QList<QPair<int, QString>>{{0, kOwnerCaption}}));
     release();
     EXPECT_EQ(folder.ownerValue("Name"), "kept");
 }

@@ -3,6 +3,7 @@
 #include "fuzz/fuzz_store.h"
 #include "fuzz/fuzz_targets.h"
 #include "register/store/table.h"
+#include "support/recorded_progress.h"
 
 namespace fuzz::memberFile {
 
@@ -11,10 +12,9 @@ int fuzzOne(const uint8_t* data, size_t size) {
     return runReader([&] {
         FuzzStore& fuzzStore = FuzzStore::instance();
         store::Table table(fuzzStore.database());
-        int shown = 0;
-        importMemberFile(fuzzStore.database(), table, inputFile(data, size), fuzzStore.startCounts(),
-                         [&](int percent, const QString&) { shown = percent; });
-        require(shown >= 0 && shown <= 100, "the gauge shows 0 to 100");
+        RecordedProgress shown;
+        importMemberFile(fuzzStore.database(), table, inputFile(data, size), fuzzStore.startCounts(), shown);
+        for (int percent : shown.values) require(percent >= 0 && percent <= 100, "the gauge shows 0 to 100");
     });
 }
 

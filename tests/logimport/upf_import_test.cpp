@@ -9,6 +9,7 @@
 #include "register/store/table.h"
 #include "support/data_folder.h"
 #include "support/island_records.h"
+#include "support/recorded_progress.h"
 
 namespace {
 
@@ -64,9 +65,9 @@ TEST(UpfImport, GaugeReadsFourteenToNinetyEightAlsoForOneContinent) {
     TestDataFolder folder;
     store::Database db(folder.dataFolder());
     store::Table table(db);
-    QList<int> gauge;
-    importUpf(db, table, {"EU-005 G4ABC"}, ImportMode::Worked, [&](int percent) { gauge << percent; });
-    EXPECT_EQ(gauge, QList<int>({14, 28, 42, 56, 70, 84, 98}));
+    RecordedProgress gauge;
+    importUpf(db, table, {"EU-005 G4ABC"}, ImportMode::Worked, gauge);
+    EXPECT_EQ(gauge.values, QList<int>({14, 28, 42, 56, 70, 84, 98}));
     EXPECT_FALSE(table.Active());
     EXPECT_EQ(table.TableName(), "IOTA-SA") << "the handle stays on the last continent's table";
 }

@@ -34,7 +34,7 @@ struct Batch {
 const Batch kBatches[] = {
     {"member import", "/member/island-rules/member.mbr",
      [](store::Database& db, store::Table& table, const QString& file, const StartCounts& counts) {
-         importMemberFile(db, table, file, counts, {});
+         importMemberFile(db, table, file, counts);
      }},
     {"update from a file", "/update_island_rules/update.txt",
      [](store::Database& db, store::Table& table, const QString& file, const StartCounts& counts) {

@@ -9,6 +9,7 @@
 #include "reports/summary_panel.h"
 #include "support/data_folder.h"
 #include "support/qt_printers.h"
+#include "support/recorded_progress.h"
 
 namespace {
 
@@ -59,7 +60,9 @@ CountedSummary count(const TestDataFolder& folder, SummaryKind kind) {
     QObject::connect(&table, &store::Table::recordSetChanged, [&] {
         if (table.Active()) result.opened.append({table.TableName(), table.Filter()});
     });
-    result.rows = reports::countSummary(table, kind, [&](int points) { result.steps.push_back(points); });
+    RecordedProgress progress;
+    result.rows = reports::countSummary(table, kind, progress);
+    result.steps = progress.steps;
     result.tableAfter = table.TableName();
     result.filterAfter = table.Filter();
     result.filteredAfter = table.Filtered();

@@ -6,6 +6,7 @@
 #include "register/store/table.h"
 #include "reports/rarity_want_list.h"
 #include "support/data_folder.h"
+#include "support/recorded_progress.h"
 
 namespace {
 
@@ -36,8 +37,9 @@ TEST(RarityWantListText, ListsTheNeededReferencesRarestFirstUnderTheirHeadings) 
 
     store::Database db(folder.dataFolder());
     store::Table table(db);
-    std::vector<int> steps;
-    const QStringList memo = reports::rarityWantListText(table, credited, [&](int points) { steps.push_back(points); });
+    RecordedProgress progress;
+    const QStringList memo = reports::rarityWantListText(table, credited, progress);
+    const std::vector<int>& steps = progress.steps;
 
     QString europe;
     for (int number : {12, 11, 10, 9, 8, 7, 6, 3, 4, 2, 1})

@@ -6,6 +6,7 @@
 #include "reports/want_list.h"
 #include "support/data_folder.h"
 #include "support/qt_printers.h"
+#include "support/recorded_progress.h"
 
 namespace {
 
@@ -54,9 +55,9 @@ protected:
     QStringList text(int kind, std::vector<int>* steps = nullptr) {
         store::Database db(folder.dataFolder());
         store::Table table(db);
-        const QStringList memo = reports::wantListText(table, wantListKinds()[kind], [&](int points) {
-            if (steps) steps->push_back(points);
-        });
+        RecordedProgress progress;
+        const QStringList memo = reports::wantListText(table, wantListKinds()[kind], progress);
+        if (steps) *steps = progress.steps;
         tableAfter = table.TableName();
         filterAfter = table.Filter();
         activeAfter = table.Active();
