@@ -162,21 +162,26 @@ QByteArray encodeText(const QString& text) {
 
 void writeTextFile(const QString& fileName, const QStringList& lines) {
     requireRegularFile(fileName);
-    QString text;
-    for (const QString& line : lines) text += line + QLatin1String("\r\n");
-    const QByteArray bytes = encodeText(text);
-    const QString name = nativeName(fileName);
     // No direct-write fallback: where no temporary file can be made beside it, the file stays as it was.
     QSaveFile file(fileName);
     // Unbuffered, so that a write cut short by a full disk shows in the count it returns.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Failure(QStringLiteral("Cannot create %1: %2").arg(name, file.errorString()));
-    const qint64 written = file.write(bytes);
-    if (written < 0) throw Failure(QStringLiteral("Cannot write %1: %2").arg(name, file.errorString()));
+        throw Failure(QStringLiteral("Cannot create %1: %2").arg(nativeName(fileName), file.errorString()));
+    writeTextLines(file, fileName, lines);
+    if (!file.commit())
+        throw Failure(QStringLiteral("Cannot write %1: %2").arg(nativeName(fileName), file.errorString()));
+}
+
+void writeTextLines(QIODevice& output, const QString& fileName, const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) text += line + QLatin1String("\r\n");
+    const QByteArray bytes = encodeText(text);
+    const QString name = nativeName(fileName);
+    const qint64 written = output.write(bytes);
+    if (written < 0) throw Failure(QStringLiteral("Cannot write %1: %2").arg(name, output.errorString()));
     if (written < bytes.size())
         throw Failure(QStringLiteral("Cannot write %1: only %2 of %3 bytes could be written; the disk may be full")
                           .arg(name)
                           .arg(written)
                           .arg(bytes.size()));
-    if (!file.commit()) throw Failure(QStringLiteral("Cannot write %1: %2").arg(name, file.errorString()));
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 // The largest text file read, and the longest line: far beyond any member file, update text,
 // log or URL history, small enough that a file picked by mistake cannot fill the memory.
 inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
@@ -40,3 +42,7 @@ QByteArray encodeText(const QString& text);
 // the text goes to a temporary file beside it, which replaces it only once the last byte is
 // written. Fails naming the file and the reason, also when no regular file stands under its name.
 void writeTextFile(const QString& fileName, const QStringList& lines);
+
+// The writing step of writeTextFile on an open output: fails naming the file and the reason when
+// the output takes fewer bytes than the text has.
+void writeTextLines(QIODevice& output, const QString& fileName, const QStringList& lines);

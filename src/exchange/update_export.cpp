@@ -77,10 +77,11 @@ UpdateFile composeUpdateFile(store::Table& table, const QString& ownerCallsign, 
 }
 
 UpdateFile exportUpdateFile(store::Database& database, store::Table& table, const QString& fileName,
-                            const QString& ownerCallsign, const QString& ownerDirectoryNo, const Clock& clock) {
+                            const QString& ownerCallsign, const QString& ownerDirectoryNo, const Clock& clock,
+                            const WriteLines& write) {
     const QString dateText = exportDateText(dateTimeText(clock));
     const UpdateFile file = composeUpdateFile(table, ownerCallsign, ownerDirectoryNo, dateText);
-    writeTextFile(fileName, file.lines);
+    write(fileName, file.lines);
     {
         store::Database::Transaction transaction(database);
         replace_owner(table, QStringLiteral("Last exported"), dateText);

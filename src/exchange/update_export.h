@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+#include "base/text_file.h"
 
 class Clock;
 namespace store {
@@ -32,8 +35,11 @@ UpdateFile composeUpdateFile(store::Table& table, const QString& ownerCallsign, 
 // or not at all (an earlier file of that name stays as it was when anything fails), and only
 // then stores the date text in the owner row "Last exported". Leaves the handle closed on
 // "Owner", unfiltered and writable. Fails naming the file or table that failed.
+// `write` writes the finished lines into the file (writeTextFile, or a test's failing disk).
+using WriteLines = std::function<void(const QString& fileName, const QStringList& lines)>;
 UpdateFile exportUpdateFile(store::Database& database, store::Table& table, const QString& fileName,
-                            const QString& ownerCallsign, const QString& ownerDirectoryNo, const Clock& clock);
+                            const QString& ownerCallsign, const QString& ownerDirectoryNo, const Clock& clock,
+                            const WriteLines& write = writeTextFile);
 
 // The file name the save dialog proposes: the owner callsign as it stands, with ".upd", in the
 // folder; a "/" or "\" of a portable callsign becomes "_" so the name stays in that folder.

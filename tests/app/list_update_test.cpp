@@ -16,15 +16,11 @@
 #include "listupdate/http_client.h"
 #include "listupdate/local_http_server.h"
 #include "listupdate/update_panel_rules.h"
+#include "support/files.h"
 #include "support/island_records.h"
 #include "support/screenshot.h"
 
 namespace {
-
-QByteArray fileBytes(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString fixture(const char* caseName, const char* fileName) {
     return fixtureFile(QLatin1String(caseName), QLatin1String(fileName));

@@ -14,15 +14,11 @@
 #include "gui_fixture.h"
 #include "logimport/upf_mode_choices.h"
 #include "logimport/upf_mode_dialog.h"
+#include "support/files.h"
 #include "support/island_records.h"
 #include "support/screenshot.h"
 
 namespace {
-
-QByteArray fileBytes(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray randomBytes(unsigned seed, int size, int lowest) {
     std::mt19937 random(seed);

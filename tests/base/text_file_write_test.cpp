@@ -1,18 +1,32 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "base/failure.h"
 #include "base/text_file.h"
+#include "support/files.h"
 
 namespace {
 
-QByteArray bytesOf(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+// Files written by this process fail beyond a size, as on a full disk, until it goes out of scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
+
+private:
+    rlimit m_before{};
+};
 
 TEST(TextFileWrite, EncodesWindows1252WhenEveryCharacterFitsElseUtf8) {
     EXPECT_EQ(encodeText("plain"), "plain");
@@ -38,7 +52,7 @@ TEST(TextFileWrite, WhatIsWrittenReadsBackAsWritten) {
     for (const QString& text : texts) {
         writeTextFile(fileName, {text, "http://example.org/update.txt"});
         EXPECT_EQ(readTextLines(fileName), (QStringList{text, "http://example.org/update.txt"}))
-            << bytesOf(fileName).toHex().toStdString();
+            << fileBytes(fileName).toHex().toStdString();
     }
 }
 
@@ -47,10 +61,23 @@ TEST(TextFileWrite, WritesCrLfLinesReplacingAnEarlierFileWhole) {
     const QString fileName = dir.filePath("out.upd");
     writeTextFile(fileName, {"one", "two"});
     writeTextFile(fileName, {"KAYROLL  2.07", "", "last"});
-    EXPECT_EQ(bytesOf(fileName), "KAYROLL  2.07\r\n\r\nlast\r\n");
+    EXPECT_EQ(fileBytes(fileName), "KAYROLL  2.07\r\n\r\nlast\r\n");
     writeTextFile(fileName, {});
-    EXPECT_EQ(bytesOf(fileName), "");
+    EXPECT_EQ(fileBytes(fileName), "");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.upd"});
+}
+
+TEST(TextFileWrite, AWriteCutShortByAFullDiskLeavesTheEarlierFileWhole) {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath("g3abc.upd");
+    writeTextFile(fileName, {"KAYROLL  2.07", "CALLSIGN G3ABC"});
+    const QByteArray earlier = fileBytes(fileName);
+    {
+        FileSizeLimit fullDisk(500);
+        EXPECT_THROW(writeTextFile(fileName, QStringList(100, "ISLAND   EU-005 CLAIM")), Failure);
+    }
+    EXPECT_EQ(fileBytes(fileName), earlier);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"g3abc.upd"}) << "no temporary file is left";
 }
 
 TEST(TextFileWrite, AFolderInPlaceOfTheFileFailsNamingIt) {

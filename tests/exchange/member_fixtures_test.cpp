@@ -1,7 +1,7 @@
 // Walks the golden cases of tests/fixtures/member/<case>/: member.mbr is imported into the sample
 // data folder prepared by start.sql (if any); expected.txt lists every table cell the import
 // changes, one "table|row|field|new value|" a line, and "refused" last when the import refuses
-// the file. Run with SKERRY_REGENERATE_FIXTURES=1 to write expected.txt from what the import
+// the file. Run with SKERRY_REGENERATE_REFERENCES=1 to write expected.txt from what the import
 // does, then review the difference.
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 
 namespace {
 
@@ -44,14 +45,9 @@ QStringList cells(const QString& dataFolder) {
     return all;
 }
 
-QByteArray readAll(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList expectedChanges(const QString& fileName) {
     QStringList changes;
-    for (const QString& line : QString::fromUtf8(readAll(fileName)).split('\n'))
+    for (const QString& line : QString::fromUtf8(fileBytes(fileName)).split('\n'))
         if (!line.isEmpty() && !line.startsWith('#')) changes << line;
     return changes;
 }
@@ -66,7 +62,7 @@ void writeExpected(const QString& fileName, const QStringList& changes) {
 QStringList changesOfImport(const QString& caseFolder) {
     TestDataFolder folder;
     const QString startSql = caseFolder + "/start.sql";
-    if (QFile::exists(startSql)) folder.execute(QString::fromUtf8(readAll(startSql)));
+    if (QFile::exists(startSql)) folder.execute(QString::fromUtf8(fileBytes(startSql)));
     const QStringList before = cells(folder.dataFolder());
     bool refused = false;
     {
@@ -91,7 +87,7 @@ QStringList changesOfImport(const QString& caseFolder) {
 TEST(MemberFixtures, EachCaseChangesExactlyTheExpectedCells) {
     const QStringList cases = QDir(kCaseFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     ASSERT_FALSE(cases.isEmpty()) << "no cases in " << kCaseFolder.toStdString();
-    const bool regenerate = qEnvironmentVariableIsSet("SKERRY_REGENERATE_FIXTURES");
+    const bool regenerate = regeneratingReferences();
     for (const QString& name : cases) {
         SCOPED_TRACE("case " + name.toStdString());
         const QString caseFolder = kCaseFolder + "/" + name;

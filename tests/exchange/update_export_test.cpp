@@ -1,15 +1,15 @@
 #include "exchange/update_export.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
-#include <csignal>
 
 #include "base/failure.h"
 #include "base/text_file.h"
 #include "exchange_fixture.h"
 #include "register/codes.h"
+#include "support/failing_device.h"
+#include "support/files.h"
 
 namespace {
 
@@ -18,22 +18,6 @@ const FixedClock kMarch5th(QDateTime(QDate(2004, 3, 5), QTime(14, 7, 9)));
 QString exportedIsland(const QString& reference, const QString& word, const QString& comment) {
     return "ISLAND   " + reference + " " + word.leftJustified(14) + " " + (comment.isEmpty() ? " " : comment);
 }
-
-// Files written by this process fail beyond a size, as on a full disk, until it goes out of scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        rlimit limit = m_before;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
-
-private:
-    rlimit m_before{};
-};
 
 class UpdateExport : public ExchangeTest {
 protected:
@@ -51,17 +35,11 @@ protected:
     UpdateFile exportFile(const QString& fileName) {
         return exportUpdateFile(database, table, fileName, "g3abc", "01234", kMarch5th);
     }
-
-    QByteArray bytesOf(const QString& fileName) {
-        QFile file(fileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QStringList filesBesideTarget() { return QDir(folder.path()).entryList(QDir::Files); }
 
     // Export failures leave any earlier file and "Last exported" as they were.
     void expectNothingChanged(const QByteArray& earlier) {
-        EXPECT_EQ(bytesOf(target), earlier);
+        EXPECT_EQ(fileBytes(target), earlier);
         EXPECT_EQ(filesBesideTarget(), QStringList{"g3abc.upd"}) << "no temporary file is left behind";
         release();
         EXPECT_EQ(folder.ownerValue("Last exported"), "01-01-04");
@@ -90,7 +68,7 @@ TEST_F(UpdateExport, WritesHeaderOwnerIslandAndAwardLinesInOrder) {
     }
     const UpdateFile file = exportFile(target);
 
-    const QByteArray bytes = bytesOf(target);
+    const QByteArray bytes = fileBytes(target);
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n')) << "every line ends with CR LF";
     const QStringList lines = readTextLines(target);
@@ -141,20 +119,22 @@ TEST_F(UpdateExport, TheLastRecordOfEveryTableIsWritten) {
     EXPECT_EQ(lines.last(), "AWARD    Plaque Excel. CLAIM 05-03-04");
 }
 
-TEST_F(UpdateExport, AFailingWriteLeavesTheEarlierFileUntouched) {
+TEST_F(UpdateExport, AWriteCutShortStoresNoExportDate) {
     const QByteArray earlier = "KAYROLL  2.07\r\nCALLSIGN G3ABC\r\n";
     writeFile("g3abc.upd", earlier);
-    startState();  // the data folder is open before the disk fills, as in the program
-    {
-        // The file runs to well over a kilobyte: the disk fills part-way through it.
-        FileSizeLimit fullDisk(500);
-        try {
-            exportFile(target);
-            FAIL() << "no failure";
-        } catch (const Failure& failure) {
-            EXPECT_TRUE(failure.message().contains("g3abc.upd")) << failure.message().toStdString();
-        }
+    // The file runs to well over a kilobyte: the disk fills part-way through it.
+    FailingDevice fullDisk(500);
+    const WriteLines writeToFullDisk = [&](const QString& fileName, const QStringList& lines) {
+        writeTextLines(fullDisk, fileName, lines);
+    };
+    try {
+        exportUpdateFile(database, table, target, "g3abc", "01234", kMarch5th, writeToFullDisk);
+        FAIL() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_TRUE(failure.message().contains("g3abc.upd")) << failure.message().toStdString();
+        EXPECT_TRUE(failure.message().contains("disk may be full")) << failure.message().toStdString();
     }
+    EXPECT_EQ(fullDisk.taken.size(), 500);
     expectNothingChanged(earlier);
 }
 
@@ -185,12 +165,12 @@ TEST_F(UpdateExport, ProposedNameKeepsTheCallsignsLetterCase) {
 TEST_F(UpdateExport, WritesWindows1252WhenEveryCharacterFits) {
     folder.setOwnerValue("Name", QString::fromUtf8("S\xC3\xB8ren \xE2\x82\xAC"));
     exportFile(target);
-    EXPECT_TRUE(bytesOf(target).contains("NAME     S\xF8ren \x80\r\n"));
+    EXPECT_TRUE(fileBytes(target).contains("NAME     S\xF8ren \x80\r\n"));
     release();
     folder.setOwnerValue("Name", QString::fromUtf8("\xCE\xA9mega"));
     database.setPath(folder.dataFolder());
     exportFile(target);
-    EXPECT_TRUE(bytesOf(target).contains("NAME     \xCE\xA9mega\r\n"));
+    EXPECT_TRUE(fileBytes(target).contains("NAME     \xCE\xA9mega\r\n"));
 }
 
 }  // namespace

@@ -7,13 +7,9 @@
 #include "base/failure.h"
 #include "listupdate/update_panel_rules.h"
 #include "listupdate/url_history.h"
+#include "support/files.h"
 
 namespace {
-
-QByteArray fileBytes(const QString& fileName) {
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(UrlHistory, AMissingFileIsNoErrorAndLeavesTheListAlone) {
     QTemporaryDir dir;

@@ -11,6 +11,7 @@
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/island_records.h"
 
 namespace {
@@ -23,8 +24,7 @@ QByteArray randomBytes(unsigned seed, int size, int lowest) {
 }
 
 QByteArray fixtureBytes(const QString& caseName, const QString& fileName) {
-    QFile file(fixtureFile(caseName, fileName));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return fileBytes(fixtureFile(caseName, fileName));
 }
 
 struct JunkInput {

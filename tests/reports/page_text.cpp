@@ -1,4 +1,5 @@
 #include "page_text.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,13 +47,14 @@ QStringList pageText(const std::vector<reports::LaidOutPage>& pages) {
 QString compareWithGolden(const QStringList& text, const QString& goldenName) {
     const QString path = QDir(QStringLiteral(SKERRY_GOLDEN)).filePath(goldenName);
     QFile file(path);
-    if (qEnvironmentVariableIntValue("SKERRY_UPDATE_GOLDEN") == 1) {
+    if (regeneratingReferences()) {
         if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return QStringLiteral("cannot write ") + path;
         file.write((text.join(u'\n') + u'\n').toUtf8());
         return QString();
     }
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QStringLiteral("no reference %1; run the tests with SKERRY_UPDATE_GOLDEN=1 to write it").arg(path);
+        return QStringLiteral("no reference %1; run the tests with SKERRY_REGENERATE_REFERENCES=1 to write it")
+            .arg(path);
     QStringList expected = QString::fromUtf8(file.readAll()).split(u'\n');
     if (!expected.isEmpty() && expected.last().isEmpty()) expected.removeLast();
     for (qsizetype line = 0; line < std::max(expected.size(), text.size()); ++line) {
@@ -61,7 +63,7 @@ QString compareWithGolden(const QStringList& text, const QString& goldenName) {
         if (want != got)
             return QStringLiteral(
                        "%1 line %2 differs\n  reference: %3\n  laid out:  %4\n"
-                       "(SKERRY_UPDATE_GOLDEN=1 takes the new layout on)")
+                       "(SKERRY_REGENERATE_REFERENCES=1 takes the new layout on)")
                 .arg(goldenName)
                 .arg(line + 1)
                 .arg(want, got);

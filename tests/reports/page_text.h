@@ -10,7 +10,7 @@
 // band of several lines (the summary table, a growing text block) with each line below it.
 QStringList pageText(const std::vector<reports::LaidOutPage>& pages);
 
-// Compares page text with a reference file in tests/reports/golden. With SKERRY_UPDATE_GOLDEN=1
+// Compares page text with a reference file in tests/reports/golden. With SKERRY_REGENERATE_REFERENCES=1
 // in the environment the reference is written instead, to take a wanted layout change on.
 // Gives an empty text when they agree, otherwise what differs, naming the first differing line.
 QString compareWithGolden(const QStringList& text, const QString& goldenName);
