@@ -1,8 +1,8 @@
 add_executable(skerry_core_tests
-    register/filter_test.cpp
-    register/table_test.cpp
-    register/database_test.cpp
-    register/full_disk_test.cpp
+    register/store/filter_test.cpp
+    register/store/table_test.cpp
+    register/store/database_test.cpp
+    register/store/full_disk_test.cpp
     register/delivered_data_test.cpp
     register/view_rules_test.cpp
     base/text_file_test.cpp

@@ -20,15 +20,14 @@ target_link_libraries(skerry_logimport_tests PRIVATE skerry_testsupport GTest::g
 gtest_discover_tests(skerry_logimport_tests)
 
 add_executable(skerry_logimport_process_tests
-    listupdate/qt_test_main.cpp
-    listupdate/local_http_server.cpp
+    support/local_http_server.cpp
     listupdate/http_client_test.cpp
-    listupdate/import_commands_cli_test.cpp
-    listupdate/iota_json_cli_test.cpp
-    logimport/adif_cli_test.cpp
+    cli/import_commands_cli_test.cpp
+    cli/iota_json_cli_test.cpp
+    cli/adif_cli_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
-target_link_libraries(skerry_logimport_process_tests PRIVATE skerry_testsupport GTest::gtest)
+target_link_libraries(skerry_logimport_process_tests PRIVATE skerry_test_main)
 target_compile_definitions(skerry_logimport_process_tests PRIVATE SKERRY_CLI="$<TARGET_FILE:skerrydesk-cli>")
 add_dependencies(skerry_logimport_process_tests skerrydesk-cli)
 gtest_discover_tests(skerry_logimport_process_tests)

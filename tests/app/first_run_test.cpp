@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "app/first_run_rules.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 
 namespace {
 

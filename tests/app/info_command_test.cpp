@@ -5,7 +5,7 @@
 #include "app/about_box_dialog.h"
 #include "app/hyperlink.h"
 #include "base/failure.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "support/screenshot.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "register/codes.h"
 
 namespace {

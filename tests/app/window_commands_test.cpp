@@ -15,7 +15,7 @@
 #include "app/control_properties.h"
 #include "app/help_view.h"
 #include "base/failure.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "base/text_file.h"
 #include "listupdate/http_client.h"
 #include "listupdate/list_update.h"
-#include "listupdate/local_http_server.h"
+#include "support/local_http_server.h"
 #include "listupdate/update_panel_rules.h"
 #include "register/store/database.h"
 #include "register/store/table.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/control_properties.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "register/list_grid_model.h"
 #include "support/fixed_clock.h"
 #include "support/screenshot.h"

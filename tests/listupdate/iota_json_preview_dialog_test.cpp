@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "listupdate/iota_json_preview_dialog.h"
-#include "report_fixture.h"
+#include "support/report_fixture.h"
 #include "support/island_records.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <random>
 
 #include "base/text_file.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "logimport/upf_mode_choices.h"
 #include "logimport/upf_mode_dialog.h"
 #include "support/files.h"

@@ -12,9 +12,9 @@
 #include <functional>
 
 #include "base/text_file.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "listupdate/http_client.h"
-#include "listupdate/local_http_server.h"
+#include "support/local_http_server.h"
 #include "listupdate/update_panel_rules.h"
 #include "support/files.h"
 #include "support/island_records.h"

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "listupdate/local_http_server.h"
+#include "support/local_http_server.h"
 #include "register/delivered_data.h"
 #include "support/cli_run.h"
 #include "support/data_folder.h"

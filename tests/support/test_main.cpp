@@ -4,7 +4,9 @@
 
 #include "support/dark_palette.h"
 
-// The window tests need an application object; without a display they draw offscreen.
+// The test programs that need an application object: the window and its widgets, the report
+// layouts measuring their texts, the downloads and child processes with their event loop.
+// Without a display they draw offscreen.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

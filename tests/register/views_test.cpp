@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "register/list_grid_model.h"
 
 namespace {

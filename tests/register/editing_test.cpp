@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "register/status_dialog.h"
 
 namespace {

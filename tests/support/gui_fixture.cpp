@@ -1,4 +1,4 @@
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "register/cards/qsl_card_panel.h"
 #include "support/screenshot.h"
 

@@ -3,7 +3,7 @@
 
 #include "backup/backups.h"
 #include "backup/backups_dialog.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/table_rows.h"

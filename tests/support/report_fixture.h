@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "reports/render/report.h"
 #include "reports/report_preview_view.h"
 

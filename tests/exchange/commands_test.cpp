@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "base/text_file.h"
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "support/failing_vfs.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "report_fixture.h"
+#include "support/report_fixture.h"
 
 namespace {
 

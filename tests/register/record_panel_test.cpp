@@ -6,7 +6,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "support/screenshot.h"
 
 namespace {

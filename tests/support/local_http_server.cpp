@@ -1,4 +1,4 @@
-#include "listupdate/local_http_server.h"
+#include "support/local_http_server.h"
 
 #include <QTcpSocket>
 #include <QTimer>

@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "gui_fixture.h"
+#include "support/gui_fixture.h"
 #include "logimport/adif_preview_dialog.h"
 #include "support/island_records.h"
 #include "support/screenshot.h"

@@ -12,7 +12,7 @@
 #include <QRegularExpression>
 #include <QTableView>
 
-#include "report_fixture.h"
+#include "support/report_fixture.h"
 #include "reports/render/page_setup.h"
 #include "reports/render/pdf_output.h"
 
