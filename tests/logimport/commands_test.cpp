@@ -8,7 +8,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <random>
 
 #include "base/text_file.h"
 #include "support/gui_fixture.h"
@@ -19,13 +18,6 @@
 #include "support/screenshot.h"
 
 namespace {
-
-QByteArray randomBytes(unsigned seed, int size, int lowest) {
-    std::mt19937 random(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& byte : bytes) byte = char(lowest + int(random() % unsigned(256 - lowest)));
-    return bytes;
-}
 
 class LogImport : public GuiTest {
 protected:

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <functional>
-#include <random>
 
 #include "base/text_file.h"
 #include "listupdate/list_update.h"
@@ -15,13 +14,6 @@
 #include "support/island_records.h"
 
 namespace {
-
-QByteArray randomBytes(unsigned seed, int size, int lowest) {
-    std::mt19937 random(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& byte : bytes) byte = char(lowest + int(random() % unsigned(256 - lowest)));
-    return bytes;
-}
 
 QByteArray fixtureBytes(const QString& caseName, const QString& fileName) {
     return fileBytes(fixtureFile(caseName, fileName));
