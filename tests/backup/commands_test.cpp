@@ -3,9 +3,10 @@
 
 #include "backup/backups.h"
 #include "backup/backups_dialog.h"
-#include "support/gui_fixture.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
+#include "support/gui_fixture.h"
+#include "support/screenshot.h"
 #include "support/table_rows.h"
 
 namespace {
@@ -39,6 +40,7 @@ TEST_F(Backups, RestoreInTheBackupsDialogAsksThenBacksUpAndRestoresWithNoViewAft
                         EXPECT_TRUE(list.item(0, 2)->text().contains(QStringLiteral("A 0 \u2192 ")))
                             << list.item(0, 2)->text().toStdString();
                         dialog.show();
+                        saveScreenshot(dialog, QStringLiteral("backups-dialog"));
                         press(*form, QStringLiteral("RestoreButton"));
                     })
         .answerMessage(QMessageBox::Yes);

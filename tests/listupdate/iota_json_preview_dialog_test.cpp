@@ -5,10 +5,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "support/gui_fixture.h"
 #include "listupdate/iota_json_preview_dialog.h"
-#include "support/report_fixture.h"
+#include "support/gui_fixture.h"
 #include "support/island_records.h"
+#include "support/report_fixture.h"
+#include "support/screenshot.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ TEST_F(IotaJsonImport, PreviewShowsTheChangesAndImportWritesThem) {
     dialogs.answerOpenFile(groupsFixture("list.json")).answerExec(QDialog::Accepted, [this](QDialog& dialog) {
         auto* preview = qobject_cast<TIotaJsonPreview*>(&dialog);
         ASSERT_NE(preview, nullptr);
+        saveScreenshot(*preview, QStringLiteral("iota-json-preview-dialog"));
         EXPECT_FALSE(form->GroupBox3->isEnabled()) << "the window is locked meanwhile";
         ASSERT_EQ(preview->ChangesGrid->rowCount(), 6);
         EXPECT_EQ(gridRow(*preview->ChangesGrid, 0),
