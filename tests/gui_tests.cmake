@@ -21,6 +21,7 @@ add_executable(skerry_gui_tests
     app/list_update_test.cpp
     app/backups_test.cpp support/table_rows.cpp
     app/iota_json_import_test.cpp
+    app/keyboard_and_screen_reader_test.cpp
     listupdate/local_http_server.cpp
     support/island_records.cpp
     support/scripted_dialogs.cpp

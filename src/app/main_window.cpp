@@ -17,6 +17,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/accessible_names.h"
 #include "app/application_title.h"
 #include "app/control_properties.h"
 #include "app/dialogs.h"
@@ -56,6 +57,7 @@ TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidge
     connectReportCommands();
     connectCardClaimAndInfoCommands();
     connectBackupCommands();
+    nameControlsAccessibly(*this);
     runCommand([this] { FormCreate(); });
 }
 

@@ -390,4 +390,7 @@ public:
 
 private:
     void importAdifFile(const QString& fileName);
+
+    // Where the keyboard goes when a view opens (src/app/keyboard_focus.cpp).
+    void focusList();
 };

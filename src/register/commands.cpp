@@ -91,6 +91,7 @@ void TForm1::showContinent(const QString& tableName) {
     Table1.Open();
     for (int i = 0; i < int(continents().size()); ++i)
         if (continents()[size_t(i)].tableName == tableName) viewButtons()[size_t(i)]->setChecked(true);
+    focusList();
 }
 
 void TForm1::IotaEdit() {
@@ -187,6 +188,7 @@ void TForm1::showGroupView(int view) {
     GroupShow(group.groupCode);
     findChild<QPushButton*>(group.viewButton)->setChecked(true);
     CurrentGroup = group.groupCode;
+    focusList();
 }
 
 void TForm1::GroupShow(const QString& groupCode) {
@@ -330,6 +332,7 @@ void TForm1::MyDetailsButtonClick() {
     CurrentGroup.clear();
     EditChange();
     MyDetailsButton->setChecked(true);
+    focusList();
 }
 
 void TForm1::unbindAwardPanel() {

@@ -2,8 +2,12 @@
 
 #include <QAction>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
+#include <QSettings>
 #include <QToolBar>
+#include <memory>
 
 #include "app/dialogs.h"
 #include "app/error_box.h"
@@ -13,6 +17,52 @@
 #include "reports/render/report_renderer.h"
 
 namespace reports {
+
+namespace {
+
+const QString kZoomKey = QStringLiteral("Preview/Zoom");
+
+QSettings settings() {
+    return QSettings(QStringLiteral("Skerrydesk"), QStringLiteral("Skerrydesk"));
+}
+
+// A page shown whole is too small to read: the preview opens at the zoom the user last chose,
+// else as wide as the window, but never larger than the page itself.
+void openAtReadableZoom(QPrintPreviewWidget& preview) {
+    const QVariant lastZoom = settings().value(kZoomKey);
+    if (lastZoom.isValid() && lastZoom.toDouble() > 0) {
+        preview.setZoomFactor(lastZoom.toDouble());
+        return;
+    }
+    preview.fitToWidth();
+    if (preview.zoomFactor() > 1.0) preview.setZoomFactor(1.0);
+}
+
+// Once the first pages are laid out the preview takes its zoom; a zoom the user changed is kept
+// for the next preview.
+void rememberZoom(QPrintPreviewDialog& dialog) {
+    auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+    if (!preview) return;
+    auto openingZoom = std::make_shared<qreal>(0);
+    QObject::connect(
+        preview, &QPrintPreviewWidget::previewChanged, preview,
+        [preview, openingZoom] {
+            openAtReadableZoom(*preview);
+            *openingZoom = preview->zoomFactor();
+        },
+        Qt::SingleShotConnection);
+    QObject::connect(&dialog, &QDialog::finished, preview, [preview, openingZoom] {
+        if (preview->zoomFactor() != *openingZoom) settings().setValue(kZoomKey, preview->zoomFactor());
+    });
+}
+
+// The preview takes most of the screen, so a page at a readable zoom fits on it.
+void sizeToScreen(QDialog& dialog, const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : dialog.screen();
+    if (screen) dialog.resize(screen->availableGeometry().size() * 0.85);
+}
+
+}  // namespace
 
 PrintPreview::PrintPreview(QWidget* parent, const Clock& clock, Dialogs& dialogs)
     : m_parent(parent), m_clock(clock), m_dialogs(dialogs) {}
@@ -24,6 +74,8 @@ void PrintPreview::show(const Report& report) {
 
     QPrintPreviewDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(report.title);
+    sizeToScreen(dialog, m_parent);
+    rememberZoom(dialog);
     // Failures are shown here: they must not travel through the dialog's event loop.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         runWithErrorBox(m_dialogs, [&] { renderReport(report, *target, dateTimeText(m_clock)); });
