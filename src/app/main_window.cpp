@@ -57,6 +57,7 @@ TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidge
     connectReportCommands();
     connectCardClaimAndInfoCommands();
     connectBackupCommands();
+    connectKeyboardCommands();
     nameControlsAccessibly(*this);
     runCommand([this] { FormCreate(); });
 }

@@ -391,6 +391,7 @@ public:
 private:
     void importAdifFile(const QString& fileName);
 
-    // Where the keyboard goes when a view opens (src/app/keyboard_focus.cpp).
+    // The keyboard's way through the window (src/app/keyboard_access.cpp).
     void focusList();
+    void connectKeyboardCommands();
 };

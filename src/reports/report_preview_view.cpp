@@ -62,6 +62,23 @@ void sizeToScreen(QDialog& dialog, const QWidget* parent) {
     if (screen) dialog.resize(screen->availableGeometry().size() * 0.85);
 }
 
+// The preview's tool buttons take no keyboard focus: its commands get the usual shortcuts.
+// They are found by the texts the toolkit gives them (the program loads no translation).
+void giveShortcuts(QPrintPreviewDialog& dialog) {
+    const std::pair<const char*, QKeySequence> kShortcuts[] = {
+        {"Print", QKeySequence::Print},
+        {"Zoom in", QKeySequence::ZoomIn},
+        {"Zoom out", QKeySequence::ZoomOut},
+        {"Fit width", QKeySequence(Qt::CTRL | Qt::Key_0)},
+        {"Next page", QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+        {"Previous page", QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        {"Save as PDF...", QKeySequence::Save},
+    };
+    for (QAction* action : dialog.findChildren<QAction*>())
+        for (const auto& [text, keys] : kShortcuts)
+            if (action->text() == QLatin1String(text)) action->setShortcut(keys);
+}
+
 }  // namespace
 
 PrintPreview::PrintPreview(QWidget* parent, const Clock& clock, Dialogs& dialogs)
@@ -92,6 +109,7 @@ void PrintPreview::show(const Report& report) {
             });
         });
     }
+    giveShortcuts(dialog);
     m_dialogs.exec(dialog);
 }
 

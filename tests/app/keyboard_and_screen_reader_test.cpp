@@ -1,9 +1,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <set>
 
@@ -67,7 +70,21 @@ QStringList columnHeaderNames(QTableView* grid) {
 
 }  // namespace
 
-using KeyboardAndScreenReaderTest = StartedFormTest;
+// The window of DL1ABC, whose program folder holds the placeholder picture of a QSL card.
+class KeyboardAndScreenReaderTest : public GuiTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("QSLimages")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_SOURCE_DATA "/QSLimages/noqsl.jpg"),
+                                program.filePath(QStringLiteral("QSLimages/noqsl.jpg"))));
+        setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711"));
+        form = startForm(Paths{folder.path(), program.path()});
+        form->show();
+    }
+
+    QTemporaryDir program;
+    std::unique_ptr<TForm1> form;
+};
 
 TEST_F(KeyboardAndScreenReaderTest, EveryControlOfTheWindowHasASpokenName) {
     press(*form, QStringLiteral("EuropeButton"));
@@ -109,24 +126,25 @@ TEST_F(KeyboardAndScreenReaderTest, EveryControlOfTheWindowHasASpokenName) {
 namespace {
 
 // A command the user gives, the control that then has the keyboard, and optionally a key he
-// presses next in a control he moved to, with what it leaves focused or closes.
+// presses next in a control he moved to, with what it leaves focused, shows or closes.
 struct FocusPoint {
     const char* command;
     const char* focusedAfterCommand;
     const char* movedTo;
     Qt::Key key;
     const char* focusedAfterKey;
+    const char* shownByKey;
     const char* closedByKey;
 };
 
 const FocusPoint kFocusPoints[] = {
-    {"ContinentalAwards1", "OK_Button", nullptr, Qt::Key_Return, nullptr, "GroupSummary"},
-    {"GroupAwards1", "OK_Button", nullptr, Qt::Key_Enter, nullptr, "GroupSummary"},
-    {"EuropeButton", "DBGrid1", nullptr, Qt::Key_Down, "DBGrid1", nullptr},
-    {"BritishIsles1", "DBGrid1", nullptr, Qt::Key_unknown, nullptr, nullptr},
-    {"MyDetailsButton", "DBGrid1", nullptr, Qt::Key_unknown, nullptr, nullptr},
-    {"SpeedButton1", "DBGrid1", nullptr, Qt::Key_unknown, nullptr, nullptr},
-    {"ClaimAward", "DBGrid1", "AwardNumberDBComboBox", Qt::Key_C, "DBGrid1", nullptr},
+    {"ContinentalAwards1", "OK_Button", nullptr, Qt::Key_Return, nullptr, nullptr, "GroupSummary"},
+    {"GroupAwards1", "OK_Button", nullptr, Qt::Key_Enter, nullptr, nullptr, "GroupSummary"},
+    {"BritishIsles1", "DBGrid1", nullptr, Qt::Key_unknown, nullptr, nullptr, nullptr},
+    {"MyDetailsButton", "DBGrid1", nullptr, Qt::Key_unknown, nullptr, nullptr, nullptr},
+    {"SpeedButton1", "DBGrid1", nullptr, Qt::Key_unknown, nullptr, nullptr, nullptr},
+    {"ClaimAward", "DBGrid1", "AwardNumberDBComboBox", Qt::Key_C, "DBGrid1", nullptr, nullptr},
+    {"EuropeButton", "DBGrid1", nullptr, Qt::Key_Return, nullptr, "QSLPanel", nullptr},
 };
 
 QString focusedName(const TForm1& form) {
@@ -147,6 +165,9 @@ TEST_F(KeyboardAndScreenReaderTest, TheKeyboardIsWhereTheUserActsNext) {
         QTest::keyClick(QApplication::focusWidget(), point.key);
         if (point.focusedAfterKey) {
             EXPECT_EQ(focusedName(*form), QLatin1String(point.focusedAfterKey));
+        }
+        if (point.shownByKey) {
+            EXPECT_TRUE(form->findChild<QWidget*>(QLatin1String(point.shownByKey))->isVisible());
         }
         if (point.closedByKey) {
             EXPECT_TRUE(form->findChild<QWidget*>(QLatin1String(point.closedByKey))->isHidden());
