@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
+#include <algorithm>
 #include <memory>
 
 #include "app/dialogs.h"
@@ -26,40 +27,43 @@ QSettings settings() {
     return QSettings(QStringLiteral("Skerrydesk"), QStringLiteral("Skerrydesk"));
 }
 
-// A page shown whole is too small to read: the preview opens at the zoom the user last chose,
-// else as wide as the window, but never larger than the page itself.
-void openAtReadableZoom(QPrintPreviewWidget& preview) {
-    const QVariant lastZoom = settings().value(kZoomKey);
-    if (lastZoom.isValid() && lastZoom.toDouble() > 0) {
-        preview.setZoomFactor(lastZoom.toDouble());
-        return;
-    }
-    preview.fitToWidth();
-    if (preview.zoomFactor() > 1.0) preview.setZoomFactor(1.0);
+// Room the preview's frame, scroll bar and page shadow take beside the page, in pixels.
+constexpr int kPreviewMargin = 64;
+
+// The preview takes most of the screen, so a page at a readable zoom fits on it.
+QSize previewSize(const QDialog& dialog) {
+    const QScreen* screen = dialog.parentWidget() ? dialog.parentWidget()->screen() : dialog.screen();
+    return screen ? screen->availableGeometry().size() * 0.85 : dialog.size();
 }
 
-// Once the first pages are laid out the preview takes its zoom; a zoom the user changed is kept
-// for the next preview.
-void rememberZoom(QPrintPreviewDialog& dialog) {
+// The zoom at which the page fills the width of the preview: at zoom 1 the page has its paper size.
+qreal widthFillingZoom(const QPrinter& printer, const QWidget& preview, int previewWidth) {
+    const qreal pageWidth = printer.pageLayout().fullRectPoints().width() / 72.0 * preview.logicalDpiX();
+    return pageWidth > 0 ? (previewWidth - kPreviewMargin) / pageWidth : 1.0;
+}
+
+// A page shown whole is too small to read: the preview opens at the zoom the user last chose,
+// else as wide as the window, but never larger than the page itself. A zoom the user changed
+// is kept for the next preview.
+void openAtReadableZoom(QPrintPreviewDialog& dialog, const QPrinter& printer) {
     auto* preview = dialog.findChild<QPrintPreviewWidget*>();
     if (!preview) return;
     auto openingZoom = std::make_shared<qreal>(0);
+    // The dialog takes its own size when it is first shown; the zoom is set after that.
     QObject::connect(
         preview, &QPrintPreviewWidget::previewChanged, preview,
-        [preview, openingZoom] {
-            openAtReadableZoom(*preview);
-            *openingZoom = preview->zoomFactor();
+        [&dialog, &printer, preview, openingZoom] {
+            const QSize size = previewSize(dialog);
+            dialog.resize(size);
+            const QVariant lastZoom = settings().value(kZoomKey);
+            *openingZoom = lastZoom.toDouble() > 0 ? lastZoom.toDouble()
+                                                   : std::min(1.0, widthFillingZoom(printer, *preview, size.width()));
+            preview->setZoomFactor(*openingZoom);
         },
         Qt::SingleShotConnection);
     QObject::connect(&dialog, &QDialog::finished, preview, [preview, openingZoom] {
         if (preview->zoomFactor() != *openingZoom) settings().setValue(kZoomKey, preview->zoomFactor());
     });
-}
-
-// The preview takes most of the screen, so a page at a readable zoom fits on it.
-void sizeToScreen(QDialog& dialog, const QWidget* parent) {
-    const QScreen* screen = parent ? parent->screen() : dialog.screen();
-    if (screen) dialog.resize(screen->availableGeometry().size() * 0.85);
 }
 
 // The preview's tool buttons take no keyboard focus: its commands get the usual shortcuts.
@@ -91,8 +95,7 @@ void PrintPreview::show(const Report& report) {
 
     QPrintPreviewDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(report.title);
-    sizeToScreen(dialog, m_parent);
-    rememberZoom(dialog);
+    openAtReadableZoom(dialog, printer);
     // Failures are shown here: they must not travel through the dialog's event loop.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         runWithErrorBox(m_dialogs, [&] { renderReport(report, *target, dateTimeText(m_clock)); });
