@@ -10,6 +10,7 @@
 #include <QTest>
 #include <set>
 
+#include "app/accessible_names.h"
 #include "app/first_run_rules.h"
 #include "app/hyperlink.h"
 #include "app/ok_dialog.h"
@@ -204,4 +205,18 @@ TEST(FirstRunConfirmationTest, OpensScrolledToTheValuesToConfirm) {
     }
     EXPECT_EQ(dialog.size(), QSize(394, 237));
     saveScreenshot(dialog, QStringLiteral("first_run_confirmation"));
+}
+
+TEST(AccessKeys, AreDroppedFromSpokenCaptions) {
+    const std::pair<const char*, const char*> kCaptions[] = {
+        {"&Im&port from CP", "Import from CP"},
+        {"E&xit", "Exit"},
+        {"a&pproved && claimed", "approved & claimed"},
+        {"approved && claimed", "approved & claimed"},
+        {"&&&Go", "&Go"},
+        {"trailing&", "trailing"},
+        {"", ""},
+    };
+    for (const auto& [caption, spoken] : kCaptions)
+        EXPECT_EQ(withoutAccessKeys(QLatin1String(caption)), QLatin1String(spoken)) << caption;
 }
