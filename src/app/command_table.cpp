@@ -4,7 +4,9 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QShortcut>
 
 #include "app/main_window.h"
 
@@ -46,6 +48,8 @@ const CommandRow kCommands[] = {
     // Only choosing an item is a change; showing another record's number is not.
     {"AwardNumberDBComboBox", Activated, &TForm1::AwardNumberDBComboBoxChange},
     {"DBGrid1", DoubleClicked, &TForm1::DBGrid1DblClick},
+    // Enter on an island in the list shows its QSL card, as a double click does.
+    {"DBGrid1", EnterPressed, &TForm1::DBGrid1DblClick},
     // Awards, Info, Help, Exit.
     {"SpeedButton1", Clicked, &TForm1::SpeedButton1Click},
     {"InfoButton", Clicked, &TForm1::InfoButtonClick},
@@ -124,6 +128,12 @@ void TForm1::connectCommand(QObject* control, CommandSignal signal, std::functio
             break;
         case DoubleClicked:
             connect(as<QAbstractItemView>(control), &QAbstractItemView::doubleClicked, this, run);
+            break;
+        case EnterPressed:
+            for (const QKeySequence& keys : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+                auto* shortcut = new QShortcut(keys, as<QWidget>(control), nullptr, nullptr, Qt::WidgetShortcut);
+                connect(shortcut, &QShortcut::activated, this, run);
+            }
             break;
         case TextChanged:
             connect(as<QLineEdit>(control), &QLineEdit::textChanged, this, run);

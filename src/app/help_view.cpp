@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QUrl>
 
 #include "app/dialogs.h"
@@ -12,6 +13,8 @@ HelpView::HelpView(QWidget* owner) : QTextBrowser(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
     setOpenExternalLinks(true);
     resize(560, 600);
+    // Esc closes the help, as it closes the program's dialogs.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpView::showTopic(QWidget* owner, Dialogs& dialogs, const QString& fileName, const QString& topic) {

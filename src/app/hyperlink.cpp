@@ -1,5 +1,6 @@
 #include "app/hyperlink.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -66,7 +67,41 @@ struct StateChange {
 
 }  // namespace
 
+// What a screen reader is told of a link: a link, named by its caption, described by its address,
+// opened by its press action as by Enter.
+class HyperLinkAccessible : public QAccessibleWidget {
+public:
+    explicit HyperLinkAccessible(THyperLink* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return link()->caption();
+        if (kind == QAccessible::Description) return link()->href();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            link()->release(Qt::LeftButton, QPoint(1, 1));
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    THyperLink* link() const { return static_cast<THyperLink*>(widget()); }
+};
+
+namespace {
+
+QAccessibleInterface* hyperLinkInterface(const QString& className, QObject* object) {
+    if (className != QLatin1String(THyperLink::staticMetaObject.className()) || !object->isWidgetType()) return nullptr;
+    return new HyperLinkAccessible(static_cast<THyperLink*>(object));
+}
+
+}  // namespace
+
 THyperLink::THyperLink(Shell& shell, QWidget* parent) : QFrame(parent), m_shell(shell) {
+    static const bool accessibleAsLink = (QAccessible::installFactory(hyperLinkInterface), true);
+    Q_UNUSED(accessibleAsLink);
     setAutoFillBackground(true);
     setMouseTracking(true);
     for (const auto& [name, value] : creationProperties()) setProperty(name, value);

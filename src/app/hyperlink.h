@@ -118,6 +118,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    friend class HyperLinkAccessible;
     enum class Change { Press, Hover, DragIn, DragOut, Leave, FocusIn, FocusOut, Release };
 
     void apply(Change change);

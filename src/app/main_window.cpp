@@ -17,6 +17,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/accessible_names.h"
 #include "app/application_title.h"
 #include "app/control_properties.h"
 #include "app/dialogs.h"
@@ -54,6 +55,7 @@ TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidge
     bindRecordControls();
     watchCardPanel();
     connectCommands();
+    nameControlsAccessibly(*this);
     runCommand([this] { FormCreate(); });
 }
 

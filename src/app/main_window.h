@@ -98,7 +98,16 @@ public:
 
     // ---- The command table (src/app/command_table.cpp): the signal of a control or menu entry
     // that runs its command, and the wiring of every row.
-    enum class CommandSignal { Clicked, Checked, Toggled, Triggered, Activated, DoubleClicked, TextChanged };
+    enum class CommandSignal {
+        Clicked,
+        Checked,
+        Toggled,
+        Triggered,
+        Activated,
+        DoubleClicked,
+        EnterPressed,
+        TextChanged
+    };
     // Runs the command through the error wrapper each time the control gives the signal.
     void connectCommand(QObject* control, CommandSignal signal, std::function<void()> command);
 
@@ -353,6 +362,8 @@ private:
     int selectedDisplayMode() const;
     void selectRadioButton1();
     void followCurrentRecord(int row);
+    // A view opened, or an award chosen for, leaves the keyboard in the list.
+    void focusList();
     RecordPanelBindings* m_bindings = nullptr;
     bool m_followingTable = false;
 

@@ -68,6 +68,14 @@ TOKDialog::TOKDialog(QWidget* parent)
     setTabOrder(repeat, m_text);
 }
 
+// The entered values stand at the end, below the explanation: the area opens scrolled down to
+// them, so the user sees what he confirms.
+void TOKDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    m_text->moveCursor(QTextCursor::End);
+    m_text->ensureCursorVisible();
+}
+
 void TOKDialog::appendLines(const QStringList& lines) {
     for (const QString& line : lines) m_text->appendPlainText(line);
 }

@@ -15,6 +15,9 @@ public:
 
     void appendLines(const QStringList& lines);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QPlainTextEdit* m_text;
 };

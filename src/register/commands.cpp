@@ -76,6 +76,7 @@ void TForm1::showContinent(const QString& tableName) {
     Table1.Open();
     for (int i = 0; i < int(continents().size()); ++i)
         if (continents()[size_t(i)].tableName == tableName) viewButtons()[size_t(i)]->setChecked(true);
+    focusList();
 }
 
 void TForm1::IotaEdit() {
@@ -172,6 +173,7 @@ void TForm1::showGroupView(int view) {
     GroupShow(group.groupCode);
     findChild<QPushButton*>(group.viewButton)->setChecked(true);
     CurrentGroup = group.groupCode;
+    focusList();
 }
 
 void TForm1::GroupShow(const QString& groupCode) {
@@ -315,6 +317,7 @@ void TForm1::MyDetailsButtonClick() {
     CurrentGroup.clear();
     EditChange();
     MyDetailsButton->setChecked(true);
+    focusList();
 }
 
 void TForm1::unbindAwardPanel() {
@@ -407,4 +410,9 @@ void TForm1::leaveField(QWidget* control) {
         if (control == Callsign) CallsignExit();
         if (control == StatusDBComboBox) StatusDBComboBoxExit();
     });
+}
+
+// The arrow keys pick the next record at once.
+void TForm1::focusList() {
+    DBGrid1->setFocus(Qt::OtherFocusReason);
 }

@@ -51,7 +51,9 @@ QVariant ListGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ListGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
+    // A screen reader names each column by its field, as the header shows it.
+    const bool named = role == Qt::DisplayRole || role == Qt::AccessibleTextRole;
+    if (!named) return {};
     if (orientation == Qt::Horizontal) return m_fieldNames.value(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -122,6 +122,8 @@ void TForm1::showSummary(reports::SummaryKind kind) {
     }
     m_summaryPanel->showText(reports::summaryPanelText(kind, rows));
     GroupSummary->show();
+    // The panel's default button takes the focus, so Enter closes the panel.
+    m_summaryPanel->OK_Button->setFocus();
     repaint();
     Table1.Close();
     Progress->hide();

@@ -36,6 +36,18 @@ const Heading kHeadings[] = {
     {"Total qual. islands", 7, 7},
 };
 
+// What a screen reader says for each value column after the row caption, in the order of summaryColumns().
+const std::array<const char*, 8> kSpokenColumns{
+    "approved",
+    "claimed",
+    "worked",
+    "approved & claimed",
+    "approved & claimed, per cent",
+    "approved, claimed & worked",
+    "approved, claimed & worked, per cent",
+    "total qualifying islands",
+};
+
 QString shownCaption(const char* stored) {
     return QString::fromLatin1(stored).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
@@ -108,14 +120,17 @@ void SummaryPanelView::createHeadings() {
     }
 }
 
+QString SummaryPanelView::valueLabelName(size_t row, size_t column) {
+    return QStringLiteral("L_%1_%2").arg(summaryPanelRowKeys()[row], summaryColumns()[column].key);
+}
+
 void SummaryPanelView::createRows() {
     for (int row = 0; row < int(summaryPanelRowKeys().size()); ++row) {
         m_rowCaptions[size_t(row)] = new QLabel(this);
         m_rowCaptions[size_t(row)]->setObjectName(QStringLiteral("L%1").arg(row + 1));
         m_rowCaptions[size_t(row)]->setGeometry(kCaptionLeft, rowTop(row), kCaptionWidth, kRowHeight);
         for (int column = 0; column < int(summaryColumns().size()); ++column) {
-            const QString name =
-                QStringLiteral("L_%1_%2").arg(summaryPanelRowKeys()[size_t(row)], summaryColumns()[size_t(column)].key);
+            const QString name = valueLabelName(size_t(row), size_t(column));
             m_valueLabels[name] =
                 boldLabel(this, name, {columnLeft(column), rowTop(row), kValueWidth, kRowHeight}, Qt::AlignRight);
         }
@@ -127,6 +142,18 @@ void SummaryPanelView::showText(const SummaryPanelText& text) {
     for (size_t row = 0; row < m_rowCaptions.size(); ++row) m_rowCaptions[row]->setText(text.rowCaptions[row]);
     for (auto label = text.valueLabels.cbegin(); label != text.valueLabels.cend(); ++label)
         m_valueLabels.value(label.key())->setText(label.value());
+    nameValuesByRowAndColumn(text.rowCaptions);
+}
+
+// A bare number means nothing when read aloud: each value is named by its row and its column.
+void SummaryPanelView::nameValuesByRowAndColumn(const std::array<QString, 8>& rowCaptions) {
+    for (size_t row = 0; row < rowCaptions.size(); ++row)
+        for (size_t column = 0; column < kSpokenColumns.size(); ++column) {
+            const QString columnName = QString::fromLatin1(kSpokenColumns[column]);
+            m_valueLabels.value(valueLabelName(row, column))
+                ->setAccessibleName(rowCaptions[row].isEmpty() ? columnName
+                                                               : rowCaptions[row] + QStringLiteral(", ") + columnName);
+        }
 }
 
 }  // namespace reports

@@ -28,6 +28,8 @@ public:
 private:
     void createHeadings();
     void createRows();
+    void nameValuesByRowAndColumn(const std::array<QString, 8>& rowCaptions);
+    static QString valueLabelName(size_t row, size_t column);
 
     std::array<QLabel*, 8> m_rowCaptions{};
     QMap<QString, QLabel*> m_valueLabels;

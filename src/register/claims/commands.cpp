@@ -40,6 +40,7 @@ void TForm1::Awards() {
     DBGrid1->show();
     Table1.Open();
     repaint();
+    focusList();
 }
 
 void TForm1::SpeedButton1Click() {
@@ -74,4 +75,6 @@ void TForm1::AwardNumberDBComboBoxChange() {
     Table1.Close();
     Table1.setReadOnly(false);
     Table1.Open();
+    // The next award to choose for is picked in the list, not in the date field.
+    focusList();
 }
