@@ -6,8 +6,6 @@
 #include <map>
 
 #include "bench_data.h"
-#include "register/codes.h"
-#include "register/list_grid_model.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 
@@ -29,40 +27,6 @@ void OpenFilteredTableAndCount(benchmark::State& state) {
     }
 }
 BENCHMARK(OpenFilteredTableAndCount)->Unit(benchmark::kMicrosecond);
-
-// RecordCount alone on an open table under a filter.
-void RecordCountUnderFilter(benchmark::State& state) {
-    store::Database db(BenchData::instance().dataFolder());
-    store::Table table(db);
-    table.setTableName(QStringLiteral("IOTA-EU"));
-    table.setFilter(QStringLiteral("Status <> 'U'"));
-    table.setFiltered(true);
-    table.Open();
-    for (auto _ : state) benchmark::DoNotOptimize(table.RecordCount());
-}
-BENCHMARK(RecordCountUnderFilter)->Unit(benchmark::kNanosecond);
-
-// A continent view button: close, point at the next table, open, filter "all"; the list's model
-// follows every step. One iteration is one switch.
-void SwitchContinentViews(benchmark::State& state) {
-    store::Database db(BenchData::instance().dataFolder());
-    store::Table table(db);
-    ListGridModel list(table);
-    list.setColumns({"IOTA", "Prefix", "Island", "Call", "Status", "Comment"});
-    size_t next = 0;
-    for (auto _ : state) {
-        table.Close();
-        table.setFiltered(false);
-        table.setFilter(QString());
-        table.setTableName(continents()[next++ % continents().size()].tableName);
-        table.setReadOnly(true);
-        table.Open();
-        table.setFilter(QStringLiteral("Status <> 'U'"));
-        table.setFiltered(true);
-        benchmark::DoNotOptimize(list.rowCount());
-    }
-}
-BENCHMARK(SwitchContinentViews)->Unit(benchmark::kMicrosecond);
 
 // The import's inner loop: filter on one reference, edit, post; one batch transaction.
 void FilterEditPostCycles(benchmark::State& state) {
