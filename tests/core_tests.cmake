@@ -6,6 +6,7 @@ add_executable(skerry_core_tests
     register/delivered_data_test.cpp
     register/view_rules_test.cpp
     base/text_file_test.cpp
+    base/text_file_pieces_test.cpp
 )
 target_link_libraries(skerry_core_tests PRIVATE skerry_testsupport GTest::gtest_main)
 gtest_discover_tests(skerry_core_tests)

@@ -2,6 +2,7 @@ add_executable(skerry_gui_tests
     support/gui_fixture.cpp
     app/first_run_test.cpp
     register/list_grid_model_test.cpp
+    app/list_grid_view_test.cpp
     app/main_window_layout_test.cpp
     app/start_up_test.cpp
     app/window_commands_test.cpp

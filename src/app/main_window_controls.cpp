@@ -18,6 +18,7 @@
 #include "app/control_properties.h"
 #include "app/covering_panel.h"
 #include "app/gauge_view.h"
+#include "app/list_column_widths.h"
 #include "app/program_picture.h"
 #include "app/readable_colour.h"
 #include "register/list_grid_model.h"
@@ -255,8 +256,8 @@ void TForm1::createListArea(QWidget* client) {
     DBGrid1->verticalHeader()->hide();
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    // Columns as wide as the records on show need, at every new record set.
-    connect(m_gridModel, &QAbstractItemModel::modelReset, DBGrid1, &QTableView::resizeColumnsToContents);
+    // Columns as wide as the first records of a view need, once per view.
+    connect(m_gridModel, &ListGridModel::newViewShown, DBGrid1, [this] { sizeColumnsToWidestValues(*DBGrid1); });
     setHint(DBGrid1, QStringLiteral("To display QSL double-click!"));
 
     GroupSummary = panel(client, "GroupSummary", kListAreaPlace);

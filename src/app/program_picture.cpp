@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 
 namespace {
 
@@ -164,8 +165,21 @@ QIcon programIcon() {
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {}
 
+// The picture is drawn once per size: the splash that shows it comes anew with every view.
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    QPainter painter(this);
-    paintProgramPicture(painter, contentsRect());
+    const QRect area = contentsRect();
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("skerrydesk-picture-%1x%2@%3").arg(area.width()).arg(area.height()).arg(ratio);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap(area.size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paintProgramPicture(painter, QRectF(0, 0, area.width(), area.height()));
+        painter.end();
+        QPixmapCache::insert(key, picture);
+    }
+    QPainter(this).drawPixmap(area.topLeft(), picture);
 }

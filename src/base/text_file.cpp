@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -35,12 +36,17 @@ constexpr Utf16Mark kUtf16Marks[] = {
 // A byte order mark inside the text is a character like any other: only the leading one is dropped.
 constexpr auto kDecoderFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
+QChar* windows1252Into(QByteArrayView bytes, QChar* out) {
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = (byte >= 0x80 && byte < 0xA0) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
+    }
+    return out;
+}
+
 QString decodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
-    }
+    windows1252Into(bytes, text.data());
     return text;
 }
 
@@ -96,6 +102,119 @@ qsizetype firstOverLongLine(const QStringList& lines) {
     return 0;
 }
 
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
+
+qsizetype lineCount(QStringView text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isLineEnd(text[i])) continue;
+        ++count;
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    }
+    return count + (!text.isEmpty() && !isLineEnd(text.back()) ? 1 : 0);
+}
+
+// The lines hold no copies: each is a piece of the text's one buffer that keeps the buffer alive,
+// its line end overwritten with the NUL that ends every string. Changing a line copies it first.
+QStringList linesSharing(QString text) {
+    if (text.isEmpty()) return {};
+    QStringList lines;
+    lines.reserve(lineCount(text));
+    QChar* const chars = text.data();
+    QStringPrivate& buffer = text.data_ptr();
+    const auto addLine = [&](qsizetype start, qsizetype end) {
+        buffer.d_ptr()->ref();
+        lines.append(QString(QStringPrivate(buffer.d_ptr(), reinterpret_cast<char16_t*>(chars + start), end - start)));
+    };
+    qsizetype start = 0;
+    const qsizetype length = text.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        if (!isLineEnd(chars[i])) continue;
+        const bool crLf = chars[i] == u'\r' && i + 1 < length && chars[i + 1] == u'\n';
+        chars[i] = QChar(0);
+        addLine(start, i);
+        if (crLf) ++i;
+        start = i + 1;
+    }
+    if (start < length) addLine(start, length);
+    return lines;
+}
+
+// Reads a file's text a piece at a time straight into the text's buffer, so that the file's bytes
+// are never held whole beside their text. Only UTF-16, as long as its text, is read whole.
+class TextFileReader {
+public:
+    TextFileReader(QFile& file, const QString& fileName) : m_file(file), m_fileName(fileName) {}
+
+    QString text() {
+        const QByteArray head = m_file.peek(kUtf8Bom.size());
+        for (const Utf16Mark& utf16 : kUtf16Marks)
+            if (head.startsWith(utf16.mark)) return utf16Text();
+        const qint64 bodyStart = head.startsWith(kUtf8Bom) ? kUtf8Bom.size() : 0;
+        const qint64 bodySize = m_file.size() - bodyStart;
+        // One byte yields at most one UTF-16 unit, also in Windows-1252; the decoder asks one spare.
+        QString text(bodySize + 1, Qt::Uninitialized);
+        qsizetype length = decodedBody(bodyStart, bodySize, text.data(), Decoding::Utf8);
+        if (length < 0) length = decodedBody(bodyStart, bodySize, text.data(), Decoding::Windows1252);
+        text.truncate(length);
+        return text;
+    }
+
+private:
+    enum class Decoding { Utf8, Windows1252 };
+    static constexpr qint64 kPieceBytes = 1024 * 1024;
+
+    QString utf16Text() {
+        const QByteArray bytes = m_file.readAll();
+        if (m_file.error() != QFileDevice::NoError) throw cannotRead(m_fileName, m_file.errorString());
+        std::optional<QString> text = decodedText(bytes);
+        if (!text)
+            throw cannotRead(m_fileName, QStringLiteral("it begins with a UTF-16 byte order mark but is no valid "
+                                                        "UTF-16; save it again as UTF-8 or UTF-16"));
+        return std::move(*text);
+    }
+
+    // The length of the text written, or -1 when the bytes are no UTF-8. A piece ends after its
+    // last ASCII byte, which never stands inside a UTF-8 sequence; the rest starts the next piece.
+    qsizetype decodedBody(qint64 bodyStart, qint64 bodySize, QChar* out, Decoding decoding) {
+        if (!m_file.seek(bodyStart)) throw cannotRead(m_fileName, m_file.errorString());
+        QStringDecoder utf8(QStringConverter::Utf8, kDecoderFlags);
+        QChar* const begin = out;
+        QByteArray piece;
+        qint64 left = bodySize;
+        while (left > 0 || !piece.isEmpty()) {
+            const qsizetype kept = piece.size();
+            const qint64 wanted = std::min(left, kPieceBytes);
+            piece.resize(kept + wanted);
+            const qint64 got = wanted > 0 ? m_file.read(piece.data() + kept, wanted) : 0;
+            if (got < 0) throw cannotRead(m_fileName, m_file.errorString());
+            piece.resize(kept + got);
+            left = got < wanted ? 0 : left - got;
+            if (decoding == Decoding::Windows1252) {
+                out = windows1252Into(piece, out);
+                piece.clear();
+                continue;
+            }
+            const qsizetype end = left > 0 ? lastAsciiEnd(piece) : piece.size();
+            out = utf8.appendToBuffer(out, QByteArrayView(piece).first(end));
+            if (utf8.hasError()) return -1;
+            piece.remove(0, end);
+        }
+        return out - begin;
+    }
+
+    static qsizetype lastAsciiEnd(QByteArrayView bytes) {
+        for (qsizetype i = bytes.size(); i > 0; --i)
+            if (static_cast<unsigned char>(bytes[i - 1]) < 0x80) return i;
+        return 0;
+    }
+
+    QFile& m_file;
+    const QString& m_fileName;
+};
+
 }  // namespace
 
 QString decodeText(const QByteArray& bytes) {
@@ -104,18 +223,7 @@ QString decodeText(const QByteArray& bytes) {
 }
 
 QStringList splitLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype length = text.size();
-    for (qsizetype i = 0; i < length; ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n') continue;
-        lines << text.mid(start, i - start);
-        if (c == u'\r' && i + 1 < length && text[i + 1] == u'\n') ++i;
-        start = i + 1;
-    }
-    if (start < length) lines << text.mid(start);
-    return lines;
+    return linesSharing(text);
 }
 
 void requireRegularFile(const QString& fileName) {
@@ -133,17 +241,11 @@ QString readTextFile(const QString& fileName) {
         throw cannotRead(fileName, QStringLiteral("the file is larger than %1 MiB, more than any text file the "
                                                   "program reads; choose the right file")
                                        .arg(kMaxTextFileBytes / (1024 * 1024)));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) throw cannotRead(fileName, file.errorString());
-    std::optional<QString> text = decodedText(bytes);
-    if (!text)
-        throw cannotRead(fileName, QStringLiteral("it begins with a UTF-16 byte order mark but is no valid UTF-16; "
-                                                  "save it again as UTF-8 or UTF-16"));
-    return std::move(*text);
+    return TextFileReader(file, fileName).text();
 }
 
 QStringList readTextLines(const QString& fileName) {
-    const QStringList lines = splitLines(readTextFile(fileName));
+    const QStringList lines = linesSharing(readTextFile(fileName));
     if (const qsizetype line = firstOverLongLine(lines))
         throw cannotRead(fileName, QStringLiteral("line %1 is longer than %2 characters, more than any line of the "
                                                   "program's files; choose the right file")

@@ -18,14 +18,16 @@ inline constexpr qsizetype kMaxTextLineLength = 64 * 1024;
 QString decodeText(const QByteArray& bytes);
 
 // Splits a text into lines at CR LF, LF or a lone CR; a line end at the very end starts no new line.
+// The lines are pieces of one copy of the text, not a copy each.
 QStringList splitLines(const QString& text);
 
 // Fails naming the file when something other than a regular file (a folder, a device, a pipe)
 // stands under its name, before anyone opens it: a pipe or device may never end.
 void requireRegularFile(const QString& fileName);
 
-// Reads a whole text file and decodes it as decodeText does. Fails naming the file when it cannot
-// be read, is no regular file or is larger than kMaxTextFileBytes.
+// Reads a whole text file and decodes it as decodeText does, a piece at a time, so that its bytes
+// are not held whole beside its text. Fails naming the file when it cannot be read, is no regular
+// file or is larger than kMaxTextFileBytes.
 QString readTextFile(const QString& fileName);
 
 // Reads a whole text file into lines. Fails naming the file when it cannot be read, is no

@@ -25,7 +25,7 @@ struct ContactFields {
 };
 
 int runContinentPass(store::Table& table, const Continent& continent, const QStringList& lines,
-                     const QStringList& words, ImportMode mode) {
+                     const QList<QStringView>& words, ImportMode mode) {
     beginReferencePass(table, continent.tableName);
     // A reference looked at once holds its final state for this import: written ("W" or "C",
     // which the decision table never overwrites), left alone, or without a record.
@@ -34,7 +34,7 @@ int runContinentPass(store::Table& table, const Continent& continent, const QStr
     int written = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!words[i].contains(continent.code)) continue;
-        const QString reference = normaliseReference(words[i], continent.code);
+        const QString reference = normaliseReference(words[i].toString(), continent.code);
         const UpfContact contact = splitCallAndComment(lines[i]);
         if (isNoContact(contact.callsign) || lookedAt.contains(reference)) continue;
         lookedAt.insert(reference);
@@ -58,7 +58,7 @@ int runContinentPass(store::Table& table, const Continent& continent, const QStr
 int importUpf(store::Database& database, store::Table& table, const QStringList& lines, ImportMode mode,
               BatchProgress& progress) {
     store::Database::Transaction batch(database);
-    QStringList words;
+    QList<QStringView> words;
     words.reserve(lines.size());
     for (const QString& line : lines) words << upfReferenceWord(line);
     int gauge = 0;

@@ -35,9 +35,9 @@ constexpr NumberFill kNumberFills[] = {
 
 }  // namespace
 
-QString upfReferenceWord(const QString& line) {
+QStringView upfReferenceWord(const QString& line) {
     const qsizetype blank = line.indexOf(kBlank);
-    return blank > 0 ? line.left(blank) : QString();
+    return blank > 0 ? QStringView(line).left(blank) : QStringView();
 }
 
 QString normaliseReference(const QString& word, const QString& continentCode) {

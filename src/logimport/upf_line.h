@@ -4,8 +4,8 @@
 
 // Word 1 of a UPF line, the island reference as the log wrote it: from the first character up
 // to the first blank. Empty when the line starts with a blank or holds no blank at all, so
-// such a line belongs to no continent.
-QString upfReferenceWord(const QString& line);
+// such a line belongs to no continent. A piece of the line, so that a log's words cost no copies.
+QStringView upfReferenceWord(const QString& line);
 
 // The reference that the pass of a continent looks up for word 1: without a dash the first two
 // characters are taken for the continent code and replaced by the pass's code and a dash; the

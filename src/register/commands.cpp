@@ -129,7 +129,8 @@ void TForm1::CheckFilter() {
         if (EditMode->isChecked()) return;
         GroupLabel->hide();
         Table1.setFilter(mode.continentFilter);
-        Table1.setFiltered(true);
+        // Under a filter already, the new filter has read its records once: no second reading.
+        if (!Table1.Filtered()) Table1.setFiltered(true);
         return;
     }
     GroupLabel->show();

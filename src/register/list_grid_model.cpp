@@ -11,7 +11,7 @@ ListGridModel::ListGridModel(store::Table& table, QObject* parent) : QAbstractTa
 }
 
 void ListGridModel::setColumns(const QStringList& fieldNames) {
-    m_fieldNames = fieldNames;
+    m_chosenNames = fieldNames;
     readRecordSet();
 }
 
@@ -22,12 +22,22 @@ void ListGridModel::setFollowing(bool following) {
 }
 
 // The field places are looked up anew with every record set: the handle may show another table.
+// An empty list that stays empty is left alone: a reset would only make the view lay out again.
 void ListGridModel::readRecordSet() {
+    std::vector<int> fieldColumns;
+    for (const QString& name : m_chosenNames) fieldColumns.push_back(m_table.fieldIndex(name));
+    const int rows = m_following && m_table.Active() ? m_table.RecordCount() : 0;
+    if (rows == 0 && m_rows == 0 && fieldColumns == m_fieldColumns && m_chosenNames == m_fieldNames) return;
     beginResetModel();
-    m_fieldColumns.clear();
-    for (const QString& name : m_fieldNames) m_fieldColumns.push_back(m_table.fieldIndex(name));
-    m_rows = m_following && m_table.Active() ? m_table.RecordCount() : 0;
+    m_fieldNames = m_chosenNames;
+    m_fieldColumns = std::move(fieldColumns);
+    m_rows = rows;
     endResetModel();
+    const QString view = m_table.TableName() + u'\n' + m_fieldNames.join(u'\n');
+    if (m_rows > 0 && view != m_shownView) {
+        m_shownView = view;
+        emit newViewShown();
+    }
 }
 
 void ListGridModel::rowChanged(int row) {

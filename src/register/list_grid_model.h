@@ -28,13 +28,21 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+signals:
+    // The first records of another table or another choice of columns are on show: the list
+    // sizes its columns to them once, not at every record set of the same view.
+    void newViewShown();
+
 private:
     void readRecordSet();
     void rowChanged(int row);
 
     store::Table& m_table;
+    QStringList m_chosenNames;
+    // The columns on show since the last reset.
     QStringList m_fieldNames;
     std::vector<int> m_fieldColumns;
     int m_rows = 0;
+    QString m_shownView;
     bool m_following = true;
 };

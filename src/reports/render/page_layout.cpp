@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 #include "reports/render/report_fonts.h"
 
@@ -68,6 +70,23 @@ private:
     double m_mmPerPixelY;
 };
 
+// One measure per text style of a report: loading a font's metrics costs more than a row's layout.
+class TextMeasures {
+public:
+    explicit TextMeasures(const QPaintDevice& device) : m_device(device) {}
+
+    const TextMeasure& of(const TextStyle& style) {
+        const auto key = std::make_tuple(style.pointSize, style.bold, style.italic);
+        auto found = m_measures.find(key);
+        if (found == m_measures.end()) found = m_measures.try_emplace(key, style, m_device).first;
+        return found->second;
+    }
+
+private:
+    const QPaintDevice& m_device;
+    std::map<std::tuple<double, bool, bool>, TextMeasure> m_measures;
+};
+
 double alignedLeft(Qt::Alignment alignment, double left, double available, double width) {
     if (alignment & Qt::AlignRight) return left + available - width;
     if (alignment & Qt::AlignHCenter) return left + (available - width) / 2;
@@ -77,7 +96,7 @@ double alignedLeft(Qt::Alignment alignment, double left, double available, doubl
 class PageFlow {
 public:
     PageFlow(const Report& report, const QPaintDevice& device, const QSizeF& area, const QString& printedAt)
-        : m_report(report), m_device(device), m_area(area), m_printedAt(printedAt) {}
+        : m_report(report), m_measures(device), m_area(area), m_printedAt(printedAt) {}
 
     std::vector<LaidOutPage> run() {
         startPage();
@@ -134,7 +153,7 @@ private:
             return;
         }
         const ReportMemo& memo = *summary.memo;
-        const TextMeasure measure(memo.style, m_device);
+        const TextMeasure& measure = m_measures.of(memo.style);
         QStringList lines;
         for (const QString& line : memo.lines) lines << measure.wrapped(line, m_area.width());
         const double spacing = measure.lineSpacing();
@@ -192,8 +211,20 @@ private:
         return placed;
     }
 
-    PlacedText placeLabel(const ReportLabel& label, const QRectF& band, const QStringList* record) const {
-        const TextMeasure measure(label.style, m_device);
+    PlacedText placeLabel(const ReportLabel& label, const QRectF& band, const QStringList* record) {
+        if (label.source == LabelSource::Text) {
+            // A label's own text is laid out once and only moved with its band.
+            auto found = m_fixedLabels.find(&label);
+            if (found == m_fixedLabels.end()) found = m_fixedLabels.emplace(&label, laidOut(label, band, record)).first;
+            PlacedText placed = found->second;
+            placed.rect.moveTop(band.top() + label.top);
+            return placed;
+        }
+        return laidOut(label, band, record);
+    }
+
+    PlacedText laidOut(const ReportLabel& label, const QRectF& band, const QStringList* record) {
+        const TextMeasure& measure = m_measures.of(label.style);
         const double available = label.width > 0 ? label.width : band.width() - label.left;
         const QString full = labelText(label, record);
         const QString text = measure.fitted(full, available);
@@ -204,7 +235,8 @@ private:
     }
 
     const Report& m_report;
-    const QPaintDevice& m_device;
+    TextMeasures m_measures;
+    std::map<const ReportLabel*, PlacedText> m_fixedLabels;
     QSizeF m_area;
     QString m_printedAt;
     std::vector<LaidOutPage> m_pages;

@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <map>
+#include <tuple>
 
 #include "base/failure.h"
 #include "reports/render/page_layout.h"
@@ -36,15 +38,33 @@ public:
     }
 
 private:
-    void paintBand(QPainter& painter, const PlacedBand& band) const {
+    void paintBand(QPainter& painter, const PlacedBand& band) {
         for (const QLineF& line : band.lines) painter.drawLine(toDevice(line.p1()), toDevice(line.p2()));
         for (const PlacedText& text : band.texts) {
-            const QFont font = reportFont(text.style);
-            painter.setFont(font);
-            const QFontMetricsF metrics(font, &m_device);
+            const StyleFont& font = styleFont(text.style);
+            if (&font != m_painterFont) {
+                painter.setFont(font.font);
+                m_painterFont = &font;
+            }
             const QPointF topLeft = toDevice(text.rect.topLeft());
-            painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text.text);
+            painter.drawText(QPointF(topLeft.x(), topLeft.y() + font.ascent), text.text);
         }
+    }
+
+    // A report's font of one style with its ascent, loaded once for all its texts.
+    struct StyleFont {
+        QFont font;
+        double ascent;
+    };
+
+    const StyleFont& styleFont(const TextStyle& style) {
+        const auto key = std::make_tuple(style.pointSize, style.bold, style.italic);
+        auto found = m_fonts.find(key);
+        if (found == m_fonts.end()) {
+            const QFont font = reportFont(style);
+            found = m_fonts.emplace(key, StyleFont{font, QFontMetricsF(font, &m_device).ascent()}).first;
+        }
+        return found->second;
     }
 
     QPointF toDevice(const QPointF& mm) const { return {mm.x() * m_pixelsPerMmX, mm.y() * m_pixelsPerMmY}; }
@@ -52,6 +72,8 @@ private:
     QPagedPaintDevice& m_device;
     double m_pixelsPerMmX;
     double m_pixelsPerMmY;
+    std::map<std::tuple<double, bool, bool>, StyleFont> m_fonts;
+    const StyleFont* m_painterFont = nullptr;
 };
 
 }  // namespace
