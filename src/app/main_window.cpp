@@ -33,10 +33,7 @@
 namespace {
 
 const QString kHelpContents = QStringLiteral("Contents");
-const QString kCallsignRow = QStringLiteral("Callsign");
-const QString kDirectoryNoRow = QStringLiteral("Directory No");
-const QString kValueField = QStringLiteral("Value");
-const QStringList kOwnerColumns{QStringLiteral("Name"), kValueField};
+const QStringList kOwnerColumns{kNameField, kValueField};
 
 }  // namespace
 
