@@ -5,6 +5,7 @@ add_executable(skerry_core_tests
     register/full_disk_test.cpp
     register/delivered_data_test.cpp
     register/view_rules_test.cpp
+    register/owner_table_test.cpp
     base/text_file_test.cpp
 )
 target_link_libraries(skerry_core_tests PRIVATE skerry_testsupport GTest::gtest_main)
