@@ -6,7 +6,8 @@
 #include "app/first_run_rules.h"
 #include "app/ok_dialog.h"
 #include "backup/backups.h"
-#include "register/codes.h"
+#include "register/owner_table.h"
+#include "register/store/table_names.h"
 
 namespace {
 
@@ -32,23 +33,12 @@ bool confirmed(Dialogs& dialogs, const firstrun::OwnerEntry& entry) {
 }  // namespace
 
 void TForm1::UpdateMyDetails() {
-    pointAtOwnerRow(QStringLiteral("Callsign"));
+    pointAtOwnerRow(kCallsignRow);
     Table1.Open();
     const firstrun::OwnerEntry entry = InitialEntry();
     backup::beforeCommand(Database1, QStringLiteral("first-run-setup"), m_clock);
-    for (const firstrun::OwnerRow& row : firstrun::ownerRows(entry)) writeOwnerRow(row.name, row.value);
+    for (const firstrun::OwnerRow& row : firstrun::ownerRows(entry)) owner::writeValue(Table1, row.name, row.value);
     Table1.setReadOnly(true);
-}
-
-void TForm1::writeOwnerRow(const QString& name, const QString& value) {
-    Table1.setFilter(firstrun::ownerRowFilter(name));
-    Table1.setFiltered(true);
-    Table1.Open();
-    Table1.Edit();
-    Table1.FieldByName(QStringLiteral("Value")).setAsString(value);
-    Table1.Post();
-    Table1.Close();
-    Table1.setTableName(QLatin1String(kOwnerTable));
 }
 
 // The setup has no way out but confirming: every box insists on an accepted answer and

@@ -1,6 +1,6 @@
 #include "app/first_run_rules.h"
 
-#include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace firstrun {
 
@@ -65,16 +65,12 @@ QStringList confirmationLines(const OwnerEntry& entry) {
 
 std::vector<OwnerRow> ownerRows(const OwnerEntry& entry) {
     return {
-        {QStringLiteral("Callsign"), entry.callsign},
-        {QStringLiteral("Directory No"), entry.directoryNo},
-        {QStringLiteral("Mode endorsement"), entry.modeEndorsement},
-        {QStringLiteral("Awards group"), entry.awardsGroup},
-        {QStringLiteral("KAYROLL Computer updates"), QStringLiteral("Yes")},
+        {kCallsignRow, entry.callsign},
+        {kDirectoryNoRow, entry.directoryNo},
+        {kModeEndorsementRow, entry.modeEndorsement},
+        {kAwardsGroupRow, entry.awardsGroup},
+        {kComputerUpdatesRow, QStringLiteral("Yes")},
     };
-}
-
-QString ownerRowFilter(const QString& name) {
-    return QStringLiteral("Name = ") + store::quoted(name);
 }
 
 }  // namespace firstrun

@@ -50,7 +50,4 @@ struct OwnerRow {
 // The owner rows the setup writes, in the order they are written.
 std::vector<OwnerRow> ownerRows(const OwnerEntry& entry);
 
-// The filter that finds one owner row by its name.
-QString ownerRowFilter(const QString& name);
-
 }  // namespace firstrun

@@ -22,22 +22,18 @@
 #include "app/control_properties.h"
 #include "app/dialogs.h"
 #include "app/error_box.h"
-#include "app/first_run_rules.h"
 #include "app/gauge_view.h"
 #include "app/help_view.h"
 #include "app/splash_view.h"
-#include "register/codes.h"
 #include "register/list_grid_model.h"
+#include "register/owner_table.h"
 #include "register/record_panel.h"
 #include "register/start_state.h"
+#include "register/store/table_names.h"
 
 namespace {
 
 const QString kHelpContents = QStringLiteral("Contents");
-const QString kCallsignRow = QStringLiteral("Callsign");
-const QString kDirectoryNoRow = QStringLiteral("Directory No");
-const QString kValueField = QStringLiteral("Value");
-const QStringList kOwnerColumns{QStringLiteral("Name"), kValueField};
 
 }  // namespace
 
@@ -106,32 +102,21 @@ void TForm1::FormCreate() {
 
 // The callsign decides whether the owner is known; without one the first-run setup asks.
 void TForm1::readOwner() {
-    const QString callsign = firstVisibleValue();
+    const QString callsign = owner::currentValue(Table1);
     if (callsign.isEmpty()) {
         UpdateMyDetails();
         return;
     }
     OwnerCallsign = callsign;
-    Table1.Close();
-    Table1.setTableName(QLatin1String(kOwnerTable));
-    Table1.setFilter(firstrun::ownerRowFilter(kDirectoryNoRow));
-    Table1.setFiltered(true);
+    owner::pointAtRow(Table1, kDirectoryNoRow);
     Table1.Open();
-    OwnerDirectoryNo = firstVisibleValue();
-}
-
-QString TForm1::firstVisibleValue() {
-    if (Table1.RecNo() < 0) return QString();
-    return Table1.FieldByName(kValueField).AsString();
+    OwnerDirectoryNo = owner::currentValue(Table1);
 }
 
 void TForm1::pointAtOwnerRow(const QString& name) {
-    Table1.Close();
-    Table1.setTableName(QLatin1String(kOwnerTable));
-    Table1.setFilter(firstrun::ownerRowFilter(name));
-    Table1.setFiltered(true);
+    owner::pointAtRow(Table1, name);
     Table1.setReadOnly(false);
-    setGridColumns(kOwnerColumns);
+    setGridColumns(owner::listColumns());
 }
 
 void TForm1::setReportPageHeaders() {

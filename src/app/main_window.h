@@ -313,7 +313,6 @@ private:
     void clearEditMode();
     void setGridColumns(const QStringList& fieldNames);
     void pointAtOwnerRow(const QString& name);
-    QString firstVisibleValue();
     void readOwner();
     void setReportPageHeaders();
     void giveWindowBack();
@@ -369,9 +368,6 @@ private:
 
     // ---- QSL cards (src/register/cards/commands.cpp).
     void watchCardPanel();
-
-    // ---- First-run setup (src/app/first_run.cpp).
-    void writeOwnerRow(const QString& name, const QString& value);
 
     // ---- Summaries and reports (src/reports/commands.cpp).
     void createReportViews();

@@ -4,6 +4,7 @@
 
 #include "backup/sqlite_file.h"
 #include "register/codes.h"
+#include "register/store/table_names.h"
 
 namespace backup {
 
@@ -12,9 +13,9 @@ namespace {
 QString countingQuery() {
     QStringList tables;
     for (const Continent& continent : continents())
-        tables << QStringLiteral("SELECT Status FROM \"%1\"").arg(continent.tableName);
-    return QStringLiteral("SELECT Status || char(9) || count(*) FROM (%1) GROUP BY Status")
-        .arg(tables.join(QStringLiteral(" UNION ALL ")));
+        tables << QStringLiteral("SELECT %1 FROM \"%2\"").arg(kStatusField, continent.tableName);
+    return QStringLiteral("SELECT %1 || char(9) || count(*) FROM (%2) GROUP BY %1")
+        .arg(kStatusField, tables.join(QStringLiteral(" UNION ALL ")));
 }
 
 // The statuses in the order the program shows them, then any other code found.

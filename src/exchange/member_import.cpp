@@ -10,12 +10,13 @@
 #include "exchange/island_rules.h"
 #include "exchange/line_format.h"
 #include "exchange/owner_lines.h"
-#include "exchange/owner_rows.h"
 #include "exchange/record_kind_lines.h"
 #include "exchange/record_kinds.h"
 #include "register/codes.h"
+#include "register/owner_table.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ int importOwnerRows(store::Table& table, const QStringList& lines, Gauge& gauge)
     for (const OwnerPhaseRow& row : ownerPhase()) {
         const QList<OwnerValue> values = readOwnerValues(ownerKeyword(QLatin1String(row.keyword)), lines);
         for (qsizetype i = 0; i < values.size(); ++i) {
-            replace_owner(table, values[i].row, values[i].value);
+            owner::writeValue(table, values[i].row, values[i].value);
             gauge.advance(row.steps.at(i));
             ++written;
         }
@@ -76,22 +77,22 @@ int importOwnerRows(store::Table& table, const QStringList& lines, Gauge& gauge)
 void importAwards(store::Table& table, const QStringList& lines, int startCount, MemberImportResult& result) {
     const QStringList awardLines = findKindLines(lines, QLatin1String(kAwardKindText));
     table.Close();
-    table.setTableName(QLatin1String(kAwardsTable));
+    table.setTableName(kAwardsTable);
     table.setReadOnly(false);
     table.setFilter(QString());
     table.setFiltered(false);
     table.Open();
     for (qsizetype k = 1; k <= awardLines.size(); ++k) {
-        if (k > startCount || !table.Locate(QStringLiteral("No"), QString::number(k))) {
+        if (k > startCount || !table.Locate(kNoField, QString::number(k))) {
             ++result.passedOver;
             continue;
         }
         const AwardColumns award = readAwardLine(awardLines[k - 1]);
         table.Edit();
-        table.FieldByName(QStringLiteral("Award_name")).setAsString(award.name);
-        table.FieldByName(QStringLiteral("Award_title")).setAsString(award.title);
-        table.FieldByName(QStringLiteral("Award_number")).setAsString(award.number);
-        table.FieldByName(QStringLiteral("Award_issued")).setAsString(award.issued);
+        table.FieldByName(kAwardNameField).setAsString(award.name);
+        table.FieldByName(kAwardTitleField).setAsString(award.title);
+        table.FieldByName(kAwardNumberField).setAsString(award.number);
+        table.FieldByName(kAwardIssuedField).setAsString(award.issued);
         table.Post();
         ++result.awardLines;
     }

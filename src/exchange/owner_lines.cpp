@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "exchange/line_format.h"
+#include "register/store/table_names.h"
 
 namespace {
 
@@ -49,28 +50,28 @@ const std::vector<OwnerKeyword>& ownerKeywords() {
     // The row is the one a member file sets; the update file takes CALLSIGN and DIRNUM from the
     // values read at start and DATE from the export's date instead.
     static const std::vector<OwnerKeyword> keywords = {
-        {"CALLSIGN", "Callsign", Text, OwnerCallsign},
-        {"DIRNUM", "Directory No", Text, OwnerDirectoryNo},
-        {"CHECKPT", "Checkpoint", Text, FirstTwoOfRow},
-        {"DATE", "Last updated", Text, DateText},
-        {"NAME", "Name", Text, Row},
-        {"CERTNAME", "Name on Certificate", Text, Row},
-        {"ADDRESS1", "Address1", Text, Row},
-        {"ADDRESS2", "Address2", Text, Row},
-        {"ADDRESS3", "Address3", Text, Row},
-        {"POSTTOWN", "Town", Text, Row},
-        {"COUNTY", "County", Text, Row},
-        {"POSTCODE", "Postcode", Text, Row},
-        {"COUNTRY", "Country", Text, Row},
-        {"HPHONE", "Phone-Home", Text, Row},
-        {"WPHONE", "Phone-Work", Text, Row},
-        {"FAX", "Fax", Text, Row},
-        {"EMAIL", "E-mail", Text, Row},
+        {"CALLSIGN", kCallsignRow, Text, OwnerCallsign},
+        {"DIRNUM", kDirectoryNoRow, Text, OwnerDirectoryNo},
+        {"CHECKPT", kCheckpointRow, Text, FirstTwoOfRow},
+        {"DATE", kLastUpdatedRow, Text, DateText},
+        {"NAME", kNameRow, Text, Row},
+        {"CERTNAME", kNameOnCertificateRow, Text, Row},
+        {"ADDRESS1", kAddress1Row, Text, Row},
+        {"ADDRESS2", kAddress2Row, Text, Row},
+        {"ADDRESS3", kAddress3Row, Text, Row},
+        {"POSTTOWN", kTownRow, Text, Row},
+        {"COUNTY", kCountyRow, Text, Row},
+        {"POSTCODE", kPostcodeRow, Text, Row},
+        {"COUNTRY", kCountryRow, Text, Row},
+        {"HPHONE", kPhoneHomeRow, Text, Row},
+        {"WPHONE", kPhoneWorkRow, Text, Row},
+        {"FAX", kFaxRow, Text, Row},
+        {"EMAIL", kEmailRow, Text, Row},
         {"STATUS", "", Flags, Row},
-        {"MODES", kModeRow, Mode, Row},
+        {"MODES", kModeEndorsementRow, Mode, Row},
         {"PREVCALL", "", PreviousCalls, Row},
-        {"COMMENT1", "Comments1", Text, Row},
-        {"COMMENT2", "Comments2", Text, Row},
+        {"COMMENT1", kComments1Row, Text, Row},
+        {"COMMENT2", kComments2Row, Text, Row},
     };
     return keywords;
 }
@@ -101,16 +102,9 @@ QList<OwnerValue> readOwnerValues(const OwnerKeyword& keyword, const QStringList
 
 const std::vector<Flag>& flags() {
     static const std::vector<Flag> all = {
-        {1, "RSGB Member"},
-        {2, "Short Wave Listener"},
-        {4, "Club Callsign"},
-        {8, "C'vted to Directory 2000"},
-        {16, "KAYROLL Computer updates"},
-        {32, "No data received"},
-        {64, "Believed inactive"},
-        {128, "Silent key"},
-        {256, "Marked for delete"},
-        {512, "Don't show on listings"},
+        {1, kRsgbMemberRow},        {2, kShortWaveListenerRow},    {4, kClubCallsignRow},      {8, kDirectory2000Row},
+        {16, kComputerUpdatesRow},  {32, kNoDataReceivedRow},      {64, kBelievedInactiveRow}, {128, kSilentKeyRow},
+        {256, kMarkedForDeleteRow}, {512, kDontShowOnListingsRow},
     };
     return all;
 }
@@ -141,7 +135,7 @@ int modeCode(const QString& endorsement) {
 }
 
 const QStringList& previousCallRows() {
-    static const QStringList rows = {"Other Calls1", "Other Calls2", "Other Calls3", "Other Calls4"};
+    static const QStringList rows = {kOtherCalls1Row, kOtherCalls2Row, kOtherCalls3Row, kOtherCalls4Row};
     return rows;
 }
 

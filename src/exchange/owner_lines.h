@@ -61,7 +61,6 @@ QList<OwnerValue> flagValues(int number);
 // Flag number, written: the sum of the bits of the rows whose value is exactly "Yes".
 int flagNumber(const QHash<QString, QString>& rows);
 
-inline constexpr const char* kModeRow = "Mode endorsement";
 // Mode code, read: 1 "CW", 2 "SSB", 4 "DATA", any other "All modes".
 QString modeEndorsement(int code);
 // Mode code, written: "All modes" 0, "CW" 1, "SSB" 2, "Data" and "DATA" 3, any other 0.

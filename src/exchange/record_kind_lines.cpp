@@ -7,17 +7,18 @@
 #include "exchange/record_kinds.h"
 #include "register/iota_list.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace {
 
 // The island fields by name, looked up once per table.
 struct IslandFields {
     explicit IslandFields(store::Table& table)
-        : status(table.FieldByName(QStringLiteral("Status"))),
-          call(table.FieldByName(QStringLiteral("Call"))),
-          prefix(table.FieldByName(QStringLiteral("Prefix"))),
-          island(table.FieldByName(QStringLiteral("Island"))),
-          group(table.FieldByName(QStringLiteral("ABW"))) {}
+        : status(table.FieldByName(kStatusField)),
+          call(table.FieldByName(kCallField)),
+          prefix(table.FieldByName(kPrefixField)),
+          island(table.FieldByName(kIslandField)),
+          group(table.FieldByName(kGroupField)) {}
 
     IslandRecord read() const { return {status.AsString(), call.AsString(), prefix.AsString(), island.AsString()}; }
     void write(const IslandRecord& record) {

@@ -5,16 +5,17 @@
 #include "base/clock.h"
 #include "base/text_file.h"
 #include "exchange/export_lines.h"
-#include "exchange/owner_rows.h"
 #include "register/codes.h"
+#include "register/owner_table.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace {
 
 // Europe first, then the other continents in their usual order.
 QStringList exportTableOrder() {
-    QStringList tables{QStringLiteral("IOTA-EU")};
+    QStringList tables{kEuropeTable};
     for (const Continent& continent : continents())
         if (!tables.contains(continent.tableName)) tables << continent.tableName;
     return tables;
@@ -29,10 +30,10 @@ void openUnfiltered(store::Table& table, const QString& tableName) {
 }
 
 int exportAwards(store::Table& table, QStringList& lines) {
-    openUnfiltered(table, QLatin1String(kAwardsTable));
-    const store::Field name = table.FieldByName(QStringLiteral("Award_name"));
-    const store::Field number = table.FieldByName(QStringLiteral("Award_number"));
-    const store::Field issued = table.FieldByName(QStringLiteral("Award_issued"));
+    openUnfiltered(table, kAwardsTable);
+    const store::Field name = table.FieldByName(kAwardNameField);
+    const store::Field number = table.FieldByName(kAwardNumberField);
+    const store::Field issued = table.FieldByName(kAwardIssuedField);
     int written = 0;
     for (; !table.Eof(); table.Next()) {
         if (const auto line = awardLine(name.AsString(), number.AsString(), issued.AsString())) {
@@ -47,10 +48,10 @@ int exportAwards(store::Table& table, QStringList& lines) {
 }  // namespace
 
 int ExportIOTA(store::Table& table, QStringList& lines) {
-    const store::Field reference = table.FieldByName(QStringLiteral("IOTA"));
-    const store::Field status = table.FieldByName(QStringLiteral("Status"));
-    const store::Field call = table.FieldByName(QStringLiteral("Call"));
-    const store::Field comment = table.FieldByName(QStringLiteral("Comment"));
+    const store::Field reference = table.FieldByName(kIotaField);
+    const store::Field status = table.FieldByName(kStatusField);
+    const store::Field call = table.FieldByName(kCallField);
+    const store::Field comment = table.FieldByName(kCommentField);
     int written = 0;
     for (; !table.Eof(); table.Next()) {
         if (const auto line =
@@ -66,7 +67,7 @@ UpdateFile composeUpdateFile(store::Table& table, const QString& ownerCallsign, 
                              const QString& dateText) {
     UpdateFile file;
     file.lines << QLatin1String(kUpdateFileHeader);
-    file.lines << ownerLines({ownerCallsign, ownerDirectoryNo, dateText, readOwnerRows(table)});
+    file.lines << ownerLines({ownerCallsign, ownerDirectoryNo, dateText, owner::readAllValues(table)});
     for (const QString& tableName : exportTableOrder()) {
         openUnfiltered(table, tableName);
         file.islandLines += ExportIOTA(table, file.lines);
@@ -84,7 +85,7 @@ UpdateFile exportUpdateFile(store::Database& database, store::Table& table, cons
     write(fileName, file.lines);
     {
         store::Database::Transaction transaction(database);
-        replace_owner(table, QStringLiteral("Last exported"), dateText);
+        owner::writeValue(table, kLastExportedRow, dateText);
         transaction.commit();
     }
     table.setFiltered(false);

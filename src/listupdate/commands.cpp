@@ -26,7 +26,7 @@
 #include "listupdate/update_panel.h"
 #include "listupdate/update_panel_rules.h"
 #include "listupdate/url_history.h"
-#include "register/codes.h"
+#include "register/owner_table.h"
 
 using updatepanel::Moment;
 
@@ -128,15 +128,12 @@ void TForm1::setHttpClient(std::unique_ptr<HttpClient> client) {
 }
 
 // The first steps of the updates and the CSV import: no record panel field left bound, and the
-// handle closed on "Owner", filtered with an empty filter and writable.
+// handle parked on "Owner".
 void TForm1::parkTableOnOwner() {
     Table1.Close();
     unbindOwnerPanel();
     unbindIslandPanel();
-    Table1.setFiltered(true);
-    Table1.setTableName(QLatin1String(kOwnerTable));
-    Table1.setFilter(QString());
-    Table1.setReadOnly(false);
+    owner::parkOnTable(Table1);
 }
 
 void TForm1::showPanelMoment(Moment moment) {

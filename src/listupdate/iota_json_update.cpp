@@ -12,6 +12,7 @@
 #include "register/store/database.h"
 #include "register/store/field_sizes.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace {
 
@@ -19,15 +20,15 @@ const QString kDeleted = QStringLiteral("DELETED");
 
 // The island fields the list changes, with their members of the record.
 struct IslandField {
-    const char* name;
+    QLatin1StringView name;
     QString IslandRecord::*value;
 };
 
 constexpr IslandField kIslandFields[] = {
-    {"Status", &IslandRecord::status},
-    {"Call", &IslandRecord::call},
-    {"Prefix", &IslandRecord::prefix},
-    {"Island", &IslandRecord::island},
+    {kStatusField, &IslandRecord::status},
+    {kCallField, &IslandRecord::call},
+    {kPrefixField, &IslandRecord::prefix},
+    {kIslandField, &IslandRecord::island},
 };
 
 struct StoredRecord {
@@ -42,10 +43,9 @@ QHash<QString, StoredRecord> readIslandRecords(store::Table& table) {
         table.setTableName(continent.tableName);
         table.setFiltered(false);
         table.Open();
-        const int reference = table.fieldIndex(QStringLiteral("IOTA"));
+        const int reference = table.fieldIndex(kIotaField);
         int columns[std::size(kIslandFields)];
-        for (size_t f = 0; f < std::size(kIslandFields); ++f)
-            columns[f] = table.fieldIndex(QLatin1String(kIslandFields[f].name));
+        for (size_t f = 0; f < std::size(kIslandFields); ++f) columns[f] = table.fieldIndex(kIslandFields[f].name);
         for (int row = 0; row < table.RecordCount(); ++row) {
             StoredRecord& stored = records[table.valueAt(row, reference)];
             stored.tableName = continent.tableName;
@@ -63,8 +63,7 @@ void writeRecord(store::Table& table, const IotaRecordChange& change) {
                                      "nothing was written")
                           .arg(change.reference, change.tableName));
     table.Edit();
-    for (const IslandField& field : kIslandFields)
-        table.FieldByName(QLatin1String(field.name)).setAsString(change.after.*field.value);
+    for (const IslandField& field : kIslandFields) table.FieldByName(field.name).setAsString(change.after.*field.value);
     table.Post();
 }
 
@@ -89,8 +88,8 @@ void leaveTableClosed(store::Table& table) {
 }  // namespace
 
 IslandRecord listedGroupRecord(const IotaGroup& group, const QString& tableName, const IslandRecord& before) {
-    const QString name = store::cutToFieldSize(group.name.value_or(before.island),
-                                               store::fieldSize(tableName, QStringLiteral("Island")));
+    const QString name =
+        store::cutToFieldSize(group.name.value_or(before.island), store::fieldSize(tableName, kIslandField));
     // The update text's rules decide by the prefix column, where a deleted reference says so.
     const IslandColumns columns{group.reference, QString(), group.deleted ? kDeleted : QString(), name};
     IslandRecord after = applyIslandRules(updateIslandLines().rules, columns, before);

@@ -10,6 +10,7 @@
 #include "register/reference_record.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace {
 
@@ -92,9 +93,9 @@ IslandRecordStates readIslandRecordStates(store::Table& table) {
         table.setFiltered(false);
         table.setTableName(continent.tableName);
         table.Open();
-        const int iota = table.fieldIndex(QStringLiteral("IOTA"));
-        const int island = table.fieldIndex(QStringLiteral("Island"));
-        const int status = table.fieldIndex(QStringLiteral("Status"));
+        const int iota = table.fieldIndex(kIotaField);
+        const int island = table.fieldIndex(kIslandField);
+        const int status = table.fieldIndex(kStatusField);
         const int count = table.RecordCount();
         for (int row = 0; row < count; ++row)
             records.insert(table.valueAt(row, iota),
@@ -181,8 +182,8 @@ void applyAdifPlan(store::Database& database, store::Table& table, const AdifPla
                 throw Failure(QStringLiteral("Cannot import %1: its record is gone from \"%2\"")
                                   .arg(change.reference, change.tableName));
             table.Edit();
-            table.FieldByName(QStringLiteral("Status")).setAsString(change.after);
-            table.FieldByName(QStringLiteral("Call")).setAsString(change.call);
+            table.FieldByName(kStatusField).setAsString(change.after);
+            table.FieldByName(kCallField).setAsString(change.call);
             table.Post();
         }
         table.Close();

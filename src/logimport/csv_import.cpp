@@ -5,6 +5,7 @@
 #include "register/reference_record.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ int runContinentPass(store::Table& table, const Continent& continent, const QStr
         const CsvContact contact = readCsvContact(line);
         if (!standOnReference(table, contact.reference)) continue;
         table.Edit();
-        table.FieldByName(QStringLiteral("Call")).setAsString(contact.callsign);
-        table.FieldByName(QStringLiteral("Status")).setAsString(contact.status);
+        table.FieldByName(kCallField).setAsString(contact.callsign);
+        table.FieldByName(kStatusField).setAsString(contact.status);
         table.Post();
         ++written;
     }

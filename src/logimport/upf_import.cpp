@@ -7,6 +7,7 @@
 #include "register/reference_record.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace {
 
@@ -15,9 +16,9 @@ constexpr int kGaugeStepPerPass = 14;
 // The fields a contact writes, looked up once the pass has its table open.
 struct ContactFields {
     explicit ContactFields(store::Table& table)
-        : call(table.FieldByName(QStringLiteral("Call"))),
-          status(table.FieldByName(QStringLiteral("Status"))),
-          comment(table.FieldByName(QStringLiteral("Comment"))) {}
+        : call(table.FieldByName(kCallField)),
+          status(table.FieldByName(kStatusField)),
+          comment(table.FieldByName(kCommentField)) {}
 
     store::Field call;
     store::Field status;

@@ -2,13 +2,13 @@
 
 const std::array<Continent, 7>& continents() {
     static const std::array<Continent, 7> all{{
-        {"AF", "IOTA-AF", "Africa"},
-        {"AN", "IOTA-AN", "Antarctica"},
-        {"AS", "IOTA-AS", "Asia"},
-        {"EU", "IOTA-EU", "Europe"},
-        {"NA", "IOTA-NA", "North America"},
-        {"OC", "IOTA-OC", "Oceania"},
-        {"SA", "IOTA-SA", "South America"},
+        {"AF", kAfricaTable, "Africa"},
+        {"AN", kAntarcticaTable, "Antarctica"},
+        {"AS", kAsiaTable, "Asia"},
+        {"EU", kEuropeTable, "Europe"},
+        {"NA", kNorthAmericaTable, "North America"},
+        {"OC", kOceaniaTable, "Oceania"},
+        {"SA", kSouthAmericaTable, "South America"},
     }};
     return all;
 }
@@ -22,6 +22,6 @@ const Continent* continentByCode(const QString& code) {
 QStringList startCountTables() {
     QStringList tables;
     for (const Continent& continent : continents()) tables << continent.tableName;
-    tables << QLatin1String(kAwardsTable);
+    tables << kAwardsTable;
     return tables;
 }

@@ -4,8 +4,7 @@
 #include <QStringList>
 #include <array>
 
-inline constexpr const char* kOwnerTable = "Owner";
-inline constexpr const char* kAwardsTable = "Awards";
+#include "register/store/table_names.h"
 
 // A continent of the award programme and its island table; the code is characters 6-7 of
 // the table name.

@@ -19,18 +19,20 @@
 #include "register/display_modes.h"
 #include "register/editing_rules.h"
 #include "register/list_grid_model.h"
+#include "register/owner_table.h"
 #include "register/record_panel.h"
 #include "register/status_dialog.h"
+#include "register/store/table_names.h"
 
 namespace {
 
-const QStringList kContinentColumns{"IOTA", "Prefix", "Island", "Call", "Status", "Comment"};
-const QStringList kGroupColumns{"IOTA", "ABW", "Prefix", "Island", "Call", "Status", "Comment"};
-const QStringList kOwnerColumns{"Name", "Value"};
+const QStringList kContinentColumns{kIotaField, kPrefixField, kIslandField, kCallField, kStatusField, kCommentField};
+const QStringList kGroupColumns{kIotaField, kGroupField,  kPrefixField, kIslandField,
+                                kCallField, kStatusField, kCommentField};
 const QString kPublicRows = QStringLiteral("Permission = 'public'");
 
 bool isOwnerTable(const QString& tableName) {
-    return tableName == QLatin1String(kOwnerTable);
+    return tableName == kOwnerTable;
 }
 
 }  // namespace
@@ -83,11 +85,11 @@ void TForm1::IotaEdit() {
     setGridColumns(kContinentColumns);
     MyDetailsDBCtrlGrid->hide();
     IotaDBCtrlGrid->hide();
-    const std::pair<QWidget*, const char*> fields[] = {
-        {IotaID, "IOTA"},   {Island_name, "Island"}, {Prefix, "Prefix"},
-        {Callsign, "Call"}, {Comment, "Comment"},    {StatusDBComboBox, "Status"},
+    const std::pair<QWidget*, QLatin1StringView> fields[] = {
+        {IotaID, kIotaField},   {Island_name, kIslandField}, {Prefix, kPrefixField},
+        {Callsign, kCallField}, {Comment, kCommentField},    {StatusDBComboBox, kStatusField},
     };
-    for (const auto& [control, field] : fields) m_bindings->bind(control, QLatin1String(field));
+    for (const auto& [control, field] : fields) m_bindings->bind(control, field);
     EditChange();
 }
 
@@ -114,7 +116,7 @@ void TForm1::EditChange() {
         showJumpTo(false);
     }
     (owner ? MyDetailsDBCtrlGrid : IotaDBCtrlGrid)->setVisible(editing);
-    if (Table1.TableName() == QLatin1String(kAwardsTable)) {
+    if (Table1.TableName() == kAwardsTable) {
         Table1.setFilter(QString());
         Table1.setFiltered(false);
     }
@@ -196,45 +198,44 @@ void TForm1::EditModeClick() {
 
 void TForm1::CallsignEnter() {
     if (!Table1.Active() || Table1.RecNo() < 0 || Table1.ReadOnly()) return;
-    SavedStatus = Table1.FieldByName(QStringLiteral("Status")).AsString();
-    SavedCall = Table1.FieldByName(QStringLiteral("Call")).AsString();
+    SavedStatus = Table1.FieldByName(kStatusField).AsString();
+    SavedCall = Table1.FieldByName(kCallField).AsString();
     Table1.Edit();
-    Table1.FieldByName(QStringLiteral("Call")).setAsString(QString());
+    Table1.FieldByName(kCallField).setAsString(QString());
     setControlText(Callsign, QString());
 }
 
 void TForm1::CallsignExit() {
     if (!Table1.Active() || Table1.RecNo() < 0 || Table1.ReadOnly()) return;
     Table1.Edit();
-    const QString typed = Table1.FieldByName(QStringLiteral("Call")).AsString();
+    const QString typed = Table1.FieldByName(kCallField).AsString();
     std::optional<StatusAnswer> answer;
     if (!typed.isEmpty()) {
         TStatus_Form dialog(this);
         answer = TStatus_Form::answerOf(m_dialogs.exec(dialog));
     }
     const CallAndStatus record = callsignExit(typed, {SavedCall, SavedStatus}, answer);
-    Table1.FieldByName(QStringLiteral("Call")).setAsString(record.call);
-    Table1.FieldByName(QStringLiteral("Status")).setAsString(record.status);
+    Table1.FieldByName(kCallField).setAsString(record.call);
+    Table1.FieldByName(kStatusField).setAsString(record.status);
     Table1.Post();
 }
 
 void TForm1::StatusDBComboBoxEnter() {
     if (!Table1.Active() || Table1.RecNo() < 0) return;
-    SavedStatus = Table1.FieldByName(QStringLiteral("Status")).AsString();
+    SavedStatus = Table1.FieldByName(kStatusField).AsString();
 }
 
 void TForm1::StatusDBComboBoxExit() {
     if (!Table1.Active() || Table1.RecNo() < 0 || Table1.ReadOnly()) return;
     auto record = [this] {
-        return CallAndStatus{Table1.FieldByName(QStringLiteral("Call")).AsString(),
-                             Table1.FieldByName(QStringLiteral("Status")).AsString()};
+        return CallAndStatus{Table1.FieldByName(kCallField).AsString(), Table1.FieldByName(kStatusField).AsString()};
     };
     if (needsCallsignFirst(record())) {
         m_dialogs.message(QStringLiteral("Warning!"),
                           QStringLiteral("To choose this status you have to enter a callsign first!"),
                           QMessageBox::Critical, QMessageBox::Ok);
         Table1.Edit();
-        Table1.FieldByName(QStringLiteral("Status")).setAsString(status::Needed);
+        Table1.FieldByName(kStatusField).setAsString(status::Needed);
         Table1.Post();
     }
     if (deletesCallsign(record())) {
@@ -243,9 +244,9 @@ void TForm1::StatusDBComboBoxExit() {
             QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel);
         Table1.Edit();
         if (answer == QMessageBox::Ok)
-            Table1.FieldByName(QStringLiteral("Call")).setAsString(QString());
+            Table1.FieldByName(kCallField).setAsString(QString());
         else
-            Table1.FieldByName(QStringLiteral("Status")).setAsString(SavedStatus);
+            Table1.FieldByName(kStatusField).setAsString(SavedStatus);
         Table1.Post();
     }
     Table1.Edit();
@@ -307,14 +308,14 @@ void TForm1::MyDetailsButtonClick() {
     Table1.setFilter(QString());
     showHint(DBGrid1, false);
     unbindIslandPanel();
-    setGridColumns(kOwnerColumns);
+    setGridColumns(owner::listColumns());
     DBGrid1->show();
-    Table1.setTableName(QLatin1String(kOwnerTable));
+    Table1.setTableName(kOwnerTable);
     Table1.setFilter(QString());
     Table1.setReadOnly(false);
     Table1.Open();
-    m_bindings->bind(DBEdit1, QStringLiteral("Value"));
-    m_bindings->bind(DBText1, QStringLiteral("Name"));
+    m_bindings->bind(DBEdit1, kValueField);
+    m_bindings->bind(DBText1, kNameField);
     CurrentGroup.clear();
     EditChange();
     MyDetailsButton->setChecked(true);

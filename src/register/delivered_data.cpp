@@ -13,6 +13,7 @@
 #include "base/failure.h"
 #include "register/codes.h"
 #include "register/store/database.h"
+#include "register/store/table_names.h"
 
 namespace {
 
@@ -20,48 +21,48 @@ constexpr int kHighestNumber = 999;
 const QString kBuildFolderPrefix = QStringLiteral(".init-");
 
 struct OwnerRow {
-    const char* name;
+    QLatin1StringView name;
     bool isPublic;  // personal free text the user may change by hand
 };
 
 // In the order of the checkpoint update file, with the setup and flag rows after the free text.
 constexpr OwnerRow kOwnerRows[] = {
-    {"Callsign", false},
-    {"Directory No", false},
-    {"Checkpoint", false},
-    {"Last updated", false},
-    {"Last exported", false},
-    {"Name", true},
-    {"Name on Certificate", true},
-    {"Address1", true},
-    {"Address2", true},
-    {"Address3", true},
-    {"Town", true},
-    {"County", true},
-    {"Postcode", true},
-    {"Country", true},
-    {"Phone-Home", true},
-    {"Phone-Work", true},
-    {"Fax", true},
-    {"E-mail", true},
-    {"Comments1", true},
-    {"Comments2", true},
-    {"Mode endorsement", false},
-    {"Awards group", false},
-    {"RSGB Member", false},
-    {"Short Wave Listener", false},
-    {"Club Callsign", false},
-    {"C'vted to Directory 2000", false},
-    {"KAYROLL Computer updates", false},
-    {"No data received", false},
-    {"Believed inactive", false},
-    {"Silent key", false},
-    {"Marked for delete", false},
-    {"Don't show on listings", false},
-    {"Other Calls1", true},
-    {"Other Calls2", true},
-    {"Other Calls3", true},
-    {"Other Calls4", true},
+    {kCallsignRow, false},
+    {kDirectoryNoRow, false},
+    {kCheckpointRow, false},
+    {kLastUpdatedRow, false},
+    {kLastExportedRow, false},
+    {kNameRow, true},
+    {kNameOnCertificateRow, true},
+    {kAddress1Row, true},
+    {kAddress2Row, true},
+    {kAddress3Row, true},
+    {kTownRow, true},
+    {kCountyRow, true},
+    {kPostcodeRow, true},
+    {kCountryRow, true},
+    {kPhoneHomeRow, true},
+    {kPhoneWorkRow, true},
+    {kFaxRow, true},
+    {kEmailRow, true},
+    {kComments1Row, true},
+    {kComments2Row, true},
+    {kModeEndorsementRow, false},
+    {kAwardsGroupRow, false},
+    {kRsgbMemberRow, false},
+    {kShortWaveListenerRow, false},
+    {kClubCallsignRow, false},
+    {kDirectory2000Row, false},
+    {kComputerUpdatesRow, false},
+    {kNoDataReceivedRow, false},
+    {kBelievedInactiveRow, false},
+    {kSilentKeyRow, false},
+    {kMarkedForDeleteRow, false},
+    {kDontShowOnListingsRow, false},
+    {kOtherCalls1Row, true},
+    {kOtherCalls2Row, true},
+    {kOtherCalls3Row, true},
+    {kOtherCalls4Row, true},
 };
 
 struct AwardRow {
@@ -94,14 +95,18 @@ QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+QString insertInto(const QString& table, const QStringList& fields, const QString& values) {
+    return QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)").arg(table, fields.join(QStringLiteral(", ")), values);
+}
+
 qint64 fillOwner(store::Database& db) {
-    store::Statement& insert =
-        db.prepare(QStringLiteral("INSERT INTO \"Owner\" (No, Name, Value, Permission) VALUES (?1, ?2, '', ?3)"));
+    store::Statement& insert = db.prepare(insertInto(kOwnerTable, {kNoField, kNameField, kValueField, kPermissionField},
+                                                     QStringLiteral("?1, ?2, '', ?3")));
     qint64 number = 0;
     for (const OwnerRow& row : kOwnerRows) {
         insert.reset();
         insert.bind(1, ++number);
-        insert.bind(2, QString::fromUtf8(row.name));
+        insert.bind(2, row.name);
         insert.bind(3, row.isPublic ? QStringLiteral("public") : QString());
         insert.step();
     }
@@ -111,10 +116,10 @@ qint64 fillOwner(store::Database& db) {
 qint64 fillIslands(store::Database& db, const Continent& continent, const QMap<int, const ListedIsland*>& listed) {
     const int highestListed = listed.isEmpty() ? 0 : listed.lastKey();
     const int last = std::min(highestListed + kUnallocatedPadding, kHighestNumber);
-    store::Statement& insert =
-        db.prepare(QStringLiteral("INSERT INTO \"%1\" (Key, ABW, IOTA, Prefix, Island, Call, Status, Comment) "
-                                  "VALUES (?1, '', ?2, ?3, ?4, '', ?5, '')")
-                       .arg(continent.tableName));
+    store::Statement& insert = db.prepare(insertInto(
+        continent.tableName,
+        {kKeyField, kGroupField, kIotaField, kPrefixField, kIslandField, kCallField, kStatusField, kCommentField},
+        QStringLiteral("?1, '', ?2, ?3, ?4, '', ?5, ''")));
     for (int number = 1; number <= last; ++number) {
         const ListedIsland* island = listed.value(number);
         insert.reset();
@@ -129,9 +134,9 @@ qint64 fillIslands(store::Database& db, const Continent& continent, const QMap<i
 }
 
 qint64 fillAwards(store::Database& db) {
-    store::Statement& insert =
-        db.prepare(QStringLiteral("INSERT INTO \"Awards\" (No, Award_name, Award_title, Award_number, Award_issued) "
-                                  "VALUES (?1, ?2, ?3, 'NONE', 'XXXXXXXX')"));
+    store::Statement& insert = db.prepare(
+        insertInto(kAwardsTable, {kNoField, kAwardNameField, kAwardTitleField, kAwardNumberField, kAwardIssuedField},
+                   QStringLiteral("?1, ?2, ?3, 'NONE', 'XXXXXXXX'")));
     qint64 number = 0;
     for (const AwardRow& award : awardRows()) {
         insert.reset();
@@ -144,14 +149,14 @@ qint64 fillAwards(store::Database& db) {
 }
 
 std::vector<ExpectedRows> fillTables(store::Database& db, const std::vector<ListedIsland>& islands) {
-    std::vector<ExpectedRows> expected{{QLatin1String(kOwnerTable), fillOwner(db)}};
+    std::vector<ExpectedRows> expected{{kOwnerTable, fillOwner(db)}};
     for (const Continent& continent : continents()) {
         QMap<int, const ListedIsland*> listed;
         for (const ListedIsland& island : islands)
             if (island.reference.startsWith(continent.code)) listed.insert(island.reference.mid(3).toInt(), &island);
         expected.push_back({continent.tableName, fillIslands(db, continent, listed)});
     }
-    expected.push_back({QLatin1String(kAwardsTable), fillAwards(db)});
+    expected.push_back({kAwardsTable, fillAwards(db)});
     return expected;
 }
 

@@ -1,6 +1,7 @@
 #include "register/display_modes.h"
 
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 const std::array<DisplayMode, 10>& displayModes() {
     static const std::array<DisplayMode, 10> modes{{
@@ -27,12 +28,12 @@ std::optional<QString> groupFilter(const DisplayMode& mode, const QString& group
 
 const std::array<GroupView, 6>& groupViews() {
     static const std::array<GroupView, 6> views{{
-        {"Europe2", "IOTA-EU", "A", "EuropeButton"},
-        {"Asia2", "IOTA-AS", "A", "AsiaButton"},
-        {"Northamerica2", "IOTA-NA", "A", "NorthamericaButton"},
-        {"BritishIsles1", "IOTA-EU", "B", "EuropeButton"},
-        {"Northamerica3", "IOTA-NA", "W", "NorthamericaButton"},
-        {"Southamerica2", "IOTA-SA", "W", "SouthamericaButton"},
+        {"Europe2", kEuropeTable, "A", "EuropeButton"},
+        {"Asia2", kAsiaTable, "A", "AsiaButton"},
+        {"Northamerica2", kNorthAmericaTable, "A", "NorthamericaButton"},
+        {"BritishIsles1", kEuropeTable, "B", "EuropeButton"},
+        {"Northamerica3", kNorthAmericaTable, "W", "NorthamericaButton"},
+        {"Southamerica2", kSouthAmericaTable, "W", "SouthamericaButton"},
     }};
     return views;
 }

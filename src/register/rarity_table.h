@@ -11,7 +11,6 @@ class Database;
 // of the award programme's members credited with it, as its island list gives it. It stands
 // beside the nine tables, which stay as they are; a data folder made before it has none until
 // the first list with rarity is imported.
-inline constexpr const char* kRarityTable = "Rarity";
 
 // Replaces the whole table by the shares given, creating it when the data folder has none yet.
 // Runs inside the caller's write transaction.

@@ -1,6 +1,7 @@
 #include "register/start_state.h"
 
 #include "register/codes.h"
+#include "register/owner_table.h"
 #include "register/store/table.h"
 
 void countStartTables(store::Table& table, StartCounts& counts) {
@@ -18,22 +19,11 @@ void countStartTables(store::Table& table, StartCounts& counts) {
     table.setTableName(QString());
 }
 
-QString readOwnerValue(store::Table& table, const QString& name) {
-    table.Close();
-    table.setTableName(QLatin1String(kOwnerTable));
-    table.setFilter(QStringLiteral("Name = ") + store::quoted(name));
-    table.setFiltered(true);
-    table.Open();
-    const QString value = table.RecordCount() > 0 ? table.FieldByName(QStringLiteral("Value")).AsString() : QString();
-    table.Close();
-    return value;
-}
-
 StartState readStartState(store::Table& table) {
     StartState state;
     countStartTables(table, state.counts);
-    state.ownerCallsign = readOwnerValue(table, QStringLiteral("Callsign"));
-    state.ownerDirectoryNo = readOwnerValue(table, QStringLiteral("Directory No"));
+    state.ownerCallsign = owner::readValue(table, kCallsignRow);
+    state.ownerDirectoryNo = owner::readValue(table, kDirectoryNoRow);
     table.setFiltered(false);
     table.setFilter(QString());
     return state;

@@ -15,10 +15,6 @@ using StartCounts = std::array<int, 8>;
 // the handle closed with no table name and no filter. A failure leaves the counts taken so far.
 void countStartTables(store::Table& table, StartCounts& counts);
 
-// The Value of one "Owner" row, read through the handle under the filter "Name = '<name>'";
-// empty when there is no such row. Leaves the handle closed, filtered on that row.
-QString readOwnerValue(store::Table& table, const QString& name);
-
 // The owner values and counts that the program and the CLI take at start.
 struct StartState {
     StartCounts counts{};

@@ -6,6 +6,7 @@
 
 #include "register/codes.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace reports {
 
@@ -33,9 +34,9 @@ struct GroupArea {
 
 const std::array<GroupArea, 3>& groupAreas() {
     static const std::array<GroupArea, 3> groups{{
-        {"ai", "Arctic Islands", group::Arctic, {"IOTA-EU", "IOTA-AS", "IOTA-NA"}},
-        {"bi", "British Isles", group::BritishIsles, {"IOTA-EU"}},
-        {"wi", "West Indies", group::WestIndies, {"IOTA-NA", "IOTA-SA"}},
+        {"ai", "Arctic Islands", group::Arctic, {kEuropeTable, kAsiaTable, kNorthAmericaTable}},
+        {"bi", "British Isles", group::BritishIsles, {kEuropeTable}},
+        {"wi", "West Indies", group::WestIndies, {kNorthAmericaTable, kSouthAmericaTable}},
     }};
     return groups;
 }

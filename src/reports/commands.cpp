@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "base/clock.h"
 #include "register/rarity_table.h"
+#include "register/store/table_names.h"
 #include "reports/award_summary.h"
 #include "reports/island_list_report.h"
 #include "reports/island_lists.h"
@@ -30,7 +31,7 @@
 namespace {
 
 // Every summary and want list starts its table handle on the first continent.
-const QString kFirstIslandTable = QStringLiteral("IOTA-AF");
+const QString kFirstIslandTable = kAfricaTable;
 const QString kPreparingSummary = QStringLiteral("Preparing summary");
 const QString kPreparingWantList = QStringLiteral("Preparing want list");
 

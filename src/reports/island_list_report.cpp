@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "register/store/table_names.h"
+
 namespace reports {
 
 namespace {
@@ -24,12 +26,12 @@ struct ListColumn {
 
 const std::array<ListColumn, 6>& listColumns() {
     static const std::array<ListColumn, 6> columns{{
-        {"IOTA Ref.", 0, "QRDBText1", "IOTA", 0, 16, {9}, 0.5},
-        {"Prefix", 17, "QRDBText6", "Prefix", 17, 15, {9}, 0.5},
-        {"Island name", 33, "QRDBText2", "Island", 33, 68, {9}, 0.5},
-        {"Call", 102, "QRDBText3", "Call", 102, 22, {9}, 0.5},
-        {"Comment", 125, "QRDBText4", "Comment", 125, 54, {8}, 0.8},
-        {"Status", 178, "QRDBText5", "Status", 180, 0, {9}, 0.5},
+        {"IOTA Ref.", 0, "QRDBText1", kIotaField, 0, 16, {9}, 0.5},
+        {"Prefix", 17, "QRDBText6", kPrefixField, 17, 15, {9}, 0.5},
+        {"Island name", 33, "QRDBText2", kIslandField, 33, 68, {9}, 0.5},
+        {"Call", 102, "QRDBText3", kCallField, 102, 22, {9}, 0.5},
+        {"Comment", 125, "QRDBText4", kCommentField, 125, 54, {8}, 0.8},
+        {"Status", 178, "QRDBText5", kStatusField, 180, 0, {9}, 0.5},
     }};
     return columns;
 }

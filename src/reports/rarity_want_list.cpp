@@ -6,6 +6,7 @@
 #include "base/failure.h"
 #include "register/codes.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace reports {
 
@@ -32,7 +33,7 @@ std::vector<NeededReference> neededReferences(store::Table& Table1, const QStrin
     Table1.setFilter(rarityWantListKind().filter);
     Table1.setFiltered(true);
     Table1.Open();
-    const int reference = Table1.fieldIndex(QStringLiteral("IOTA"));
+    const int reference = Table1.fieldIndex(kIotaField);
     std::vector<NeededReference> needed;
     for (int row = 0; row < Table1.RecordCount(); ++row) {
         const QString iota = Table1.valueAt(row, reference);

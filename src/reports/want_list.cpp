@@ -2,6 +2,7 @@
 
 #include "register/codes.h"
 #include "register/store/table.h"
+#include "register/store/table_names.h"
 
 namespace reports {
 
@@ -41,8 +42,8 @@ void WantListAdd(store::Table& Table1, QStringList& QRMemo1, const QString& head
     QString line;
     int entries = 0;
     for (int i = 0; i < count; ++i) {
-        const QString entry = wantListEntry(Table1.FieldByName(QStringLiteral("IOTA")).AsString(),
-                                            Table1.FieldByName(QStringLiteral("Status")).AsString());
+        const QString entry =
+            wantListEntry(Table1.FieldByName(kIotaField).AsString(), Table1.FieldByName(kStatusField).AsString());
         if (++entries > kEntriesPerLine) {
             QRMemo1 << line;
             line.clear();

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "base/failure.h"
-#include "exchange/owner_rows.h"
 #include "exchange/record_kinds.h"
 #include "exchange_fixture.h"
+#include "register/owner_table.h"
 
 namespace {
 
@@ -188,11 +188,11 @@ TEST_F(MemberImport, ATableFailureEndsTheImportKeepingWhatWasPosted) {
 }
 
 TEST_F(MemberImport, ReplaceOwnerDoublesQuotesAndNamesAMissingRow) {
-    replace_owner(table, "C'vted to Directory 2000", "Yes");
-    replace_owner(table, "Don't show on listings", "Yes");
+    owner::writeValue(table, "C'vted to Directory 2000", "Yes");
+    owner::writeValue(table, "Don't show on listings", "Yes");
     EXPECT_FALSE(table.Active());
     try {
-        replace_owner(table, "No such row", "x");
+        owner::writeValue(table, "No such row", "x");
         FAIL() << "no failure";
     } catch (const Failure& failure) {
         EXPECT_TRUE(failure.message().contains("No such row")) << failure.message().toStdString();

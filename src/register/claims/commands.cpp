@@ -9,10 +9,11 @@
 #include "register/claims/award_claims.h"
 #include "register/codes.h"
 #include "register/record_panel.h"
+#include "register/store/table_names.h"
 
 namespace {
 
-const QStringList kAwardColumns{"Award_name", "Award_title", "Award_number", "Award_issued"};
+const QStringList kAwardColumns{kAwardNameField, kAwardTitleField, kAwardNumberField, kAwardIssuedField};
 
 }  // namespace
 
@@ -23,7 +24,7 @@ void TForm1::Awards() {
     setGridColumns({});
     unbindOwnerPanel();
     unbindIslandPanel();
-    Table1.setTableName(QLatin1String(kAwardsTable));
+    Table1.setTableName(kAwardsTable);
     setGridColumns(kAwardColumns);
     GroupLabel->hide();
     // No group is on show, and Edit Mode's own handler would enable the display modes again:
@@ -60,9 +61,9 @@ void TForm1::ClaimAwardClick() {
     Table1.setFiltered(true);
     Table1.Open();
     ClaimAwardDBCtrlGrid->show();
-    m_bindings->bind(DBText2, QStringLiteral("Award_name"));
-    m_bindings->bind(DateDBEdit, QStringLiteral("Award_issued"));
-    m_bindings->bind(AwardNumberDBComboBox, QStringLiteral("Award_number"));
+    m_bindings->bind(DBText2, kAwardNameField);
+    m_bindings->bind(DateDBEdit, kAwardIssuedField);
+    m_bindings->bind(AwardNumberDBComboBox, kAwardNumberField);
 }
 
 void TForm1::AwardNumberDBComboBoxChange() {

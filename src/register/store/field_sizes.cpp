@@ -1,18 +1,18 @@
 #include "register/store/field_sizes.h"
 
-#include "register/codes.h"
+#include "register/store/table_names.h"
 
 namespace store {
 
 namespace {
 
 struct FieldSize {
-    const char* field;
+    QLatin1StringView field;
     int size;
 };
 
 struct TableFieldSizes {
-    const char* tablePrefix;  // the table's name, or "IOTA-" for every island table
+    QLatin1StringView tablePrefix;  // the table's name, or "IOTA-" for every island table
     std::vector<FieldSize> fields;
 };
 
@@ -20,10 +20,17 @@ struct TableFieldSizes {
 // member file's call column has 15, a CSV file's 20.
 const std::vector<TableFieldSizes>& tableFieldSizes() {
     static const std::vector<TableFieldSizes> tables = {
-        {kOwnerTable, {{"Name", 50}, {"Value", 50}, {"Permission", 10}}},
-        {"IOTA-",
-         {{"ABW", 1}, {"IOTA", 6}, {"Prefix", 20}, {"Island", 250}, {"Call", 30}, {"Status", 1}, {"Comment", 250}}},
-        {kAwardsTable, {{"Award_name", 30}, {"Award_title", 250}, {"Award_number", 20}, {"Award_issued", 20}}},
+        {kOwnerTable, {{kNameField, 50}, {kValueField, 50}, {kPermissionField, 10}}},
+        {kIslandTablePrefix,
+         {{kGroupField, 1},
+          {kIotaField, 6},
+          {kPrefixField, 20},
+          {kIslandField, 250},
+          {kCallField, 30},
+          {kStatusField, 1},
+          {kCommentField, 250}}},
+        {kAwardsTable,
+         {{kAwardNameField, 30}, {kAwardTitleField, 250}, {kAwardNumberField, 20}, {kAwardIssuedField, 20}}},
     };
     return tables;
 }
@@ -32,9 +39,9 @@ const std::vector<TableFieldSizes>& tableFieldSizes() {
 
 int fieldSize(const QString& tableName, const QString& fieldName) {
     for (const TableFieldSizes& table : tableFieldSizes()) {
-        if (!tableName.startsWith(QLatin1String(table.tablePrefix))) continue;
+        if (!tableName.startsWith(table.tablePrefix)) continue;
         for (const FieldSize& field : table.fields)
-            if (fieldName.compare(QLatin1String(field.field), Qt::CaseInsensitive) == 0) return field.size;
+            if (fieldName.compare(field.field, Qt::CaseInsensitive) == 0) return field.size;
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "register/store/schema.h"
 
 #include "register/codes.h"
+#include "register/store/table_names.h"
 
 namespace store {
 
@@ -16,17 +17,17 @@ QString textColumns(const QStringList& names) {
 
 QStringList createTableStatements() {
     QStringList statements;
-    statements << QStringLiteral("CREATE TABLE \"%1\" (\"No\" REAL PRIMARY KEY, %2)")
-                      .arg(QLatin1String(kOwnerTable), textColumns({"Name", "Value", "Permission"}));
+    statements << QStringLiteral("CREATE TABLE \"%1\" (\"%2\" REAL PRIMARY KEY, %3)")
+                      .arg(kOwnerTable, kNoField, textColumns({kNameField, kValueField, kPermissionField}));
     // Key is the reference number: it keeps the records in reference order.
     for (const Continent& continent : continents())
         statements << QStringLiteral(
-                          "CREATE TABLE \"%1\" (\"Key\" INTEGER PRIMARY KEY, \"ABW\" TEXT NOT NULL DEFAULT '', "
-                          "\"IOTA\" TEXT NOT NULL UNIQUE, %2)")
-                          .arg(continent.tableName, textColumns({"Prefix", "Island", "Call", "Status", "Comment"}));
-    statements << QStringLiteral("CREATE TABLE \"%1\" (\"No\" INTEGER PRIMARY KEY, %2)")
-                      .arg(QLatin1String(kAwardsTable),
-                           textColumns({"Award_name", "Award_title", "Award_number", "Award_issued"}));
+                          "CREATE TABLE \"%1\" (\"%2\" INTEGER PRIMARY KEY, %3, \"%4\" TEXT NOT NULL UNIQUE, %5)")
+                          .arg(continent.tableName, kKeyField, textColumns({kGroupField}), kIotaField,
+                               textColumns({kPrefixField, kIslandField, kCallField, kStatusField, kCommentField}));
+    statements << QStringLiteral("CREATE TABLE \"%1\" (\"%2\" INTEGER PRIMARY KEY, %3)")
+                      .arg(kAwardsTable, kNoField,
+                           textColumns({kAwardNameField, kAwardTitleField, kAwardNumberField, kAwardIssuedField}));
     return statements;
 }
 

@@ -4,6 +4,7 @@
 #include "register/store/database.h"
 #include "register/store/field_sizes.h"
 #include "register/store/filter.h"
+#include "register/store/table_names.h"
 
 namespace store {
 
@@ -25,8 +26,7 @@ QString Field::FieldName() const {
     return m_table.m_columns[m_column];
 }
 
-Table::Table(Database& database, QObject* parent)
-    : QObject(parent), m_db(database), m_tableName(QLatin1String("Owner")) {}
+Table::Table(Database& database, QObject* parent) : QObject(parent), m_db(database), m_tableName(kOwnerTable) {}
 
 Table::~Table() = default;
 
