@@ -16,19 +16,13 @@
 #include "logimport/adif_import.h"
 #include "logimport/csv_import.h"
 #include "logimport/upf_import.h"
+#include "member_workload.h"
 #include "register/codes.h"
 #include "register/start_state.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 
 namespace {
-
-// One record's new values as the baseline writes them.
-struct RowChange {
-    QString table;
-    QString reference;
-    QStringList values;
-};
 
 // A full-size input for a command and the row changes it makes.
 struct Workload {
@@ -48,7 +42,7 @@ Workload workload(const QStringList& fields, const QString& reset, MakeLine make
         while (select.step()) {
             const auto [line, values] = makeLine(select.columnText(0), select.columnText(1), select.columnText(2));
             load.lines << line;
-            load.changes.push_back({continent.tableName, select.columnText(0), values});
+            load.changes.push_back({continent.tableName, "IOTA", select.columnText(0), fields, values});
         }
     }
     return load;
@@ -137,37 +131,11 @@ const AdifWorkload& adifWorkload() {
         const AdifPlan plan =
             planAdifImport(readAdifLog(made.fileName, records), records, defaultConfirmationSources());
         for (const PlannedChange& change : plan.changes)
-            made.rows.changes.push_back({change.tableName, change.reference, {change.after, change.call}});
+            made.rows.changes.push_back(
+                {change.tableName, "IOTA", change.reference, made.rows.fields, {change.after, change.call}});
         return made;
     }();
     return load;
-}
-
-// The baseline: find each record by reference, read its status, write the new values.
-void rawRowChanges(store::Database& db, const Workload& load) {
-    store::Database::Transaction batch(db);
-    QStringList assignments;
-    for (const QString& field : load.fields) assignments << QStringLiteral("\"%1\" = ?").arg(field);
-    QString table;
-    std::unique_ptr<store::Statement> select;
-    std::unique_ptr<store::Statement> update;
-    for (const RowChange& change : load.changes) {
-        if (change.table != table) {
-            table = change.table;
-            select = std::make_unique<store::Statement>(
-                db.handle(), QStringLiteral("SELECT rowid, Status FROM \"%1\" WHERE IOTA = ?1").arg(table));
-            update = std::make_unique<store::Statement>(
-                db.handle(), QStringLiteral("UPDATE \"%1\" SET %2 WHERE rowid = ?").arg(table, assignments.join(", ")));
-        }
-        select->reset();
-        select->bind(1, change.reference);
-        if (!select->step()) continue;
-        update->reset();
-        for (int i = 0; i < change.values.size(); ++i) update->bind(i + 1, change.values[i]);
-        update->bind(int(change.values.size()) + 1, select->columnInteger(0));
-        update->step();
-    }
-    batch.commit();
 }
 
 using Command = std::function<void(store::Database&, store::Table&, const QStringList&, const StartCounts&)>;
@@ -190,7 +158,7 @@ void measureBesideBaseline(benchmark::State& state, const Workload& load, const 
         commandSeconds += seconds;
         resetTables(db, load.reset);
         timer.start();
-        rawRowChanges(db, load);
+        rawRowChanges(db, load.changes);
         baselineSeconds += double(timer.nsecsElapsed()) / 1e9;
     }
     const double runs = double(state.iterations());
