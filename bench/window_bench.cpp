@@ -179,11 +179,13 @@ void compareWithBareView(benchmark::State& state, TForm1& form, const std::funct
         timer.start();
         press(step);
         benchmark::DoNotOptimize(form.DBGrid1->grab());
+        QCoreApplication::processEvents();
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         state.SetIterationTime(seconds);
         windowSeconds += seconds;
         timer.start();
         bare(step);
+        QCoreApplication::processEvents();
         bareSeconds += double(timer.nsecsElapsed()) / 1e9;
         ++step;
     }
