@@ -8,6 +8,7 @@ add_executable(skerry_core_tests
     register/owner_table_test.cpp
     base/text_file_test.cpp
     base/text_file_pieces_test.cpp
+    base/text_lines_test.cpp
 )
 target_link_libraries(skerry_core_tests PRIVATE skerry_testsupport GTest::gtest_main)
 gtest_discover_tests(skerry_core_tests)

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "base/text_encoding.h"
+#include "base/text_lines.h"
+
 class QIODevice;
 
 // The largest text file read, and the longest line: far beyond any member file, update text,
@@ -11,14 +14,7 @@ class QIODevice;
 inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
 inline constexpr qsizetype kMaxTextLineLength = 64 * 1024;
 
-// Decodes the bytes of a text file. A UTF-16 byte order mark decodes the rest as UTF-16 of that
-// byte order; otherwise a UTF-8 byte order mark is dropped and the rest is UTF-8 when it is
-// valid UTF-8, else Windows-1252, so any other file gives text. Fails when the bytes after a
-// UTF-16 byte order mark are no UTF-16.
-QString decodeText(const QByteArray& bytes);
-
 // Splits a text into lines at CR LF, LF or a lone CR; a line end at the very end starts no new line.
-// The lines are pieces of one copy of the text, not a copy each.
 QStringList splitLines(const QString& text);
 
 // Fails naming the file when something other than a regular file (a folder, a device, a pipe)
@@ -30,15 +26,10 @@ void requireRegularFile(const QString& fileName);
 // file or is larger than kMaxTextFileBytes.
 QString readTextFile(const QString& fileName);
 
-// Reads a whole text file into lines. Fails naming the file when it cannot be read, is no
-// regular file, is larger than kMaxTextFileBytes, or has a line longer than kMaxTextLineLength
-// (naming the line).
-QStringList readTextLines(const QString& fileName);
-
-// Encodes a text for a file: Windows-1252 when every character has a byte there and the bytes
-// read back as the same text, otherwise UTF-8 (with a byte order mark where the text itself
-// begins with one), so that decodeText gives the text back.
-QByteArray encodeText(const QString& text);
+// Reads a whole text file into lines, held as the file's bytes (TextLines). Fails naming the
+// file when it cannot be read, is no regular file, is larger than kMaxTextFileBytes, is no valid
+// UTF-16 after a UTF-16 byte order mark, or has a line longer than kMaxTextLineLength (naming the line).
+TextLines readTextLines(const QString& fileName);
 
 // Writes lines each ended with CR LF, encoded by encodeText. The file is complete or untouched:
 // the text goes to a temporary file beside it, which replaces it only once the last byte is

@@ -21,7 +21,7 @@ int initFromDebianList() {
 }
 
 int initFromUpdateText(const QString& fileName) {
-    const QStringList lines = readTextLines(fileName);
+    const TextLines lines = readTextLines(fileName);
     if (listedIslands(lines).empty())
         throw Failure(QStringLiteral("%1 lists no island references; nothing was created")
                           .arg(QDir::toNativeSeparators(fileName)));

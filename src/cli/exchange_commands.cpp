@@ -15,7 +15,7 @@ void importMember(QStringList arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "import-member FILE");
     // The file is read, and refused when it is none, before the data folder is taken.
     Gauge silent;
-    const QStringList lines = readMemberFile(arguments[0], silent);
+    const TextLines lines = readMemberFile(arguments[0], silent);
     OpenDataFolder folder;
     backup.before(folder.database, "import-member");
     const MemberImportResult result =

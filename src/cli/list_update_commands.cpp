@@ -19,7 +19,7 @@ const char* const kImportListUsage = "import-list FILE [--dry-run] [--no-backup]
 // Nobody can press Stop on the command line: a download not done by then is broken off.
 constexpr std::chrono::seconds kDefaultTimeout{120};
 
-void applyLines(OpenDataFolder& folder, const QStringList& lines, QTextStream& out) {
+void applyLines(OpenDataFolder& folder, const TextLines& lines, QTextStream& out) {
     const KindLinesResult result = applyListUpdate(folder.database, folder.table, lines, folder.start.counts);
     folder.database.close();
     out << result.islandLines << " island lines and " << result.groupLines << " group lines applied, "
@@ -51,8 +51,8 @@ QString whatTheAnswerIs(const QString& text) {
 
 // The lines of a fetched update text; an answer that lists no island is refused, as `init --list`
 // refuses such a text, so that a wrong address cannot pass for an update.
-QStringList updateLines(const QString& address, const QString& text) {
-    QStringList lines = splitLines(text);
+TextLines updateLines(const QString& address, const QString& text) {
+    TextLines lines = TextLines::ofText(text);
     if (listedIslands(lines).empty())
         throw Failure(QStringLiteral("The answer from %1 is no island list update text: %2; nothing was changed")
                           .arg(address, whatTheAnswerIs(text)));
@@ -62,7 +62,7 @@ QStringList updateLines(const QString& address, const QString& text) {
 void updateFromFile(QStringList arguments, QTextStream& out) {
     const BackupOption backup(arguments);
     requireArgumentCount(arguments, 1, "update FILE");
-    const QStringList lines = readTextLines(arguments[0]);
+    const TextLines lines = readTextLines(arguments[0]);
     OpenDataFolder folder;
     backup.before(folder.database, "update");
     applyLines(folder, lines, out);
@@ -74,7 +74,7 @@ void updateFromUrl(QStringList arguments, QTextStream& out) {
     const std::chrono::seconds timeout = takeTimeout(arguments);
     requireArgumentCount(arguments, 1, kUpdateUrlUsage);
     QtHttpClient client(timeout);
-    const QStringList lines = updateLines(arguments[0], client.get(arguments[0]));
+    const TextLines lines = updateLines(arguments[0], client.get(arguments[0]));
     OpenDataFolder folder;
     backup.before(folder.database, "update-url");
     applyLines(folder, lines, out);

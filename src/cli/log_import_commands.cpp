@@ -40,7 +40,7 @@ std::pair<QString, ImportMode> upfArguments(const QStringList& arguments) {
 void importUpfFile(QStringList arguments, QTextStream& out) {
     const BackupOption backup(arguments);
     const auto [fileName, mode] = upfArguments(arguments);
-    const QStringList lines = readTextLines(fileName);
+    const TextLines lines = readTextLines(fileName);
     OpenDataFolder folder;
     backup.before(folder.database, "import-upf");
     const int written = importUpf(folder.database, folder.table, lines, mode);
@@ -51,7 +51,7 @@ void importUpfFile(QStringList arguments, QTextStream& out) {
 void importCsvFile(QStringList arguments, QTextStream& out) {
     const BackupOption backup(arguments);
     requireArgumentCount(arguments, 1, "import-csv FILE");
-    const QStringList lines = readTextLines(arguments[0]);
+    const TextLines lines = readTextLines(arguments[0]);
     OpenDataFolder folder;
     backup.before(folder.database, "import-csv");
     const int written = importCsv(folder.database, folder.table, lines, folder.start.counts);

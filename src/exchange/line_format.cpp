@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -31,19 +32,25 @@ QString keywordColumn(const QString& keyword) {
     return keyword.leftJustified(kKeywordWidth, kBlank);
 }
 
-QString scan_text(const QString& keyword, const QStringList& lines) {
+QString scan_text(const QString& keyword, const TextLines& lines) {
     const QStringView bare = withoutTrailingBlanks(keyword);
     if (bare.isEmpty()) return QString();
-    for (const QString& line : lines)
+    // Keywords are ASCII: a line that does not begin with the keyword is passed over undecoded.
+    const QByteArray ascii = bare.toLatin1();
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        if (!lines.lineStartsWith(row, QLatin1StringView(ascii))) continue;
+        const QString line = lines[row];
         if (hasKeywordColumn(line, bare)) return columnText(line, {kKeywordWidth + 1, 0});
+    }
     return QString();
 }
 
-QStringList findKindLines(const QStringList& lines, const QString& kindText) {
-    QStringList found;
-    for (const QString& line : lines)
-        if (line.contains(kindText)) found << line;
-    return found;
+TextLines findKindLines(const TextLines& lines, const QString& kindText) {
+    const QByteArray ascii = kindText.toLatin1();
+    std::vector<qsizetype> found;
+    for (qsizetype row = 0; row < lines.size(); ++row)
+        if (lines.lineContains(row, QLatin1StringView(ascii))) found.push_back(row);
+    return lines.selected(found);
 }
 
 namespace {

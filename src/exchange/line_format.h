@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+
 #include <QStringView>
+#include "base/text_lines.h"
 
 // The line grammar that the member file, the checkpoint update file and the island list update
 // text share: a keyword column of nine characters, then a value or fixed columns. Positions
@@ -31,11 +33,11 @@ bool hasKeywordColumn(QStringView line, QStringView keyword);
 // characters 10 to the end of the first line whose keyword column is that keyword filled with
 // blanks, unchanged; empty when no line has it. A line cut short after the keyword counts too.
 // Searching the keyword column only keeps "NAME" from matching a "CERTNAME " line or a value.
-QString scan_text(const QString& keyword, const QStringList& lines);
+QString scan_text(const QString& keyword, const TextLines& lines);
 
-// Kind search: the lines that contain the kind text anywhere ("ISLAND   AF-", "AWARD    "),
-// in file order, however many there are.
-QStringList findKindLines(const QStringList& lines, const QString& kindText);
+// Kind search: the lines that contain the kind text (ASCII, as "ISLAND   AF-", "AWARD    ")
+// anywhere, in file order, however many there are.
+TextLines findKindLines(const TextLines& lines, const QString& kindText);
 
 // Reads a decimal number: leading blanks skipped, an optional sign, then digits up to the first
 // other character, the rest ignored; no digits read as 0, and digits beyond the range of an int

@@ -61,7 +61,7 @@ constexpr int kReadingSteps[] = {6, 6};
 constexpr int kAwardPhaseStep = 2;
 constexpr int kAwardsPlace = 7;  // "Awards" follows the seven island tables in the start counts
 
-int importOwnerRows(store::Table& table, const QStringList& lines, Gauge& gauge) {
+int importOwnerRows(store::Table& table, const TextLines& lines, Gauge& gauge) {
     int written = 0;
     for (const OwnerPhaseRow& row : ownerPhase()) {
         const QList<OwnerValue> values = readOwnerValues(ownerKeyword(QLatin1String(row.keyword)), lines);
@@ -74,8 +74,8 @@ int importOwnerRows(store::Table& table, const QStringList& lines, Gauge& gauge)
     return written;
 }
 
-void importAwards(store::Table& table, const QStringList& lines, int startCount, MemberImportResult& result) {
-    const QStringList awardLines = findKindLines(lines, QLatin1String(kAwardKindText));
+void importAwards(store::Table& table, const TextLines& lines, int startCount, MemberImportResult& result) {
+    const TextLines awardLines = findKindLines(lines, QLatin1String(kAwardKindText));
     table.Close();
     table.setTableName(kAwardsTable);
     table.setReadOnly(false);
@@ -119,8 +119,9 @@ bool beginsWithMemberKeyword(const QString& line) {
 
 // A keyword missing from a member file empties its row; a file without any is no member file
 // (a log, a CSV file, a file saved as UTF-16 without its byte order mark), and would empty them all.
-void requireMemberFile(const QString& fileName, const QStringList& lines) {
-    if (std::any_of(lines.begin(), lines.end(), beginsWithMemberKeyword)) return;
+void requireMemberFile(const QString& fileName, const TextLines& lines) {
+    for (const QString& line : lines)
+        if (beginsWithMemberKeyword(line)) return;
     throw Failure(QStringLiteral("Cannot import %1: it is no member file (no line begins with a member file keyword "
                                  "such as CALLSIGN, NAME, AWARD or ISLAND); nothing was changed. Choose the member "
                                  "file (*.mbr) from the checkpoint")
@@ -129,15 +130,15 @@ void requireMemberFile(const QString& fileName, const QStringList& lines) {
 
 }  // namespace
 
-QStringList readMemberFile(const QString& fileName, Gauge& gauge) {
+TextLines readMemberFile(const QString& fileName, Gauge& gauge) {
     gauge.start(kOwnerCaption);
-    const QStringList lines = readTextLines(fileName);
+    TextLines lines = readTextLines(fileName);
     requireMemberFile(fileName, lines);
     for (const int step : kReadingSteps) gauge.advance(step);
     return lines;
 }
 
-MemberImportResult importMemberLines(store::Database& database, store::Table& table, const QStringList& lines,
+MemberImportResult importMemberLines(store::Database& database, store::Table& table, const TextLines& lines,
                                      const StartCounts& counts, Gauge& gauge) {
     store::Database::Transaction transaction(database);
     MemberImportResult result;
@@ -155,6 +156,6 @@ MemberImportResult importMemberLines(store::Database& database, store::Table& ta
 MemberImportResult importMemberFile(store::Database& database, store::Table& table, const QString& fileName,
                                     const StartCounts& counts, BatchProgress& progress) {
     Gauge gauge(progress);
-    const QStringList lines = readMemberFile(fileName, gauge);
+    const TextLines lines = readMemberFile(fileName, gauge);
     return importMemberLines(database, table, lines, counts, gauge);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "base/text_lines.h"
 #include "exchange/gauge.h"
 #include "register/start_state.h"
 
@@ -24,7 +25,7 @@ struct MemberImportResult {
 // "Importing owner data" with the gauge at 0, and 12 once the file is read. Fails naming the
 // file when it cannot be read (readTextLines) or when no line begins with a keyword of the
 // member file: such a file is no member file, and its import would empty every owner row.
-QStringList readMemberFile(const QString& fileName, Gauge& gauge);
+TextLines readMemberFile(const QString& fileName, Gauge& gauge);
 
 // Makes the tables agree with the lines of a member file, in one write transaction: the owner
 // phase (every owner row the file can carry, a missing keyword emptying its row), the award
@@ -34,7 +35,7 @@ QStringList readMemberFile(const QString& fileName, Gauge& gauge);
 // before the island phase, and shows each kind's caption and climb. A failing table operation
 // ends the import; what was posted before it stays written. Leaves the handle closed on
 // "IOTA-SA", unfiltered and writable.
-MemberImportResult importMemberLines(store::Database& database, store::Table& table, const QStringList& lines,
+MemberImportResult importMemberLines(store::Database& database, store::Table& table, const TextLines& lines,
                                      const StartCounts& counts, Gauge& gauge);
 
 // The whole import of a member file: reads it, then imports its lines. The listener hears the

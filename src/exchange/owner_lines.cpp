@@ -82,7 +82,7 @@ const OwnerKeyword& ownerKeyword(const QString& keyword) {
     throw Failure(QStringLiteral("\"%1\" is not an owner keyword").arg(keyword));
 }
 
-QList<OwnerValue> readOwnerValues(const OwnerKeyword& keyword, const QStringList& lines) {
+QList<OwnerValue> readOwnerValues(const OwnerKeyword& keyword, const TextLines& lines) {
     const QString value = scan_text(keyword.keyword, lines);
     switch (keyword.kind) {
         case OwnerValueKind::Text:

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "base/text_lines.h"
+
 // Owner lines: one keyword for one or more rows of the "Owner" table, in both directions.
 
 // How the value of an owner line stands for "Owner" rows.
@@ -47,7 +49,7 @@ struct OwnerValue {
 
 // The rows that a member file sets for a keyword, from its owner value (scan_text): one row
 // for a text or a mode, the ten flag rows in bit order, the four previous-call rows in order.
-QList<OwnerValue> readOwnerValues(const OwnerKeyword& keyword, const QStringList& lines);
+QList<OwnerValue> readOwnerValues(const OwnerKeyword& keyword, const TextLines& lines);
 
 // The ten flag rows with their bit values, 1 ("RSGB Member") to 512 ("Don't show on listings").
 struct Flag {

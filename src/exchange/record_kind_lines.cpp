@@ -45,7 +45,7 @@ bool selectRecord(store::Table& table, const QString& line) {
     return table.RecordCount() > 0;
 }
 
-void applyKind(store::Table& table, const RecordKind& kind, const QStringList& kindLines, int startCount,
+void applyKind(store::Table& table, const RecordKind& kind, const TextLines& kindLines, int startCount,
                const IslandLineFormat& format, Gauge& gauge, KindLinesResult& result) {
     table.Close();
     table.setTableName(kind.tableName());
@@ -75,10 +75,10 @@ void applyKind(store::Table& table, const RecordKind& kind, const QStringList& k
 
 }  // namespace
 
-KindLinesResult applyRecordKinds(store::Table& table, const QStringList& lines, const StartCounts& counts,
+KindLinesResult applyRecordKinds(store::Table& table, const TextLines& lines, const StartCounts& counts,
                                  const IslandLineFormat& format, Gauge& gauge) {
     KindLinesResult result;
-    const std::array<QStringList, 13> kindLines = findRecordKindLines(lines);
+    const std::array<TextLines, 13> kindLines = findRecordKindLines(lines);
     for (size_t k = 0; k < recordKinds().size(); ++k) {
         const RecordKind& kind = recordKinds()[k];
         gauge.start(kind.importCaption);

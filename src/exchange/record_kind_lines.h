@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "base/text_lines.h"
 #include "register/start_state.h"
 
 class Gauge;
@@ -25,5 +26,5 @@ struct KindLinesResult {
 // shows each kind's caption at 0, then 2 after the search, then climbs by 98 / the kind's
 // line count per line to 100. Leaves the handle closed on the last table, unfiltered and
 // writable.
-KindLinesResult applyRecordKinds(store::Table& table, const QStringList& lines, const StartCounts& counts,
+KindLinesResult applyRecordKinds(store::Table& table, const TextLines& lines, const StartCounts& counts,
                                  const IslandLineFormat& format, Gauge& gauge);

@@ -1,6 +1,7 @@
 #include "exchange/record_kinds.h"
 
 #include <bitset>
+#include <vector>
 
 #include "exchange/line_format.h"
 #include "register/codes.h"
@@ -32,13 +33,16 @@ int RecordKind::tablePlace() const {
     return int(continentByCode(continentCode) - continents().data());
 }
 
-std::array<QStringList, 13> findRecordKindLines(const QStringList& lines) {
+std::array<TextLines, 13> findRecordKindLines(const TextLines& lines) {
     // Every kind text is a keyword column, two letters and "-": each "-" of a line is looked
     // at once, as the possible end of a kind text, instead of searching the line once per kind.
     constexpr qsizetype kDashPlace = 11;
     const std::array<RecordKind, 13>& kinds = recordKinds();
-    std::array<QStringList, 13> found;
-    for (const QString& line : lines) {
+    std::array<std::vector<qsizetype>, 13> found;
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        // A line without a dash holds no kind text and is not decoded.
+        if (!lines.lineContains(row, QLatin1StringView("-"))) continue;
+        const QString line = lines[row];
         std::bitset<13> kindsOfLine;  // a line that holds a kind text twice is listed once
         for (qsizetype dash = line.indexOf(u'-', kDashPlace); dash >= 0; dash = line.indexOf(u'-', dash + 1)) {
             if (line[dash - 3] != u' ') continue;  // the keyword column ends in a blank
@@ -47,9 +51,11 @@ std::array<QStringList, 13> findRecordKindLines(const QStringList& lines) {
                 if (candidate == kinds[k].text) kindsOfLine.set(k);
         }
         for (size_t k = 0; k < kinds.size(); ++k)
-            if (kindsOfLine[k]) found[k] << line;
+            if (kindsOfLine[k]) found[k].push_back(row);
     }
-    return found;
+    std::array<TextLines, 13> kindLines;
+    for (size_t k = 0; k < kinds.size(); ++k) kindLines[k] = lines.selected(found[k]);
+    return kindLines;
 }
 
 QString lineReference(const QString& line) {

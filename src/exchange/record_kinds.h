@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <array>
 
+#include "base/text_lines.h"
+
 // The thirteen kinds of island and group lines, each recognised by its kind text (the keyword
 // column and the first three characters of the reference) and belonging to one island table.
 struct RecordKind {
@@ -24,7 +26,7 @@ const std::array<RecordKind, 13>& recordKinds();
 // Kind search for all thirteen kinds in one pass: for each kind, in the order of recordKinds(),
 // the lines that contain its kind text anywhere, in file order; the same lists as thirteen kind
 // searches give.
-std::array<QStringList, 13> findRecordKindLines(const QStringList& lines);
+std::array<TextLines, 13> findRecordKindLines(const TextLines& lines);
 
 // Characters 10-15 of an island or group line: the reference that selects its record.
 QString lineReference(const QString& line);

@@ -5,7 +5,7 @@
 #include "register/store/database.h"
 #include "register/store/table.h"
 
-KindLinesResult applyListUpdate(store::Database& database, store::Table& table, const QStringList& lines,
+KindLinesResult applyListUpdate(store::Database& database, store::Table& table, const TextLines& lines,
                                 const StartCounts& startCounts) {
     store::Database::Transaction batch(database);
     const KindLinesResult result = applyListUpdateLines(table, lines, startCounts);
@@ -13,7 +13,7 @@ KindLinesResult applyListUpdate(store::Database& database, store::Table& table, 
     return result;
 }
 
-KindLinesResult applyListUpdateLines(store::Table& table, const QStringList& lines, const StartCounts& startCounts) {
+KindLinesResult applyListUpdateLines(store::Table& table, const TextLines& lines, const StartCounts& startCounts) {
     table.Close();
     table.setReadOnly(false);
     // The update shows no progress: its gauge has no listener.

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "base/text_lines.h"
 #include "exchange/record_kind_lines.h"
 #include "register/start_state.h"
 
@@ -17,9 +18,9 @@ class Table;
 // unallocated references, keeping the user's worked, claimed and approved statuses), group lines
 // set the group code. Other lines, and lines whose reference has no record, change nothing.
 // Leaves the handle closed on the last island table, unfiltered.
-KindLinesResult applyListUpdate(store::Database& database, store::Table& table, const QStringList& lines,
+KindLinesResult applyListUpdate(store::Database& database, store::Table& table, const TextLines& lines,
                                 const StartCounts& startCounts);
 
 // The same application inside a write transaction that the caller holds and commits, as the
 // creation of a data folder from an update text does.
-KindLinesResult applyListUpdateLines(store::Table& table, const QStringList& lines, const StartCounts& startCounts);
+KindLinesResult applyListUpdateLines(store::Table& table, const TextLines& lines, const StartCounts& startCounts);

@@ -9,7 +9,7 @@
 #include "register/start_state.h"
 #include "register/store/table.h"
 
-std::vector<ListedIsland> listedIslands(const QStringList& lines) {
+std::vector<ListedIsland> listedIslands(const TextLines& lines) {
     std::vector<ListedIsland> islands;
     QSet<QString> seen;
     const IslandLineLayout& layout = updateIslandLines().layout;
@@ -25,7 +25,7 @@ std::vector<ListedIsland> listedIslands(const QStringList& lines) {
     return islands;
 }
 
-int createDataFolderFromUpdate(const QString& workingFolder, const QStringList& lines) {
+int createDataFolderFromUpdate(const QString& workingFolder, const TextLines& lines) {
     const std::vector<ListedIsland> islands = listedIslands(lines);
     createDeliveredDataFolder(workingFolder, islands, [&lines](store::Database& database) {
         store::Table table(database);

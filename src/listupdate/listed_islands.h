@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QStringList>
+
 #include <vector>
+#include "base/text_lines.h"
 
 #include "register/iota_list.h"
 
@@ -9,7 +11,7 @@
 // columns of their first line, in the order of the island kinds and then of the file. A
 // reference listed twice counts once; lines that hold no listed reference (a reference that is
 // not well-formed, or number 000) are passed over.
-std::vector<ListedIsland> listedIslands(const QStringList& lines);
+std::vector<ListedIsland> listedIslands(const TextLines& lines);
 
 // Creates the delivered data folder Data/ below a working folder from an island list update
 // text instead of the Debian list: one record per number from 001 up to the highest listed
@@ -18,4 +20,4 @@ std::vector<ListedIsland> listedIslands(const QStringList& lines);
 // lines set their groups and all other numbers stay unallocated. The update is applied before the
 // database is put in place, so it is whole or absent. Refuses, changing nothing, when a database
 // is already there. Returns the number of listed references.
-int createDataFolderFromUpdate(const QString& workingFolder, const QStringList& lines);
+int createDataFolderFromUpdate(const QString& workingFolder, const TextLines& lines);

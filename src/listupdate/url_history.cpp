@@ -6,7 +6,7 @@
 
 std::optional<QStringList> readUrlHistory(const QString& fileName) {
     if (!QFileInfo::exists(fileName)) return std::nullopt;
-    QStringList urls = readTextLines(fileName);
+    QStringList urls = readTextLines(fileName).toStringList();
     urls.removeAll(QString());
     return urls;
 }

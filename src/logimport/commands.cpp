@@ -35,7 +35,7 @@ void TForm1::importUpfFile(const QString& fileName) {
     Progress->setValue(0);
     Progress->show();
     repaint();
-    const QStringList lines = readTextLines(fileName);
+    const TextLines lines = readTextLines(fileName);
     TUPF_mode UPF_mode(this);
     const std::optional<ImportMode> mode = upfmode::modeForResult(m_dialogs.exec(UPF_mode));
     if (!mode) return;

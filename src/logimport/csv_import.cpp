@@ -9,16 +9,16 @@
 
 namespace {
 
-int runContinentPass(store::Table& table, const Continent& continent, const QStringList& lines, int recordLimit) {
+int runContinentPass(store::Table& table, const Continent& continent, const TextLines& lines, int recordLimit) {
     beginReferencePass(table, continent.tableName);
-    const QString marker = csvContinentMarker(continent.code);
+    const QByteArray marker = csvContinentMarker(continent.code).toLatin1();
     int counted = 0;
     int written = 0;
-    for (const QString& line : lines) {
-        if (!line.contains(marker)) continue;
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        if (!lines.lineContains(row, QLatin1StringView(marker))) continue;
         // Lines beyond the table's start count change nothing, whether or not their reference has a record.
         if (++counted > recordLimit) break;
-        const CsvContact contact = readCsvContact(line);
+        const CsvContact contact = readCsvContact(lines[row]);
         if (!standOnReference(table, contact.reference)) continue;
         table.Edit();
         table.FieldByName(kCallField).setAsString(contact.callsign);
@@ -32,8 +32,7 @@ int runContinentPass(store::Table& table, const Continent& continent, const QStr
 
 }  // namespace
 
-int importCsv(store::Database& database, store::Table& table, const QStringList& lines,
-              const StartCounts& startCounts) {
+int importCsv(store::Database& database, store::Table& table, const TextLines& lines, const StartCounts& startCounts) {
     store::Database::Transaction batch(database);
     int written = 0;
     for (size_t i = 0; i < continents().size(); ++i)

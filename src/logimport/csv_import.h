@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "base/text_lines.h"
 #include "register/start_state.h"
 
 namespace store {
@@ -15,4 +16,4 @@ class Table;
 // the continent's table held at start, in file order, so the last line of a reference decides.
 // Comments stay; references without a record are passed over. Leaves the handle closed on the
 // last island table, writable and filtered. Returns the number of records written.
-int importCsv(store::Database& database, store::Table& table, const QStringList& lines, const StartCounts& startCounts);
+int importCsv(store::Database& database, store::Table& table, const TextLines& lines, const StartCounts& startCounts);

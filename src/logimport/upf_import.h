@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "base/progress.h"
+#include "base/text_lines.h"
 #include "logimport/upf_decision.h"
 
 namespace store {
@@ -19,5 +20,5 @@ class Table;
 // of one reference only the first that names a contact counts; references without a record
 // and lines of no continent are passed over. Leaves the handle closed on the last island
 // table, writable and filtered. Returns the number of records written.
-int importUpf(store::Database& database, store::Table& table, const QStringList& lines, ImportMode mode,
+int importUpf(store::Database& database, store::Table& table, const TextLines& lines, ImportMode mode,
               BatchProgress& progress = BatchProgress::none());

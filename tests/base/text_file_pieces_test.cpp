@@ -27,6 +27,8 @@ TEST(TextFilePieces, ReadsAsTheWholeBytesDecode) {
         {"a UTF-8 sequence cut off at the end", largeUtf8("EU-005 \xC3")},
         {"byte order mark and lone CR line ends", QByteArray("\xEF\xBB\xBF"
                                                              "a\rb\r\r")},
+        {"a byte order mark beginning a later line is a character", QByteArray("a\r\n\xEF\xBB\xBF"
+                                                                               "b")},
         {"UTF-16", QByteArray("\xFF\xFE"
                               "a\0\n\0b\0",
                               8)},
@@ -38,7 +40,7 @@ TEST(TextFilePieces, ReadsAsTheWholeBytesDecode) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
         file.close();
-        EXPECT_EQ(readTextLines(fileName), splitLines(decodeText(bytes))) << what;
+        EXPECT_EQ(readTextLines(fileName).toStringList(), splitLines(decodeText(bytes))) << what;
     }
 }
 

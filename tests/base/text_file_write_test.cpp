@@ -51,7 +51,7 @@ TEST(TextFileWrite, WhatIsWrittenReadsBackAsWritten) {
     };
     for (const QString& text : texts) {
         writeTextFile(fileName, {text, "http://example.org/update.txt"});
-        EXPECT_EQ(readTextLines(fileName), (QStringList{text, "http://example.org/update.txt"}))
+        EXPECT_EQ(readTextLines(fileName).toStringList(), (QStringList{text, "http://example.org/update.txt"}))
             << fileBytes(fileName).toHex().toStdString();
     }
 }

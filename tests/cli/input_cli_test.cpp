@@ -181,7 +181,7 @@ TEST(InputCli, TheUpdateFileReadsBackAsWritten) {
     writeFile(folder.path() + "/in.mbr", ("CALLSIGN G3ABC\r\nNAME     " + mojibake + "\r\n").toUtf8());
     ASSERT_EQ(cli(folder.path(), {"import-member", "in.mbr"}).exitCode, 0);
     ASSERT_EQ(cli(folder.path(), {"export", "out.upd"}).exitCode, 0);
-    EXPECT_TRUE(readTextLines(folder.path() + "/out.upd").contains("NAME     " + mojibake));
+    EXPECT_TRUE(readTextLines(folder.path() + "/out.upd").toStringList().contains("NAME     " + mojibake));
     folder.setOwnerValue("Name", "");
     ASSERT_EQ(cli(folder.path(), {"import-member", "out.upd"}).exitCode, 0);
     EXPECT_EQ(folder.ownerValue("Name"), mojibake);

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 
 #include "base/text_file.h"
-#include "support/gui_fixture.h"
 #include "support/failing_vfs.h"
+#include "support/gui_fixture.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ TEST_F(ExchangeTest, ExportWritesTheFileThenTheDateAndARoundTripKeepsTheCalls) {
     expectNoViewShown(*form);
     EXPECT_EQ(form->Table1.TableName(), "Owner");
 
-    const QStringList lines = readTextLines(file + ".upd");
+    const QStringList lines = readTextLines(file + ".upd").toStringList();
     ASSERT_GT(lines.size(), 23);
     EXPECT_EQ(lines[0], "KAYROLL  2.07");
     EXPECT_EQ(lines[1], "CALLSIGN G3KMA");
@@ -120,7 +120,7 @@ TEST_F(ExchangeTest, AFailingWriteLeavesTheOldFileAndTheDate) {
     expectNoViewShown(*form);
     closeForm();
     EXPECT_EQ(folder.ownerValue("Last exported"), "01-01-20");
-    EXPECT_EQ(readTextLines(file), (QStringList{"KAYROLL  2.07", "old"}));
+    EXPECT_EQ(readTextLines(file).toStringList(), (QStringList{"KAYROLL  2.07", "old"}));
 }
 
 // The disk is put in place before the window connects to the folder.

@@ -118,11 +118,12 @@ TEST(RecordKinds, OnePassKindSearchGivesWhatThirteenSearchesGive) {
         "AWARD    IOTA-100",
         "",
     };
-    const std::array<QStringList, 13> found = findRecordKindLines(lines);
+    const std::array<TextLines, 13> found = findRecordKindLines(lines);
     for (size_t k = 0; k < recordKinds().size(); ++k)
-        EXPECT_EQ(found[k], findKindLines(lines, recordKinds()[k].text)) << recordKinds()[k].text.toStdString();
+        EXPECT_EQ(found[k].toStringList(), findKindLines(lines, recordKinds()[k].text).toStringList())
+            << recordKinds()[k].text.toStdString();
     EXPECT_EQ(found[3].size(), 2);
-    EXPECT_EQ(found[8], QStringList{lines[1]});
+    EXPECT_EQ(found[8].toStringList(), QStringList{lines[1]});
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST(LineFormat, KindSearchFindsTheKindTextAnywhereWithoutLimit) {
     QStringList lines = {"ISLAND   EU-005 G3ABC", "AI       EU-001", "xISLAND   EU-007", "ISLAND   AF-001",
                          "ISLAND  EU-009"};
     for (int i = 0; i < 600; ++i) lines << QString("ISLAND   EU-%1").arg(i % 1000, 3, 10, QChar('0'));
-    const QStringList found = findKindLines(lines, "ISLAND   EU-");
+    const TextLines found = findKindLines(lines, "ISLAND   EU-");
     ASSERT_EQ(found.size(), 602) << "no cap at 500";
     EXPECT_EQ(found[0], "ISLAND   EU-005 G3ABC");
     EXPECT_EQ(found[1], "xISLAND   EU-007");

@@ -71,7 +71,7 @@ TEST_F(UpdateExport, WritesHeaderOwnerIslandAndAwardLinesInOrder) {
     const QByteArray bytes = fileBytes(target);
     EXPECT_TRUE(bytes.endsWith("\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n')) << "every line ends with CR LF";
-    const QStringList lines = readTextLines(target);
+    const QStringList lines = readTextLines(target).toStringList();
     EXPECT_EQ(lines, file.lines);
     ASSERT_GT(lines.size(), 23);
     EXPECT_EQ(lines[0], "KAYROLL  2.07");

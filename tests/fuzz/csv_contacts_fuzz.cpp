@@ -9,7 +9,7 @@ namespace fuzz::csvContacts {
 // Any bytes as the CSV file of confirmed contacts.
 int fuzzOne(const uint8_t* data, size_t size) {
     return runReader([&] {
-        const QStringList lines = inputLines(data, size);
+        const TextLines lines = inputLines(data, size);
         FuzzStore& fuzzStore = FuzzStore::instance();
         store::Table table(fuzzStore.database());
         const int written = importCsv(fuzzStore.database(), table, lines, fuzzStore.startCounts());

@@ -45,7 +45,7 @@ QString secondFile() {
     return QDir(scratchFolder().path()).filePath(QStringLiteral("written"));
 }
 
-QStringList inputLines(const uint8_t* data, size_t size) {
+TextLines inputLines(const uint8_t* data, size_t size) {
     return readTextLines(inputFile(data, size));
 }
 

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include "base/text_lines.h"
 
 namespace fuzz {
 
@@ -22,7 +24,7 @@ QString inputFile(const uint8_t* data, size_t size);
 QString secondFile();
 
 // The lines of the bytes, read as every text file is read.
-QStringList inputLines(const uint8_t* data, size_t size);
+TextLines inputLines(const uint8_t* data, size_t size);
 
 // Stops the run with the broken promise when the condition does not hold.
 void require(bool condition, const char* promise);

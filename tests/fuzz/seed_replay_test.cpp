@@ -18,8 +18,7 @@ const FuzzTarget kTargets[] = {
     {"csv_contacts", fuzz::csvContacts::fuzzOne},    {"update_text", fuzz::updateText::fuzzOne},
     {"debian_list", fuzz::debianList::fuzzOne},      {"jpeg_picture", fuzz::jpegPicture::fuzzOne},
     {"url_history", fuzz::urlHistory::fuzzOne},      {"http_answer", fuzz::httpAnswer::fuzzOne},
-    {"iota_json_list", fuzz::iotaJsonList::fuzzOne},
-    {"adif_log", fuzz::adifLog::fuzzOne},
+    {"iota_json_list", fuzz::iotaJsonList::fuzzOne}, {"adif_log", fuzz::adifLog::fuzzOne},
 };
 
 void PrintTo(const FuzzTarget& target, std::ostream* out) {

@@ -13,7 +13,7 @@ namespace fuzz::updateText {
 // seeds a new data folder.
 int fuzzOne(const uint8_t* data, size_t size) {
     return runReader([&] {
-        const QStringList lines = inputLines(data, size);
+        const TextLines lines = inputLines(data, size);
         QSet<QString> references;
         for (const ListedIsland& island : listedIslands(lines)) {
             require(isWellFormedReference(island.reference), "a listed reference is well-formed");

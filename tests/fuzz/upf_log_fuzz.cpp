@@ -9,7 +9,7 @@ namespace fuzz::upfLog {
 // Any bytes as a logging program's UPF file, imported in both modes.
 int fuzzOne(const uint8_t* data, size_t size) {
     return runReader([&] {
-        const QStringList lines = inputLines(data, size);
+        const TextLines lines = inputLines(data, size);
         FuzzStore& fuzzStore = FuzzStore::instance();
         for (const ImportMode mode : {ImportMode::Worked, ImportMode::Claim}) {
             store::Table table(fuzzStore.database());

@@ -278,7 +278,7 @@ TEST_F(ListUpdate, AnAddressInOtherLetterCaseIsNotAddedTwice) {
     EXPECT_EQ(comboItems(*form->cbURL), (QStringList{server.url("/update.txt"), server.url("/other.txt")}))
         << "a new address goes to the end";
     form->ImportURL->click();
-    EXPECT_EQ(readTextLines(historyFile()), (QStringList{server.url("/update.txt"), server.url("/other.txt")}));
+    EXPECT_EQ(readTextLines(historyFile()).toStringList(), (QStringList{server.url("/update.txt"), server.url("/other.txt")}));
     EXPECT_TRUE(errorBoxTexts(dialogs).isEmpty());
 }
 

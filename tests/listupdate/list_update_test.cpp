@@ -16,7 +16,7 @@ TEST(ListUpdateFixtures, EveryCaseGivesItsExpectedRecords) {
     const QStringList cases = fixtureCases(QStringLiteral("update_"));
     ASSERT_FALSE(cases.isEmpty());
     for (const QString& name : cases) {
-        const QStringList lines = readTextLines(fixtureFile(name, QStringLiteral("update.txt")));
+        const TextLines lines = readTextLines(fixtureFile(name, QStringLiteral("update.txt")));
         const QStringList differences =
             runRecordFixture(name, QStringLiteral("expected.txt"),
                              [&](store::Database& db, store::Table& table, const StartCounts& counts) {

@@ -18,7 +18,7 @@ TEST(CsvImportFixtures, EveryCaseGivesItsExpectedRecords) {
     const QStringList cases = fixtureCases(QStringLiteral("csv_"));
     ASSERT_FALSE(cases.isEmpty());
     for (const QString& name : cases) {
-        const QStringList lines = readTextLines(fixtureFile(name, QStringLiteral("input.csv")));
+        const TextLines lines = readTextLines(fixtureFile(name, QStringLiteral("input.csv")));
         const QStringList differences =
             runRecordFixture(name, QStringLiteral("expected.txt"),
                              [&](store::Database& db, store::Table& table, const StartCounts& counts) {

@@ -27,7 +27,7 @@ TEST(UpfImportFixtures, EveryCaseGivesItsExpectedRecords) {
     const QStringList cases = fixtureCases(QStringLiteral("upf_"));
     ASSERT_FALSE(cases.isEmpty());
     for (const QString& name : cases) {
-        const QStringList lines = readTextLines(fixtureFile(name, QStringLiteral("input.upf")));
+        const TextLines lines = readTextLines(fixtureFile(name, QStringLiteral("input.upf")));
         for (const ModeFile& file : kModeFiles) {
             if (!QFileInfo::exists(fixtureFile(name, file.expected))) continue;
             const QStringList differences = runRecordFixture(
