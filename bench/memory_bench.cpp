@@ -1,0 +1,314 @@
+// Measures the peak memory of a skerrydesk-cli process that reads a 50 MB input: an island list
+// update text, a UPF log, a CSV file of confirmed contacts and a member file, each applied to a
+// fresh full-size data folder. Each row prints the child's peak resident memory (peak_mib, the
+// largest of its runs), the limit (limit_mib) and their ratio; target: at most 2 times the file's
+// size plus 20 MiB, a ratio of at most 1. The time is the command's wall time.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr qint64 kInputBytes = 50'000'000;
+constexpr double kBytesPerMib = 1024.0 * 1024.0;
+constexpr double kAllowanceMib = 20;
+constexpr qint64 kLongestLine = 256;  // longer than any generated line, so the last one can be padded
+
+// What one run of the CLI gave.
+struct ChildRun {
+    int exitCode = -1;  // -1 when it did not exit normally
+    double peakMib = 0;
+    double wallSeconds = 0;
+};
+
+// Runs the CLI in a working folder, its output and errors into files there, and takes its peak
+// resident memory from the rusage wait4 returns (KiB on Linux). That figure is the larger of the
+// child's own peak and this process's size at the spawn, so this process keeps its inputs on disk.
+ChildRun runCli(const QString& folder, const QStringList& arguments) {
+    std::vector<std::string> words{SKERRY_CLI_PATH};
+    for (const QString& argument : arguments) words.push_back(argument.toStdString());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const std::string out = QDir(folder).filePath(QStringLiteral("cli-out.txt")).toStdString();
+    const std::string err = QDir(folder).filePath(QStringLiteral("cli-err.txt")).toStdString();
+    const std::string workingFolder = folder.toStdString();
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) throw std::runtime_error("cannot start " + words[0]);
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid) throw std::runtime_error("lost the child " + words[0]);
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, double(usage.ru_maxrss) * 1024.0 / kBytesPerMib,
+            wall.count()};
+}
+
+double ownPeakMib() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) * 1024.0 / kBytesPerMib;
+}
+
+QString errorsOf(const QString& folder) {
+    QFile file(QDir(folder).filePath(QStringLiteral("cli-err.txt")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+}
+
+void copyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator entries(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    while (entries.hasNext()) {
+        const QFileInfo entry(entries.next());
+        const QString target = QDir(to).filePath(entry.fileName());
+        if (entry.isDir())
+            copyFolder(entry.filePath(), target);
+        else if (!QFile::copy(entry.filePath(), target))
+            throw std::runtime_error("cannot copy " + entry.filePath().toStdString());
+    }
+}
+
+// Deterministic across standard libraries: the engine's output is fixed, and the modulo is ours.
+class Draw {
+public:
+    int below(int bound) { return int(m_engine() % std::uint32_t(bound)); }
+    template <typename T, size_t N>
+    const T& from(const std::array<T, N>& items) {
+        return items[size_t(below(int(N)))];
+    }
+
+private:
+    std::mt19937 m_engine{20260101};
+};
+
+const std::array<const char*, 7> kContinents{"AF", "AN", "AS", "EU", "NA", "OC", "SA"};
+const std::array<const char*, 12> kPrefixes{"5R8", "VE7", "JA6", "EA8", "VK4", "KH6",
+                                            "CE0", "ZL7", "SV5", "GM",  "EI",  "3B6"};
+const std::array<const char*, 8> kPlaces{"Some",  "Northern", "Southern", "Outer",
+                                         "Inner", "Eastern",  "Western",  "Great"};
+const std::array<const char*, 6> kKinds{"Coastal Islands", "Island", "Islands", "Group", "Archipelago", "Cays"};
+const std::array<const char*, 8> kCallPrefixes{"K", "W", "G", "DL", "JA", "VK", "F", "EA"};
+
+QString reference(Draw& draw) {
+    return QStringLiteral("%1-%2")
+        .arg(QLatin1String(draw.from(kContinents)))
+        .arg(draw.below(300) + 1, 3, 10, QChar(u'0'));
+}
+
+QString callsign(Draw& draw) {
+    QString call = QLatin1String(draw.from(kCallPrefixes)) + QString::number(draw.below(10));
+    for (int letters = 1 + draw.below(3); letters > 0; --letters) call += QChar(u'A' + draw.below(26));
+    return call;
+}
+
+QString islandName(Draw& draw) {
+    return QStringLiteral("%1 %2 number %3")
+        .arg(QLatin1String(draw.from(kPlaces)), QLatin1String(draw.from(kKinds)))
+        .arg(draw.below(100) + 1);
+}
+
+QString updateIslandLine(Draw& draw) {
+    return QStringLiteral("ISLAND   %1 %2%3")
+        .arg(reference(draw), QString::fromLatin1(draw.from(kPrefixes)).leftJustified(12), islandName(draw));
+}
+
+QString upfLine(Draw& draw) {
+    return reference(draw) + u' ' + callsign(draw) + u' ' + QChar(u'a' + draw.below(26)) + QChar(u'a' + draw.below(26));
+}
+
+QString csvLine(Draw& draw) {
+    const char* const status = draw.below(4) == 0 ? "Pending" : "Accepted";
+    return QStringLiteral("\"%1\",\"%2\",\"%3\"").arg(reference(draw), callsign(draw), QLatin1String(status));
+}
+
+// The call column holds the credited callsign, or NONE for a needed island.
+QString memberIslandLine(Draw& draw) {
+    const QString call = draw.below(3) == 0 ? QStringLiteral("NONE") : callsign(draw);
+    return QStringLiteral("ISLAND   %1 %2%3%4")
+        .arg(reference(draw), call.leftJustified(15), QString::fromLatin1(draw.from(kPrefixes)).leftJustified(10),
+             islandName(draw));
+}
+
+// The owner lines of a member file, a few award lines and a group line of each kind.
+const QStringList kMemberHead{
+    "CERTNAME John A. Smith, G3ABC",
+    "NAME     John Smith",
+    "CALLSIGN G3ABC",
+    "DIRNUM   01234",
+    "CHECKPT  G3KMA",
+    "DATE     01-02-04",
+    "ADDRESS1 1 High Street",
+    "ADDRESS3 Little Snoring",
+    "POSTTOWN FAKENHAM",
+    "COUNTY   Norfolk",
+    "POSTCODE NR21 0AA",
+    "COUNTRY  England",
+    "HPHONE   01328 000000",
+    "EMAIL    g3abc@example.org",
+    "STATUS   3",
+    "MODES    4",
+    "PREVCALL G3AAA G3BBB G3CCC",
+    "COMMENT1 Island chaser since 1990",
+    "AWARD    Award 1       10     01-01-04 Title 1",
+    "AWARD    Award 2       20     02-01-04 Title 2",
+    "AWARD    Award 3       30     03-01-04 Title 3",
+    "AI       EU-001",
+    "AI       AS-001",
+    "AI       NA-001",
+    "BI       EU-005",
+    "WI       NA-015",
+    "WI       SA-001",
+};
+
+// Writes the head lines, then generated lines up to exactly kInputBytes, each ended with CR LF;
+// the last line is filled with blanks to the size.
+void writeInput(const QString& fileName, const QStringList& head, const std::function<QString(Draw&)>& nextLine) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write " + fileName.toStdString());
+    Draw draw;
+    QByteArray chunk;
+    qint64 written = 0;
+    const auto add = [&](const QString& line) {
+        chunk += line.toLatin1() + "\r\n";
+        if (chunk.size() < (1 << 20)) return;
+        written += file.write(chunk);
+        chunk.clear();
+    };
+    for (const QString& line : head) add(line);
+    while (written + chunk.size() < kInputBytes - kLongestLine) add(nextLine(draw));
+    const qint64 rest = kInputBytes - written - chunk.size();
+    add(nextLine(draw).leftJustified(rest - 2));
+    written += file.write(chunk);
+    if (written != kInputBytes) throw std::runtime_error("cannot write " + fileName.toStdString());
+}
+
+// One temporary folder, removed at exit: a pristine data folder made by init, the four inputs,
+// and the working folder each run starts from.
+class Workspace {
+public:
+    static Workspace& instance() {
+        static Workspace workspace;
+        return workspace;
+    }
+
+    QString work() const { return m_dir.filePath(QStringLiteral("work")); }
+    QString input(const QString& name) const { return m_dir.filePath(name); }
+
+    void restoreData() const {
+        const QString data = QDir(work()).filePath(QStringLiteral("Data"));
+        QDir(data).removeRecursively();
+        copyFolder(m_dir.filePath(QStringLiteral("pristine")), data);
+    }
+
+private:
+    Workspace() {
+        if (!m_dir.isValid()) throw std::runtime_error("cannot make a temporary folder");
+        QDir().mkpath(work());
+        const ChildRun init = runCli(work(), {QStringLiteral("init")});
+        if (init.exitCode != 0) throw std::runtime_error("init failed: " + errorsOf(work()).toStdString());
+        copyFolder(QDir(work()).filePath(QStringLiteral("Data")), m_dir.filePath(QStringLiteral("pristine")));
+        writeInput(input(QStringLiteral("update.txt")), {QStringLiteral("IOTA Directory - island list update")},
+                   updateIslandLine);
+        writeInput(input(QStringLiteral("log.upf")), {}, upfLine);
+        writeInput(input(QStringLiteral("confirmed.csv")), {}, csvLine);
+        writeInput(input(QStringLiteral("member.mbr")), kMemberHead, memberIslandLine);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+void measurePeakMemory(benchmark::State& state, const QString& inputName, const QStringList& command) {
+    Workspace& workspace = Workspace::instance();
+    const QString input = workspace.input(inputName);
+    QStringList arguments = command;
+    arguments.insert(1, input);
+    double peakMib = 0;
+    for (auto _ : state) {
+        workspace.restoreData();
+        const ChildRun run = runCli(workspace.work(), arguments);
+        if (run.exitCode != 0) {
+            const std::string failure = QStringLiteral("%1 failed (exit %2): %3")
+                                            .arg(command.join(u' '))
+                                            .arg(run.exitCode)
+                                            .arg(errorsOf(workspace.work()))
+                                            .toStdString();
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        if (run.peakMib <= ownPeakMib()) {
+            state.SkipWithError("the child's peak is no larger than this process: its own peak cannot be told");
+            return;
+        }
+        state.SetIterationTime(run.wallSeconds);
+        peakMib = std::max(peakMib, run.peakMib);
+    }
+    const double limitMib = 2 * double(QFileInfo(input).size()) / kBytesPerMib + kAllowanceMib;
+    state.counters["peak_mib"] = peakMib;
+    state.counters["limit_mib"] = limitMib;
+    state.counters["ratio"] = peakMib / limitMib;
+}
+
+void PeakMemory50MbUpdate(benchmark::State& state) {
+    measurePeakMemory(state, QStringLiteral("update.txt"), {"update", "--no-backup"});
+}
+BENCHMARK(PeakMemory50MbUpdate)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void PeakMemory50MbUpfImport(benchmark::State& state) {
+    measurePeakMemory(state, QStringLiteral("log.upf"), {"import-upf", "--mode", "worked", "--no-backup"});
+}
+BENCHMARK(PeakMemory50MbUpfImport)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void PeakMemory50MbCsvImport(benchmark::State& state) {
+    measurePeakMemory(state, QStringLiteral("confirmed.csv"), {"import-csv", "--no-backup"});
+}
+BENCHMARK(PeakMemory50MbCsvImport)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void PeakMemory50MbMemberImport(benchmark::State& state) {
+    measurePeakMemory(state, QStringLiteral("member.mbr"), {"import-member", "--no-backup"});
+}
+BENCHMARK(PeakMemory50MbMemberImport)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    try {
+        Workspace::instance();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
