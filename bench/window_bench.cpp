@@ -168,7 +168,8 @@ private:
 
 // Times one step of the window (a press, then the list painted) against the bare view painting
 // the rows the step shows; the window's time is the benchmark's, the bare view's and the ratio
-// its counters.
+// its counters. Each side then repaints what it left dirty, as the event loop would, within its
+// own time: left pending, one side's repaint would be done, and timed, in the other's next step.
 void compareWithBareView(benchmark::State& state, TForm1& form, const std::function<void(int)>& press,
                          const std::function<void(int)>& bare) {
     double windowSeconds = 0;
