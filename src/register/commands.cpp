@@ -73,9 +73,12 @@ void TForm1::showContinent(const QString& tableName) {
     Table1.setTableName(tableName);
     showHint(DBGrid1, true);
     CurrentGroup.clear();
-    IotaEdit();
-    CheckFilter();
-    Table1.Open();
+    // The view opens the table, then filters it: the list lays out the filtered records only.
+    Table1.withControlsDisabled([this] {
+        IotaEdit();
+        CheckFilter();
+        Table1.Open();
+    });
     for (int i = 0; i < int(continents().size()); ++i)
         if (continents()[size_t(i)].tableName == tableName) viewButtons()[size_t(i)]->setChecked(true);
     focusList();

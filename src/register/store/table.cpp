@@ -1,6 +1,8 @@
 #include "register/store/table.h"
 
+#include <utility>
 #include "base/failure.h"
+
 #include "register/store/database.h"
 #include "register/store/field_sizes.h"
 #include "register/store/filter.h"
@@ -56,7 +58,7 @@ void Table::setActive(bool active) {
         m_columns.clear();
         m_expression.reset();
         m_current = -1;
-        emit recordSetChanged();
+        notify(kRecordSetChange);
         return;
     }
     if (m_tableName.isEmpty()) throw Failure(QStringLiteral("Cannot open a table without a name"));
@@ -72,8 +74,7 @@ void Table::setActive(bool active) {
         throw;
     }
     m_active = true;
-    emit recordSetChanged();
-    emit currentChanged(m_current);
+    notify(kRecordSetChange | kCurrentChange);
 }
 
 void Table::setFilter(const QString& filter) {
@@ -81,8 +82,7 @@ void Table::setFilter(const QString& filter) {
     m_filter = filter;
     if (m_active && m_filtered) {
         loadRows();
-        emit recordSetChanged();
-        emit currentChanged(m_current);
+        notify(kRecordSetChange | kCurrentChange);
     }
 }
 
@@ -91,8 +91,7 @@ void Table::setFiltered(bool filtered) {
     m_filtered = filtered;
     if (m_active) {
         loadRows();
-        emit recordSetChanged();
-        emit currentChanged(m_current);
+        notify(kRecordSetChange | kCurrentChange);
     }
 }
 
@@ -138,7 +137,7 @@ void Table::Next() {
     settle();
     // A record written out of the filter has dropped out: its follower already stands here.
     if (m_rows.size() < countBefore && m_current == before && m_current < int(m_rows.size())) {
-        emit currentChanged(m_current);
+        notify(kCurrentChange);
         return;
     }
     if (m_current + 1 < int(m_rows.size())) {
@@ -158,7 +157,7 @@ void Table::MoveTo(int row) {
 void Table::standOn(int row) {
     m_current = row;
     m_eof = false;
-    emit currentChanged(m_current);
+    notify(kCurrentChange);
 }
 
 void Table::Edit() {
@@ -196,7 +195,7 @@ void Table::Cancel() {
     if (!m_editing) return;
     m_editing = false;
     m_modifiedColumns = 0;
-    emit rowChanged(m_current);
+    notifyRow(m_current);
 }
 
 // A pending edit is written when a field changed, otherwise dropped.
@@ -218,7 +217,7 @@ void Table::writeEdit() {
     update.step();
     update.reset();
     row.values = m_editBuffer;
-    emit rowChanged(m_current);
+    notifyRow(m_current);
 }
 
 // The UPDATE of the changed fields only, built once per set of fields.
@@ -236,8 +235,7 @@ void Table::dropCurrentWhenFilteredOut() {
     if (m_current < 0 || m_expression->matches(m_rows[m_current].values)) return;
     m_rows.erase(m_rows.begin() + m_current);
     if (m_current >= int(m_rows.size())) m_current = int(m_rows.size()) - 1;
-    emit recordSetChanged();
-    emit currentChanged(m_current);
+    notify(kRecordSetChange | kCurrentChange);
 }
 
 void Table::Delete() {
@@ -252,8 +250,42 @@ void Table::Delete() {
     m_modifiedColumns = 0;
     m_rows.erase(m_rows.begin() + m_current);
     if (m_current >= int(m_rows.size())) m_current = int(m_rows.size()) - 1;
-    emit recordSetChanged();
-    emit currentChanged(m_current);
+    notify(kRecordSetChange | kCurrentChange);
+}
+
+void Table::withControlsDisabled(const std::function<void()>& steps) {
+    ++m_controlsDisabled;
+    try {
+        steps();
+    } catch (...) {
+        enableControls();
+        throw;
+    }
+    enableControls();
+}
+
+void Table::enableControls() {
+    if (--m_controlsDisabled > 0) return;
+    notify(std::exchange(m_pendingChanges, 0));
+}
+
+// Changes held back while the controls are disabled are told once at the end.
+void Table::notify(unsigned changes) {
+    if (m_controlsDisabled > 0) {
+        m_pendingChanges |= changes;
+        return;
+    }
+    if (changes & kRecordSetChange) emit recordSetChanged();
+    if (changes & kCurrentChange) emit currentChanged(m_current);
+}
+
+// Held back, a changed row is told as a new record set: which rows changed meanwhile is not kept.
+void Table::notifyRow(int row) {
+    if (m_controlsDisabled > 0) {
+        m_pendingChanges |= kRecordSetChange;
+        return;
+    }
+    emit rowChanged(row);
 }
 
 int Table::fieldIndex(const QString& name) const {
@@ -289,7 +321,7 @@ void Table::setFieldValue(int column, const QString& text) {
     if (m_editBuffer[column] == value) return;
     m_editBuffer[column] = value;
     m_modifiedColumns |= quint64(1) << column;
-    emit rowChanged(m_current);
+    notifyRow(m_current);
 }
 
 QString Table::valueAt(int row, int column) const {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -86,6 +87,11 @@ public:
     // The value of a visible row, the current one with its unposted edit.
     QString valueAt(int row, int column) const;
 
+    // Runs steps that each read the records anew (open, filter, reopen) with the bound controls
+    // and the list told nothing until the last is done, then once what changed, so that they
+    // read and lay out the outcome only. Nothing may paint the list meanwhile.
+    void withControlsDisabled(const std::function<void()>& steps);
+
 signals:
     // The visible records were read anew (open, close, filter change, delete).
     void recordSetChanged();
@@ -115,6 +121,12 @@ private:
     const QString& updateSql(quint64 columns);
     void standOn(int row);
     void dropCurrentWhenFilteredOut();
+    void enableControls();
+    // The changes told to the controls, as bits.
+    static constexpr unsigned kRecordSetChange = 1;
+    static constexpr unsigned kCurrentChange = 2;
+    void notify(unsigned changes);
+    void notifyRow(int row);
 
     Database& m_db;
     QString m_tableName;
@@ -135,6 +147,8 @@ private:
     bool m_editing = false;
     quint64 m_modifiedColumns = 0;  // bit per changed field of the edit buffer
     QStringList m_editBuffer;
+    int m_controlsDisabled = 0;
+    unsigned m_pendingChanges = 0;
 };
 
 // Wraps a value in single quotes for a filter, doubling every quote inside.

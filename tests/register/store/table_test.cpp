@@ -192,3 +192,30 @@ TEST_F(TableTest, MalformedFilterOnOpenTableKeepsItReadable) {
 }
 
 }  // namespace
+
+// Several reading steps with the controls disabled tell the controls once, at the end, also
+// when a step fails; a step that changes nothing tells nothing.
+TEST_F(TableTest, DisabledControlsHearOnceWhatTheStepsChanged) {
+    int recordSets = 0;
+    QList<int> currents;
+    QObject::connect(&table, &store::Table::recordSetChanged, [&] { ++recordSets; });
+    QObject::connect(&table, &store::Table::currentChanged, [&](int row) { currents << row; });
+    table.withControlsDisabled([&] {
+        openIslands("IOTA-EU", "");
+        table.withControlsDisabled([&] { table.setFiltered(true); });
+        table.setFilter("ABW = 'B'");
+        EXPECT_EQ(recordSets, 0) << "nothing told while disabled, nested steps included";
+    });
+    EXPECT_EQ(recordSets, 1);
+    EXPECT_EQ(currents, QList<int>{0});
+    EXPECT_EQ(table.RecordCount(), 3);
+
+    EXPECT_THROW(table.withControlsDisabled([&] {
+        table.setFilter("Status = 'W'");
+        table.setFilter("Status = ");
+    }),
+                 Failure);
+    EXPECT_EQ(recordSets, 2) << "a failed step still tells what the steps before it changed";
+    table.withControlsDisabled([] {});
+    EXPECT_EQ(recordSets, 2);
+}
