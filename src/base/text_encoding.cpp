@@ -1,7 +1,5 @@
 #include "base/text_encoding.h"
 
-#include <QStringDecoder>
-
 #include "base/failure.h"
 
 namespace {
@@ -23,9 +21,6 @@ constexpr Utf16Mark kUtf16Marks[] = {
     {QByteArrayView("\xFF\xFE"), QStringConverter::Utf16LE},
     {QByteArrayView("\xFE\xFF"), QStringConverter::Utf16BE},
 };
-
-// Only the leading byte order mark of a file is dropped, and that by the readers themselves.
-constexpr auto kDecoderFlags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 // The text of the bytes, or nothing when a UTF-16 byte order mark is followed by no UTF-16.
 std::optional<QString> decodedText(QByteArrayView bytes) {
@@ -61,8 +56,12 @@ std::optional<QStringConverter::Encoding> utf16MarkOf(QByteArrayView bytes) {
     return std::nullopt;
 }
 
+QStringDecoder textDecoder(QStringConverter::Encoding encoding) {
+    return QStringDecoder(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+}
+
 std::optional<QString> decodeUtf16(QByteArrayView body, QStringConverter::Encoding byteOrder) {
-    QStringDecoder decoder(byteOrder, kDecoderFlags);
+    QStringDecoder decoder = textDecoder(byteOrder);
     QString text = decoder.decode(body);
     // The decoder lets a lone surrogate through; it could not be written back as it was read.
     if (decoder.hasError() || body.size() % 2 != 0 || !text.isValidUtf16()) return std::nullopt;
@@ -70,8 +69,7 @@ std::optional<QString> decodeUtf16(QByteArrayView body, QStringConverter::Encodi
 }
 
 QString decodeUtf8Piece(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringConverter::Utf8, kDecoderFlags);
-    return decoder.decode(bytes);
+    return textDecoder(QStringConverter::Utf8).decode(bytes);
 }
 
 QChar* windows1252Into(QByteArrayView bytes, QChar* out) {

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringConverter>
+#include <QStringDecoder>
 #include <optional>
 
 // How the program's text files are encoded: UTF-16 after its byte order mark; otherwise UTF-8
@@ -26,6 +27,9 @@ std::optional<QStringConverter::Encoding> utf16MarkOf(QByteArrayView bytes);
 // The text of the bytes after a UTF-16 byte order mark; nothing when they are no UTF-16.
 std::optional<QString> decodeUtf16(QByteArrayView body, QStringConverter::Encoding byteOrder);
 
+// A decoder for the text after a file's leading byte order mark: a byte order mark inside a text
+// is a character like any other.
+QStringDecoder textDecoder(QStringConverter::Encoding encoding);
 // A piece of UTF-8 as it stands: a byte order mark inside a text is a character like any other.
 QString decodeUtf8Piece(QByteArrayView bytes);
 QString decodeWindows1252(QByteArrayView bytes);

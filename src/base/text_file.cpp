@@ -71,8 +71,7 @@ private:
     // last ASCII byte, which never stands inside a UTF-8 sequence; the rest starts the next piece.
     qsizetype decodedBody(qint64 bodyStart, qint64 bodySize, QChar* out, Decoding decoding) {
         if (!m_file.seek(bodyStart)) throw cannotRead(m_fileName, m_file.errorString());
-        QStringDecoder utf8(QStringConverter::Utf8,
-                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        QStringDecoder utf8 = textDecoder(QStringConverter::Utf8);
         QChar* const begin = out;
         QByteArray piece;
         qint64 left = bodySize;

@@ -44,7 +44,7 @@ TEST(TextFilePieces, ReadsAsTheWholeBytesDecode) {
     }
 }
 
-// The lines share one buffer, yet each reads as a string of its own and changes alone.
+// Each line reads as a string of its own, ended as every string is, and changes alone.
 TEST(TextFilePieces, LinesAreStringsOfTheirOwn) {
     QStringList lines = splitLines(QStringLiteral("AF-001\r\nAN-002\nAS-003"));
     ASSERT_EQ(lines.size(), 3);
