@@ -10,6 +10,7 @@ add_executable(skerry_logimport_tests
     logimport/junk_input_test.cpp
     logimport/adif_reader_test.cpp
     logimport/adif_import_test.cpp
+    logimport/adif_real_logs_test.cpp
     listupdate/list_update_test.cpp
     listupdate/listed_islands_test.cpp
     listupdate/url_history_test.cpp

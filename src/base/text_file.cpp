@@ -125,12 +125,16 @@ QString readTextFile(const QString& fileName) {
     return TextFileReader(file, fileName).text();
 }
 
-TextLines readTextLines(const QString& fileName) {
+QByteArray readTextFileBytes(const QString& fileName) {
     QFile file(fileName);
     openTextFile(file, fileName);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) throw cannotRead(fileName, file.errorString());
-    std::optional<TextLines> lines = TextLines::ofFileBytes(std::move(bytes));
+    return bytes;
+}
+
+TextLines readTextLines(const QString& fileName) {
+    std::optional<TextLines> lines = TextLines::ofFileBytes(readTextFileBytes(fileName));
     if (!lines) throw noUtf16(fileName);
     if (const qsizetype line = lines->firstLineLongerThan(kMaxTextLineLength))
         throw cannotRead(fileName, QStringLiteral("line %1 is longer than %2 characters, more than any line of the "

@@ -26,6 +26,10 @@ void requireRegularFile(const QString& fileName);
 // file or is larger than kMaxTextFileBytes.
 QString readTextFile(const QString& fileName);
 
+// Reads a whole text file's bytes, for a reader that decodes them itself. Fails as readTextFile
+// does before reading.
+QByteArray readTextFileBytes(const QString& fileName);
+
 // Reads a whole text file into lines, held as the file's bytes (TextLines). Fails naming the
 // file when it cannot be read, is no regular file, is larger than kMaxTextFileBytes, is no valid
 // UTF-16 after a UTF-16 byte order mark, or has a line longer than kMaxTextLineLength (naming the line).

@@ -100,13 +100,22 @@ void printPlan(const AdifPlan& plan, QTextStream& out) {
     out << planCounts(plan) << '\n';
 }
 
+// What the user should know of the log beside its changes: its origin and the QSOs skipped.
+void printLogNotes(const AdifLog& log) {
+    QTextStream err(stderr);
+    if (const QString origin = logOriginText(log.origin); !origin.isEmpty()) err << origin << '\n';
+    for (const QString& line : skipCountLines(log)) err << line << '\n';
+}
+
 void importAdifFile(const QStringList& arguments, QTextStream& out) {
     QStringList rest = arguments;
     const BackupOption backup(rest);
     const AdifArguments parsed = adifArguments(rest);
     OpenDataFolder folder;
     const IslandRecordStates records = readIslandRecordStates(folder.table);
-    const AdifPlan plan = planAdifImport(readAdifLog(parsed.fileName, records), records, parsed.sources);
+    const AdifLog log = readAdifLog(parsed.fileName, records);
+    printLogNotes(log);
+    const AdifPlan plan = planAdifImport(log, records, parsed.sources);
     if (!parsed.dryRun) {
         backup.before(folder.database, "import-adif");
         applyAdifPlan(folder.database, folder.table, plan);

@@ -70,9 +70,9 @@ TIotaJsonPreview::TIotaJsonPreview(const IotaListPlan& plan, const QString& file
     ImportButton->setObjectName(QStringLiteral("ImportButton"));
     CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    // Offered only when there is something to write; Enter cancels, so importing is a choice.
+    // Offered only when there is something to write; Enter then imports, as in every preview.
     ImportButton->setEnabled(plan.changed() > 0 || plan.replacesRarity);
-    CancelButton->setDefault(true);
+    (ImportButton->isEnabled() ? ImportButton : CancelButton)->setDefault(true);
     buttons->addWidget(ImportButton);
     buttons->addWidget(CancelButton);
     connect(ImportButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,7 @@
 #include "logimport/adif_import.h"
 
+#include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 #include <tuple>
 
@@ -18,14 +20,15 @@ constexpr int kGaugeStepPerPass = 14;
 
 struct SkipReasonTexts {
     SkipReason reason;
-    const char* counted;  // for counts: "3 without IOTA field"
+    const char* counted;  // for counts: "3 without an IOTA field"
 };
 
+// Most urgent first.
 constexpr SkipReasonTexts kSkipReasons[] = {
-    {SkipReason::NoIotaField, "without IOTA field"},
     {SkipReason::MalformedReference, "with a malformed reference"},
     {SkipReason::NoRecord, "of a reference without a record"},
     {SkipReason::DamagedRecord, "with a damaged tag"},
+    {SkipReason::NoIotaField, "without an IOTA field"},
 };
 
 // Date and time as one text that sorts as they do; a time of day without seconds has 00.
@@ -45,12 +48,11 @@ public:
 
     void add(const AdifRecord& record) {
         ++m_log.qsos;
-        if (!record.fault.isEmpty()) return skip(record.number, SkipReason::DamagedRecord, record.fault);
+        if (!record.fault.isEmpty()) return skip(record, SkipReason::DamagedRecord, record.fault);
         const QString reference = record.values[Iota].trimmed().toUpper();
-        if (reference.isEmpty()) return skip(record.number, SkipReason::NoIotaField, {});
-        if (!isWellFormedReference(reference))
-            return skip(record.number, SkipReason::MalformedReference, record.values[Iota]);
-        if (!m_records.contains(reference)) return skip(record.number, SkipReason::NoRecord, reference);
+        if (reference.isEmpty()) return skip(record, SkipReason::NoIotaField, {});
+        if (!isWellFormedReference(reference)) return skip(record, SkipReason::MalformedReference, record.values[Iota]);
+        if (!m_records.contains(reference)) return skip(record, SkipReason::NoRecord, reference);
         const QsoMark qso{whenOf(record), record.number, record.values[Call].trimmed()};
         AdifLog::Earliest& earliest = m_log.references[reference];
         const EvidenceSet evidence = evidenceOf(record);
@@ -58,13 +60,26 @@ public:
             if (evidence[kind]) keepEarliest(earliest[kind], qso);
     }
 
-    AdifLog take() { return std::move(m_log); }
+    // The log as read; a service's QSL_RCVD, read as a card's, becomes that service's confirmation.
+    AdifLog take(LogOrigin origin) {
+        m_log.origin = origin;
+        const auto service = size_t(receivedEvidenceOf(origin));
+        const auto card = size_t(Evidence::Card);
+        if (service != card)
+            for (auto& [reference, earliest] : m_log.references) {
+                if (earliest[card]) keepEarliest(earliest[service], *earliest[card]);
+                earliest[card].reset();
+            }
+        return std::move(m_log);
+    }
 
 private:
-    void skip(int record, SkipReason reason, const QString& detail) {
+    void skip(const AdifRecord& record, SkipReason reason, const QString& detail) {
         ++m_log.skipped;
         ++m_log.skippedPerReason[size_t(reason)];
-        if (m_log.listedSkips.size() < AdifLog::kListedSkips) m_log.listedSkips.push_back({record, reason, detail});
+        std::vector<SkippedQso>& listed = m_log.listedSkips[size_t(reason)];
+        if (listed.size() < AdifLog::kListedSkipsPerReason)
+            listed.push_back({record.number, reason, detail, record.values[Call].trimmed()});
     }
 
     const IslandRecordStates& m_records;
@@ -125,16 +140,57 @@ QString skipText(const SkippedQso& skipped) {
     return skipped.detail;
 }
 
-QString skipReasonText(SkipReason reason) {
+const std::array<SkipReason, size_t(SkipReason::kCount)>& skipReasonsByUrgency() {
+    static const std::array<SkipReason, size_t(SkipReason::kCount)> reasons = [] {
+        std::array<SkipReason, size_t(SkipReason::kCount)> ordered{};
+        for (size_t i = 0; i < ordered.size(); ++i) ordered[i] = kSkipReasons[i].reason;
+        return ordered;
+    }();
+    return reasons;
+}
+
+QString skipCountText(SkipReason reason, int count) {
     for (const SkipReasonTexts& texts : kSkipReasons)
-        if (texts.reason == reason) return QLatin1String(texts.counted);
+        if (texts.reason == reason)
+            return QStringLiteral("%1 %2").arg(QLocale(QLocale::English).toString(count), QLatin1String(texts.counted));
     return {};
+}
+
+QStringList skipCountLines(const AdifLog& log) {
+    QStringList lines;
+    for (SkipReason reason : skipReasonsByUrgency())
+        if (const int count = log.skippedPerReason[size_t(reason)]; count > 0) lines << skipCountText(reason, count);
+    return lines;
+}
+
+QStringList skippedQsoLines(const AdifLog& log) {
+    QStringList lines;
+    for (SkipReason reason : skipReasonsByUrgency()) {
+        const int count = log.skippedPerReason[size_t(reason)];
+        if (count == 0) continue;
+        lines << skipCountText(reason, count) + u':';
+        const std::vector<SkippedQso>& listed = log.listedSkips[size_t(reason)];
+        for (const SkippedQso& skipped : listed) {
+            const QString call = skipped.call.isEmpty() ? QString() : QStringLiteral(", ") + skipped.call;
+            lines << QStringLiteral("    record %1%2: %3").arg(skipped.record).arg(call, skipText(skipped));
+        }
+        if (qsizetype(listed.size()) < count) lines << QStringLiteral("    ... and %1 more").arg(count - listed.size());
+    }
+    return lines;
+}
+
+QString logSummary(const QString& fileName, const AdifLog& log) {
+    const QLocale english(QLocale::English);
+    return QStringLiteral("%1: %2 QSOs, %3 references, %4 skipped")
+        .arg(QFileInfo(fileName).fileName(), english.toString(log.qsos),
+             english.toString(qlonglong(log.references.size())), english.toString(log.skipped));
 }
 
 AdifLog readAdifLog(const QString& fileName, const IslandRecordStates& records) {
     LogDigest digest(records);
-    AdifReader(adifFieldNames()).readFile(fileName, [&](const AdifRecord& record) { digest.add(record); });
-    return digest.take();
+    const AdifLogFacts facts =
+        AdifReader(adifFieldNames()).readFile(fileName, [&](const AdifRecord& record) { digest.add(record); });
+    return digest.take(logOriginOf(facts));
 }
 
 AdifPlan planAdifImport(const AdifLog& log, const IslandRecordStates& records, ConfirmationSources sources) {

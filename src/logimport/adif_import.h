@@ -48,31 +48,49 @@ struct SkippedQso {
     int record = 0;
     SkipReason reason = SkipReason::NoIotaField;
     QString detail;  // the IOTA value, or what was wrong with a tag
+    QString call;
 };
 
 // "no IOTA field", "malformed reference "EU5"", "no record for XX-001", or the damaged tag.
 QString skipText(const SkippedQso& skipped);
-// The reason in a few words, for counts: "without IOTA field" …
-QString skipReasonText(SkipReason reason);
+
+// The reasons in the order a chaser should look at them: first those a log's owner can mend
+// (a malformed reference, a reference without a record, a damaged tag), then the QSOs that
+// simply name no island.
+const std::array<SkipReason, size_t(SkipReason::kCount)>& skipReasonsByUrgency();
+// A count of QSOs with the reason: "3,960 without an IOTA field".
+QString skipCountText(SkipReason reason, int count);
 
 // A log read against the island records. For each reference of a record that the log names, the
-// earliest QSO showing each kind of evidence; the QSOs that count for no record, the first
-// kListedSkips of them one by one. What the rules make of it depends on the sources counted,
-// so it is kept as read and planned anew for each choice.
+// earliest QSO showing each kind of evidence; the QSOs that count for no record, counted per
+// reason, the first kListedSkipsPerReason of each reason one by one. What the rules make of it
+// depends on the sources counted, so it is kept as read and planned anew for each choice.
 struct AdifLog {
-    static constexpr size_t kListedSkips = 1000;
+    // About a screenful of examples per reason.
+    static constexpr size_t kListedSkipsPerReason = 25;
     using Earliest = std::array<std::optional<QsoMark>, kEvidenceKinds>;
 
     std::map<QString, Earliest> references;
+    LogOrigin origin = LogOrigin::Logger;
     int qsos = 0;
     int skipped = 0;
     std::array<int, size_t(SkipReason::kCount)> skippedPerReason{};
-    std::vector<SkippedQso> listedSkips;
+    std::array<std::vector<SkippedQso>, size_t(SkipReason::kCount)> listedSkips;
 };
 
+// The skipped QSOs counted per reason, most urgent first, one line each ("12 with a malformed
+// reference"); reasons without QSOs left out.
+QStringList skipCountLines(const AdifLog& log);
+// The same with the first QSOs of each reason below its count, indented, each with its record
+// number, call and what was wrong ("    record 12, K1ABC: malformed reference "EU5"").
+QStringList skippedQsoLines(const AdifLog& log);
+// What the status line says behind the preview: "log.adi: 3,546 QSOs, 52 references, 3,494 skipped".
+QString logSummary(const QString& fileName, const AdifLog& log);
+
 // Reads an ADIF log (AdifReader) against the island records. A QSO counts for the record its
-// IOTA value names once trimmed and in upper case; the others are skipped with their reason.
-// Fails as the reader does, before anything is written.
+// IOTA value names once trimmed and in upper case; the others are skipped with their reason. A log
+// that LoTW or eQSL.cc wrote confirms by that service (logOriginOf): its QSL_RCVD is taken as
+// that service's confirmation, not a card's. Fails as the reader does, before anything is written.
 AdifLog readAdifLog(const QString& fileName, const IslandRecordStates& records);
 
 // One record the import changes.

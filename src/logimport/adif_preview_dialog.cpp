@@ -28,17 +28,8 @@ ConfirmationSources rememberedSources() {
 }
 
 QString skippedText(const AdifLog& log) {
-    QStringList counts;
-    for (size_t reason = 0; reason < log.skippedPerReason.size(); ++reason)
-        if (log.skippedPerReason[reason] > 0)
-            counts << QStringLiteral("%1 %2").arg(log.skippedPerReason[reason]).arg(skipReasonText(SkipReason(reason)));
-    QStringList lines{QStringLiteral("%1 of %2 QSOs skipped").arg(log.skipped).arg(log.qsos) +
-                      (counts.isEmpty() ? QString() : QStringLiteral(": ") + counts.join(QStringLiteral(", ")))};
-    for (const SkippedQso& skipped : log.listedSkips)
-        lines << QStringLiteral("record %1: %2").arg(skipped.record).arg(skipText(skipped));
-    if (qsizetype(log.listedSkips.size()) < log.skipped)
-        lines << QStringLiteral("... and %1 more").arg(log.skipped - qsizetype(log.listedSkips.size()));
-    return lines.join(u'\n');
+    return (QStringList{QStringLiteral("%1 of %2 QSOs skipped").arg(log.skipped).arg(log.qsos)} + skippedQsoLines(log))
+        .join(u'\n');
 }
 
 QTableWidgetItem* cell(const QString& text) {
@@ -57,6 +48,11 @@ AdifPreviewDialog::AdifPreviewDialog(const QString& fileName, const AdifLog& log
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
         new QLabel(QStringLiteral("Changes the log %1 would make:").arg(QDir::toNativeSeparators(fileName)), this));
+    if (const QString origin = logOriginText(log.origin); !origin.isEmpty()) {
+        OriginLabel = new QLabel(origin, this);
+        OriginLabel->setObjectName(QStringLiteral("OriginLabel"));
+        layout->addWidget(OriginLabel);
+    }
 
     auto* sourcesBox = new QGroupBox(QStringLiteral("Confirmed by"), this);
     createSourceBoxes(sourcesBox);

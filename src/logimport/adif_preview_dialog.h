@@ -11,10 +11,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 
-// The preview of an ADIF import, "Import ADIF": the sources counted as confirming (check boxes,
+// The preview of an ADIF import, "Import ADIF": the origin of a log that LoTW or eQSL.cc wrote,
+// the sources counted as confirming (check boxes,
 // remembered in the settings; each change plans the import anew), a table of every record that
 // would change (reference, island, status before and after, call), the counts, and the QSOs
-// skipped with their reasons. "&Import" accepts the plan shown, "&Cancel" and closing reject it.
+// skipped grouped by reason, the reasons to act on first. "&Import" accepts the plan shown, "&Cancel" and closing
+// reject it.
 class AdifPreviewDialog : public QDialog {
     Q_OBJECT
 
@@ -26,6 +28,7 @@ public:
     // The plan for the sources now ticked.
     const AdifPlan& plan() const { return m_plan; }
 
+    QLabel* OriginLabel = nullptr;  // only for a service's log
     std::array<QCheckBox*, kConfirmationSourceCount> SourceBoxes{};
     QTableWidget* ChangeTable = nullptr;
     QLabel* CountsLabel = nullptr;

@@ -3,19 +3,19 @@
 #include <QDir>
 #include <QXmlStreamReader>
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 #include "base/failure.h"
+#include "base/text_encoding.h"
 #include "base/text_file.h"
+#include "logimport/adi_tags.h"
 
 namespace {
 
-// More digits than this make a length no file of at most 64 MiB can hold.
-constexpr qsizetype kMaxLengthDigits = 9;
-constexpr qsizetype kBeyondAnyFile = std::numeric_limits<qsizetype>::max();
 // A damaged tag is quoted in the skip reason up to this many characters.
 constexpr qsizetype kQuotedTagLength = 40;
+constexpr QByteArrayView kAppFieldPrefix("APP_");
+constexpr QByteArrayView kProgramIdField("PROGRAMID");
 
 Failure cannotRead(const QString& source, const QString& reason) {
     return Failure(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(source), reason));
@@ -25,71 +25,41 @@ Failure cannotReadRecord(const QString& source, int record, const QString& reaso
     return cannotRead(source, QStringLiteral("record %1: %2").arg(record).arg(reason));
 }
 
-bool isNameCharacter(QChar c) {
-    return c > u' ' && c != u'<' && c != u'>' && c != u':' && c != u',' && c != u'{' && c != u'}';
-}
-
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
 bool sameName(QStringView a, QLatin1StringView b) {
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// One tag of the tagged form, found at a "<".
-struct Tag {
-    enum class Kind { None, Marker, Field, Damaged };
-    Kind kind = Kind::None;
-    QStringView name;
-    qsizetype length = 0;  // characters of the value; more than the text holds when the digits say so
-    qsizetype end = 0;     // the place after the ">"
-};
-
-Tag damagedTag(QStringView name) {
-    return {Tag::Kind::Damaged, name, 0, 0};
+bool sameName(QByteArrayView a, QByteArrayView b) {
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// The length the digits give; kBeyondAnyFile when there are too many to be a length of any file.
-qsizetype lengthOf(QStringView digits) {
-    if (digits.size() > kMaxLengthDigits) return kBeyondAnyFile;
-    qsizetype length = 0;
-    for (QChar c : digits) length = length * 10 + (c.unicode() - u'0');
-    return length;
-}
-
-// Reads the tag at text[open] == "<". Text that only looks like the start of a tag is None, and
-// is passed over as text between tags; a field name followed by something other than a length
-// is Damaged.
-Tag readTag(QStringView text, qsizetype open) {
-    const qsizetype end = text.size();
-    qsizetype i = open + 1;
-    while (i < end && isNameCharacter(text[i])) ++i;
-    if (i == open + 1 || i >= end) return {};
-    const QStringView name = text.sliced(open + 1, i - open - 1);
-    if (text[i] == u'>') return {Tag::Kind::Marker, name, 0, i + 1};
-    if (text[i] != u':') return {};
-    const qsizetype digitsStart = ++i;
-    while (i < end && isDigit(text[i])) ++i;
-    if (i == digitsStart || i >= end) return damagedTag(name);
-    const qsizetype length = lengthOf(text.sliced(digitsStart, i - digitsStart));
-    if (text[i] == u':') {
-        ++i;
-        while (i < end && text[i].isLetter()) ++i;
-    }
-    if (i >= end || text[i] != u'>') return damagedTag(name);
-    return {Tag::Kind::Field, name, length, i + 1};
-}
-
-QString quotedTag(QStringView text, qsizetype open) {
-    const qsizetype close = text.indexOf(u'>', open);
+QString quotedTag(QByteArrayView text, qsizetype open) {
+    const qsizetype close = text.indexOf('>', open);
     const qsizetype length = close < 0 ? kQuotedTagLength : std::min(close - open + 1, kQuotedTagLength);
-    return QLatin1Char('"') + text.sliced(open, std::min(length, text.size() - open)).toString() + QLatin1Char('"');
+    return QLatin1Char('"') + decodeWindows1252(text.sliced(open, std::min(length, text.size() - open))) +
+           QLatin1Char('"');
 }
 
-bool looksLikeXml(QStringView text) {
-    const QStringView start = text.trimmed();
-    return start.startsWith(u"<?xml", Qt::CaseInsensitive) || start.startsWith(u"<ADX", Qt::CaseInsensitive);
+QString decodedValue(QByteArrayView bytes, bool utf8) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+    if (ascii) return QString::fromLatin1(bytes);
+    return utf8 ? decodeUtf8Piece(bytes) : decodeWindows1252(bytes);
+}
+
+// Notes the program of an application's own field, APP_PROGRAM_FIELD.
+void noteAppProgram(QByteArrayView name, AdifLogFacts& facts) {
+    if (name.size() <= kAppFieldPrefix.size() ||
+        name.first(kAppFieldPrefix.size()).compare(kAppFieldPrefix, Qt::CaseInsensitive) != 0)
+        return;
+    const QByteArrayView rest = name.sliced(kAppFieldPrefix.size());
+    const qsizetype underscore = rest.indexOf('_');
+    if (underscore > 0) facts.appPrograms.insert(QString::fromLatin1(rest.first(underscore)).toUpper());
+}
+
+bool looksLikeXml(QByteArrayView bytes) {
+    const QByteArrayView start = bytes.trimmed();
+    return start.startsWith("<?xml") ||
+           start.first(std::min<qsizetype>(4, start.size())).compare("<ADX", Qt::CaseInsensitive) == 0;
 }
 
 void clearRecord(AdifRecord& record) {
@@ -101,15 +71,21 @@ void clearRecord(AdifRecord& record) {
 
 AdifReader::AdifReader(QStringList fieldNames) : m_fieldNames(std::move(fieldNames)) {}
 
-void AdifReader::readFile(const QString& fileName, const RecordSink& sink) const {
-    readText(readTextFile(fileName), fileName, sink);
+AdifLogFacts AdifReader::readFile(const QString& fileName, const RecordSink& sink) const {
+    return readBytes(readTextFileBytes(fileName), fileName, sink);
 }
 
-void AdifReader::readText(const QString& text, const QString& source, const RecordSink& sink) const {
-    if (looksLikeXml(text))
-        readAdx(text, source, sink);
-    else
-        readAdi(text, source, sink);
+AdifLogFacts AdifReader::readBytes(QByteArray bytes, const QString& source, const RecordSink& sink) const {
+    if (const std::optional<QStringConverter::Encoding> byteOrder = utf16MarkOf(bytes)) {
+        const std::optional<QString> text = decodeUtf16(QByteArrayView(bytes).sliced(2), *byteOrder);
+        if (!text)
+            throw cannotRead(source, QStringLiteral("it begins with a UTF-16 byte order mark but is no valid UTF-16"));
+        bytes = text->toUtf8();
+    }
+    QByteArrayView body(bytes);
+    if (body.startsWith(kUtf8ByteOrderMark)) body = body.sliced(kUtf8ByteOrderMark.size());
+    if (looksLikeXml(body)) return readAdx(decodeText(body.toByteArray()), source, sink);
+    return readAdi(body, body.isValidUtf8(), source, sink);
 }
 
 int AdifReader::fieldIndex(QStringView name) const {
@@ -119,41 +95,57 @@ int AdifReader::fieldIndex(QStringView name) const {
     return -1;
 }
 
-void AdifReader::readAdi(const QString& text, const QString& source, const RecordSink& sink) const {
+int AdifReader::fieldIndex(QByteArrayView name) const {
+    for (qsizetype i = 0; i < m_fieldNames.size(); ++i)
+        if (name.size() == m_fieldNames[i].size() &&
+            QLatin1StringView(name).compare(m_fieldNames[i], Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+AdifLogFacts AdifReader::readAdi(QByteArrayView text, bool utf8, const QString& source, const RecordSink& sink) const {
+    AdifLogFacts facts;
+    QString headerProgram;
     AdifRecord record;
     record.number = 1;
     record.values.resize(m_fieldNames.size());
     bool hasFields = false;
     bool sawMark = false;
-    const qsizetype end = text.size();
     qsizetype pos = 0;
-    for (qsizetype open = text.indexOf(u'<'); open >= 0; open = text.indexOf(u'<', pos)) {
-        const Tag tag = readTag(text, open);
+    for (qsizetype open = text.indexOf('<'); open >= 0; open = text.indexOf('<', pos)) {
+        const AdiTag tag = readAdiTag(text, open);
         pos = open + 1;
-        if (tag.kind == Tag::Kind::Damaged) {
+        if (tag.kind == AdiTag::Kind::Damaged) {
             record.fault = QStringLiteral("the tag %1 has no valid length").arg(quotedTag(text, open));
             hasFields = true;
-        } else if (tag.kind == Tag::Kind::Field) {
-            if (tag.length > end - tag.end)
+        } else if (tag.kind == AdiTag::Kind::Field) {
+            const std::optional<AdiValue> value = adiValueOf(text, tag, utf8);
+            if (!value)
                 throw cannotReadRecord(
                     source, record.number,
                     QStringLiteral("the field %1 is to hold %2 characters, but the file ends %3 "
                                    "characters after its tag; the file may be cut short")
-                        .arg(tag.name.toString())
-                        .arg(tag.length == kBeyondAnyFile ? QStringLiteral("more") : QString::number(tag.length))
-                        .arg(end - tag.end));
+                        .arg(QString::fromLatin1(tag.name))
+                        .arg(tag.length > kMaxTextFileBytes ? QStringLiteral("more") : QString::number(tag.length))
+                        .arg(text.size() - tag.end));
+            ++facts.fieldTags;
+            noteAppProgram(tag.name, facts);
+            if (record.fault.isEmpty()) record.fault = value->fault;
+            const QByteArrayView bytes = text.sliced(tag.end, value->end - tag.end);
             if (const int index = fieldIndex(tag.name); index >= 0)
-                record.values[size_t(index)] = text.sliced(tag.end, tag.length);
+                record.values[size_t(index)] = decodedValue(bytes, utf8);
+            if (record.number == 1 && sameName(tag.name, kProgramIdField))
+                headerProgram = decodedValue(bytes, utf8).trimmed();
             hasFields = true;
-            pos = tag.end + tag.length;
-        } else if (tag.kind == Tag::Kind::Marker && sameName(tag.name, QLatin1StringView("EOH")) &&
-                   record.number == 1) {
+            pos = value->end;
+        } else if (isEndOfHeader(tag) && record.number == 1) {
             // Everything so far was the header.
+            facts.programId = headerProgram;
             clearRecord(record);
             hasFields = false;
             sawMark = true;
             pos = tag.end;
-        } else if (tag.kind == Tag::Kind::Marker && sameName(tag.name, QLatin1StringView("EOR"))) {
+        } else if (isEndOfRecord(tag)) {
             if (hasFields) sink(record);
             clearRecord(record);
             hasFields = false;
@@ -168,14 +160,16 @@ void AdifReader::readAdi(const QString& text, const QString& source, const Recor
     if (hasFields)
         throw cannotReadRecord(source, record.number,
                                QStringLiteral("it has no <EOR> at its end; the file may be cut short"));
+    return facts;
 }
 
-void AdifReader::readAdx(const QString& text, const QString& source, const RecordSink& sink) const {
+AdifLogFacts AdifReader::readAdx(const QString& text, const QString& source, const RecordSink& sink) const {
     // A document type is where entities are declared; refused before the parser sees it.
     if (text.contains(u"<!DOCTYPE", Qt::CaseInsensitive))
         throw cannotRead(source, QStringLiteral("it declares a document type (<!DOCTYPE>); ADX files have none, and "
                                                 "the entities declared there could make it grow beyond any memory"));
     QXmlStreamReader xml(text);
+    AdifLogFacts facts;
     AdifRecord record;
     record.values.resize(m_fieldNames.size());
     const auto fail = [&](const QString& reason) {
@@ -183,10 +177,23 @@ void AdifReader::readAdx(const QString& text, const QString& source, const Recor
             QStringLiteral("%1 (line %2, column %3)").arg(reason).arg(xml.lineNumber()).arg(xml.columnNumber());
         return record.number > 0 ? cannotReadRecord(source, record.number, where) : cannotRead(source, where);
     };
+    // An application's own field is <APP PROGRAMID="LoTW" FIELDNAME="OWNCALL">.
+    const auto noteApp = [&] {
+        const QStringView program = xml.attributes().value(QLatin1String("PROGRAMID"));
+        if (!program.isEmpty()) facts.appPrograms.insert(program.toString().toUpper());
+    };
     if (!xml.readNextStartElement() || !sameName(xml.name(), QLatin1StringView("ADX")))
         throw xml.hasError() ? fail(xml.errorString())
                              : cannotRead(source, QStringLiteral("it is XML but no ADX log (its root is not <ADX>)"));
     while (xml.readNextStartElement()) {
+        if (sameName(xml.name(), QLatin1StringView("HEADER"))) {
+            while (xml.readNextStartElement()) {
+                const bool programId = sameName(xml.name(), QLatin1StringView("PROGRAMID"));
+                const QString value = xml.readElementText(QXmlStreamReader::SkipChildElements);
+                if (programId) facts.programId = value.trimmed();
+            }
+            continue;
+        }
         if (!sameName(xml.name(), QLatin1StringView("RECORDS"))) {
             xml.skipCurrentElement();
             continue;
@@ -200,14 +207,17 @@ void AdifReader::readAdx(const QString& text, const QString& source, const Recor
             clearRecord(record);
             bool hasFields = false;
             while (xml.readNextStartElement()) {
+                if (sameName(xml.name(), QLatin1StringView("APP"))) noteApp();
                 const int index = fieldIndex(xml.name());
                 QString value = xml.readElementText(QXmlStreamReader::SkipChildElements);
                 if (index >= 0) record.values[size_t(index)] = std::move(value);
                 hasFields = true;
+                ++facts.fieldTags;
             }
             if (xml.hasError()) throw fail(xml.errorString());
             if (hasFields) sink(record);
         }
     }
     if (xml.hasError()) throw fail(xml.errorString());
+    return facts;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -15,10 +18,20 @@ struct AdifRecord {
     QString fault;
 };
 
+// What a log says of itself beside its records: the program that wrote it, as its header names it,
+// the programs whose own fields (APP_PROGRAM_FIELD) it carries, and how many field tags it holds.
+struct AdifLogFacts {
+    QString programId;          // the header's PROGRAMID, trimmed; empty without one
+    QSet<QString> appPrograms;  // in upper case: "LOTW" for APP_LoTW_OWNCALL
+    qint64 fieldTags = 0;
+};
+
 // Reads an ADIF log in either of its forms, told apart by the content: ADI, the tagged text
 // (`<NAME:LENGTH[:TYPE]>value`, a header ended by `<EOH>`, records ended by `<EOR>`, tag names
-// in any letter case, lengths counted in characters of the decoded text, anything between tags
-// passed over), or ADX, the XML form. Records without any field are counted but not handed over.
+// in any letter case, anything between tags passed over), or ADX, the XML form. ADI is read as the
+// file's own bytes, its lengths as the file means them (adiValueOf); only the values asked for
+// are decoded, as UTF-8 when the whole file is UTF-8, else as Windows-1252. Records without any
+// field are counted but not handed over.
 //
 // Fails naming the file, the record and the fault when a length runs past the end of the file,
 // the last record has no end, the text holds no ADIF record marks at all (a picture or another
@@ -31,17 +44,18 @@ public:
     // The names of the fields to hand over, in upper case, in the order of AdifRecord::values.
     explicit AdifReader(QStringList fieldNames);
 
-    // Reads a whole file as the program reads every text file (UTF-8, UTF-16 or Windows-1252, a
-    // regular file of at most 64 MiB) and hands over its records in file order.
-    void readFile(const QString& fileName, const RecordSink& sink) const;
-    // The same for a text already read; `source` names it in the errors.
-    void readText(const QString& text, const QString& source, const RecordSink& sink) const;
+    // Reads a whole file (a regular file of at most 64 MiB, UTF-8, UTF-16 or Windows-1252) and
+    // hands over its records in file order.
+    AdifLogFacts readFile(const QString& fileName, const RecordSink& sink) const;
+    // The same for a file's bytes already read; `source` names it in the errors.
+    AdifLogFacts readBytes(QByteArray bytes, const QString& source, const RecordSink& sink) const;
 
 private:
-    void readAdi(const QString& text, const QString& source, const RecordSink& sink) const;
-    void readAdx(const QString& text, const QString& source, const RecordSink& sink) const;
+    AdifLogFacts readAdi(QByteArrayView text, bool utf8, const QString& source, const RecordSink& sink) const;
+    AdifLogFacts readAdx(const QString& text, const QString& source, const RecordSink& sink) const;
     // The place of a field among those asked for, or -1.
     int fieldIndex(QStringView name) const;
+    int fieldIndex(QByteArrayView name) const;
 
     QStringList m_fieldNames;
 };

@@ -31,6 +31,26 @@ bool isReceived(const QString& value) {
 
 const QStringList kStatusOrder{status::Worked, status::Claimed, status::Approved};
 
+// The services that write their own confirmations as QSL_RCVD.
+struct ServiceOrigin {
+    LogOrigin origin;
+    const char* programId;   // in the header's PROGRAMID
+    const char* appProgram;  // in the names of its own fields, APP_<appProgram>_…
+    Evidence evidence;
+    const char* meaning;
+};
+
+constexpr ServiceOrigin kServiceOrigins[] = {
+    {LogOrigin::Lotw, "LoTW", "LOTW", Evidence::Lotw, "LoTW report: its confirmations count as LoTW"},
+    {LogOrigin::Eqsl, "eQSL.cc", "EQSL", Evidence::Eqsl, "eQSL.cc download: its confirmations count as eQSL"},
+};
+
+const ServiceOrigin* serviceOrigin(LogOrigin origin) {
+    for (const ServiceOrigin& service : kServiceOrigins)
+        if (service.origin == origin) return &service;
+    return nullptr;
+}
+
 }  // namespace
 
 const QStringList& adifFieldNames() {
@@ -81,6 +101,26 @@ EvidenceSet evidenceOf(const AdifRecord& record) {
     for (const ConfirmationSource& source : confirmationSources())
         if (isReceived(record.values[source.field])) evidence.set(size_t(source.evidence));
     return evidence;
+}
+
+LogOrigin logOriginOf(const AdifLogFacts& facts) {
+    for (const ServiceOrigin& service : kServiceOrigins) {
+        const bool named = facts.programId.isEmpty()
+                               ? facts.appPrograms.contains(QLatin1String(service.appProgram))
+                               : facts.programId.compare(QLatin1String(service.programId), Qt::CaseInsensitive) == 0;
+        if (named) return service.origin;
+    }
+    return LogOrigin::Logger;
+}
+
+Evidence receivedEvidenceOf(LogOrigin origin) {
+    const ServiceOrigin* service = serviceOrigin(origin);
+    return service ? service->evidence : Evidence::Card;
+}
+
+QString logOriginText(LogOrigin origin) {
+    const ServiceOrigin* service = serviceOrigin(origin);
+    return service ? QLatin1String(service->meaning) : QString();
 }
 
 const std::array<StatusRule, 3>& statusRules() {

@@ -6,6 +6,7 @@
 #include <bitset>
 #include <optional>
 
+struct AdifLogFacts;
 struct AdifRecord;
 
 // The ADIF fields the import reads, in the order of AdifRecord::values (adifFieldNames()).
@@ -44,6 +45,21 @@ QString confirmationSourceNames(ConfirmationSources sources);
 
 // What one record of a log shows.
 EvidenceSet evidenceOf(const AdifRecord& record);
+
+// Who wrote a log, as far as its confirmations are concerned. LoTW and eQSL.cc write the
+// confirmations of their own service as QSL_RCVD, the field loggers use for a paper card.
+enum class LogOrigin { Logger, Lotw, Eqsl };
+
+// The origin of a log: the program its header names (PROGRAMID "LoTW" or "eQSL.cc"); without a
+// program in the header, the service whose own fields it carries (APP_LoTW_…, APP_EQSL_…). A
+// logger that names itself keeps its cards even when it copied a service's fields into its QSOs.
+LogOrigin logOriginOf(const AdifLogFacts& facts);
+// The kind of evidence a log's QSL_RCVD gives: a card from a logger, the service's confirmation
+// from LoTW or eQSL.cc.
+Evidence receivedEvidenceOf(LogOrigin origin);
+// What the origin means for the import, for the preview and the CLI: "LoTW report: its
+// confirmations count as LoTW"; empty for a logger's log.
+QString logOriginText(LogOrigin origin);
 
 // One rule of the import: a reference gets `status` when one of its QSOs shows evidence of one
 // of `kinds` that counts. The rules are tried in order and the first that finds a QSO decides:

@@ -79,9 +79,13 @@ void TForm1::importAdifFile(const QString& fileName) {
     repaint();
     const IslandRecordStates records = readIslandRecordStates(Table1);
     const AdifLog log = readAdifLog(fileName, records);
+    // The gauge has nothing to count while the user reads the preview; the line says what was read.
+    Progress->hide();
+    GroupLabel->setText(logSummary(fileName, log));
     AdifPreviewDialog preview(fileName, log, records, this);
     if (m_dialogs.exec(preview) != QDialog::Accepted) return;
     backup::beforeCommand(Database1, QStringLiteral("import-adif"), m_clock);
     m_gaugeView->setCaption(QStringLiteral("Importing ADIF log ..."));
+    Progress->show();
     applyAdifPlan(Database1, Table1, preview.plan(), *m_gaugeView);
 }

@@ -13,8 +13,9 @@ int fuzzOne(const uint8_t* data, size_t size) {
         store::Table table(fuzzStore.database());
         const IslandRecordStates records = readIslandRecordStates(table);
         const AdifLog log = readAdifLog(inputFile(data, size), records);
-        require(log.skipped <= log.qsos && log.listedSkips.size() <= AdifLog::kListedSkips,
-                "every QSO skipped is one of the log's");
+        require(log.skipped <= log.qsos, "every QSO skipped is one of the log's");
+        for (const std::vector<SkippedQso>& listed : log.listedSkips)
+            require(listed.size() <= AdifLog::kListedSkipsPerReason, "a screenful of skipped QSOs per reason");
         for (unsigned long choice = 0; choice < (1u << kConfirmationSourceCount); ++choice) {
             const AdifPlan plan = planAdifImport(log, records, ConfirmationSources(choice));
             require(int(plan.changes.size()) + plan.unchanged == int(log.references.size()),

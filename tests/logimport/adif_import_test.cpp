@@ -90,26 +90,35 @@ TEST(AdifPlan, SkippedQsosAreCountedWithTheirReasonsAndPlanningWritesNothing) {
     EXPECT_EQ(readIslandRecords(folder), before);
     EXPECT_EQ(log.qsos, 7) << "an empty record is no QSO";
     EXPECT_EQ(log.skippedPerReason, (std::array<int, 4>{2, 1, 2, 1}));
-    QStringList listed;
-    for (const SkippedQso& skipped : log.listedSkips)
-        listed << QStringLiteral("record %1: %2").arg(skipped.record).arg(skipText(skipped));
-    EXPECT_EQ(listed, (QStringList{"record 1: no IOTA field", "record 2: malformed reference \"EU5\"",
-                                   "record 3: no record for XX-001", "record 4: no record for AF-029",
-                                   "record 5: the tag \"<IOTA:-6>\" has no valid length", "record 6: no IOTA field"}));
+    // The reasons to act on first, each QSO with its record number and call.
+    EXPECT_EQ(skippedQsoLines(log),
+              (QStringList{"1 with a malformed reference:", "    record 2, DL1B: malformed reference \"EU5\"",
+                           "2 of a reference without a record:", "    record 3, DL1C: no record for XX-001",
+                           "    record 4, DL1D: no record for AF-029",
+                           "1 with a damaged tag:", "    record 5, DL1E: the tag \"<IOTA:-6>\" has no valid length",
+                           "2 without an IOTA field:", "    record 1, DL1A: no IOTA field",
+                           "    record 6, DL1F: no IOTA field"}));
     EXPECT_EQ(planCounts(plan), "1 changed, 0 unchanged, 6 skipped");
     EXPECT_EQ(changesPerStatus(plan), "1 to W");
 }
 
-// A log naming more references than are listed skips them all, keeping the first thousand by name.
-TEST(AdifPlan, OnlyTheFirstThousandSkippedQsosAreListed) {
+// A long log lists a screenful of QSOs per reason and counts the rest, so the few that need mending
+// are not buried under thousands without a reference.
+TEST(AdifPlan, ASkipReasonListsAScreenfulAndCountsTheRest) {
     QTemporaryDir dir;
     const QString fileName = dir.filePath(QStringLiteral("many.adi"));
     QString text = QStringLiteral("<EOH>");
-    for (int i = 0; i < 1500; ++i) text += QStringLiteral("<CALL:4>K1AB<EOR>");
+    for (int i = 0; i < 3960; ++i) text += QStringLiteral("<CALL:4>K1AB<EOR>");
+    text += QStringLiteral("<CALL:4>K1XY<IOTA:3>EU5<EOR>");
     writeTextFile(fileName, {text});
     const AdifLog log = readAdifLog(fileName, {});
-    EXPECT_EQ(log.skipped, 1500);
-    EXPECT_EQ(log.listedSkips.size(), AdifLog::kListedSkips);
+    EXPECT_EQ(log.skipped, 3961);
+    EXPECT_EQ(skipCountLines(log), (QStringList{"1 with a malformed reference", "3,960 without an IOTA field"}));
+    const QStringList lines = skippedQsoLines(log);
+    EXPECT_EQ(lines.mid(0, 2),
+              (QStringList{"1 with a malformed reference:", "    record 3961, K1XY: malformed reference \"EU5\""}));
+    EXPECT_EQ(lines.size(), 2 + 1 + qsizetype(AdifLog::kListedSkipsPerReason) + 1);
+    EXPECT_EQ(lines.last(), QStringLiteral("    ... and %1 more").arg(3960 - AdifLog::kListedSkipsPerReason));
 }
 
 }  // namespace

@@ -3,13 +3,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "support/gui_fixture.h"
 #include "logimport/adif_preview_dialog.h"
+#include "support/gui_fixture.h"
 #include "support/island_records.h"
 #include "support/screenshot.h"
 
@@ -48,7 +49,10 @@ TEST_F(AdifImportWindow, ImportWritesWhatThePreviewShows) {
         .answerExec(QDialog::Accepted, [&](QDialog& dialog) {
             auto& preview = dynamic_cast<AdifPreviewDialog&>(dialog);
             EXPECT_EQ(preview.windowTitle(), QStringLiteral("Import ADIF"));
-            EXPECT_EQ(form->GroupLabel->text(), QStringLiteral("Reading ADIF log ..."));
+            EXPECT_EQ(form->GroupLabel->text(), QStringLiteral("input.adx: 11 QSOs, 11 references, 0 skipped"));
+            EXPECT_FALSE(form->Progress->isVisibleTo(form.get())) << "no gauge at 0% behind the preview";
+            EXPECT_TRUE(preview.ImportButton->isDefault());
+            EXPECT_EQ(preview.OriginLabel, nullptr) << "a logger's log says nothing of its origin";
             for (QPushButton* button : form->viewButtons()) EXPECT_FALSE(button->isEnabled()) << "the window is locked";
             EXPECT_EQ(preview.sources(), defaultConfirmationSources());
             EXPECT_EQ(preview.CountsLabel->text(), "11 changed, 0 unchanged, 0 skipped (4 to A, 2 to C, 5 to W)");
@@ -74,6 +78,39 @@ TEST_F(AdifImportWindow, ImportWritesWhatThePreviewShows) {
     const IslandRecordStates noRecords;
     const AdifPreviewDialog next(QString(), noLog, noRecords);
     EXPECT_EQ(next.sources().count(), 3u) << "the sources ticked are remembered";
+}
+
+// A LoTW report's QSL_RCVD is LoTW's confirmation: the preview says so, and it gives "C" only
+// while LoTW is counted. The skipped QSOs come grouped, the malformed reference first.
+TEST_F(AdifImportWindow, ALotwReportConfirmsByLotwOnly) {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("lotwreport.adi"));
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n"
+        "<CALL:4>5B4H<IOTA:6>AS-004<QSL_RCVD:1>Y<eor>\n<CALL:4>K1AB<QSL_RCVD:1>Y<eor>\n"
+        "<CALL:4>K1XY<IOTA:4>AS04<QSL_RCVD:1>Y<eor>\n");
+    file.close();
+    auto form = startForm();
+    form->show();
+    dialogs.answerOpenFile(fileName).answerExec(QDialog::Rejected, [&](QDialog& dialog) {
+        auto& preview = dynamic_cast<AdifPreviewDialog&>(dialog);
+        ASSERT_NE(preview.OriginLabel, nullptr);
+        EXPECT_EQ(preview.OriginLabel->text(), QStringLiteral("LoTW report: its confirmations count as LoTW"));
+        EXPECT_EQ(preview.CountsLabel->text(), "1 changed, 0 unchanged, 2 skipped (1 to W)");
+        EXPECT_EQ(preview.SkippedMemo->toPlainText(),
+                  "2 of 3 QSOs skipped\n1 with a malformed reference:\n    record 3, K1XY: malformed reference "
+                  "\"AS04\"\n1 without an IOTA field:\n    record 2, K1AB: no IOTA field");
+        preview.show();
+        press(*form, QStringLiteral("lotwCheckBox"));
+        EXPECT_EQ(preview.CountsLabel->text(), "1 changed, 0 unchanged, 2 skipped (1 to C)");
+        saveScreenshot(preview, QStringLiteral("adif-preview-lotw"));
+        press(*form, QStringLiteral("AdifCancelButton"));
+    });
+    press(*form, QStringLiteral("N8ImportADIF1"));
+    EXPECT_TRUE(dialogs.scriptUsedUp());
+    EXPECT_TRUE(errorBoxTexts(dialogs).isEmpty());
 }
 
 // "&Cancel" writes nothing; nor does a file that is no ADIF log, whose error box names it.

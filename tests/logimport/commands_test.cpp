@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 
 #include "base/text_file.h"
-#include "support/gui_fixture.h"
 #include "logimport/upf_mode_choices.h"
 #include "logimport/upf_mode_dialog.h"
 #include "support/files.h"
+#include "support/gui_fixture.h"
 #include "support/island_records.h"
 #include "support/screenshot.h"
 
