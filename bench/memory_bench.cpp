@@ -1,5 +1,6 @@
 // Measures the peak memory of a skerrydesk-cli process that reads a 50 MB input: an island list
-// update text, a UPF log, a CSV file of confirmed contacts and a member file, each applied to a
+// update text, a UPF log, a CSV file of confirmed contacts, a member file and an ADIF log (its
+// accented names' lengths counted in UTF-8 bytes, as most loggers write them), each applied to a
 // fresh full-size data folder. Each row prints the child's peak resident memory (peak_mib, the
 // largest of its runs), the limit (limit_mib) and their ratio; target: at most 2 times the file's
 // size plus 20 MiB, a ratio of at most 1. The time is the command's wall time.
@@ -158,6 +159,23 @@ QString memberIslandLine(Draw& draw) {
              islandName(draw));
 }
 
+const std::array<const char*, 4> kOperatorNames{"Llu\xc3\x8dS", "J\xc3\xb6rg", "Ren\xc3\xa9", "Mark"};
+
+// A QSO as a logger exports it, one a line; a card received for every other one.
+QString adifQsoLine(Draw& draw) {
+    const QString call = callsign(draw);
+    const QByteArray name = draw.from(kOperatorNames);
+    return QStringLiteral(
+               "<CALL:%1>%2<QSO_DATE:8>2020%3%4<TIME_ON:4>1200<BAND:3>20M<MODE:2>CW<NAME:%5>%6"
+               "<IOTA:6>%7<QSL_RCVD:1>%8<EOR>")
+        .arg(call.size())
+        .arg(call)
+        .arg(draw.below(12) + 1, 2, 10, QChar(u'0'))
+        .arg(draw.below(28) + 1, 2, 10, QChar(u'0'))
+        .arg(name.size())
+        .arg(QString::fromUtf8(name), reference(draw), QLatin1String(draw.below(2) == 0 ? "Y" : "N"));
+}
+
 // The owner lines of a member file, a few award lines and a group line of each kind.
 const QStringList kMemberHead{
     "CERTNAME John A. Smith, G3ABC",
@@ -197,16 +215,17 @@ void writeInput(const QString& fileName, const QStringList& head, const std::fun
     Draw draw;
     QByteArray chunk;
     qint64 written = 0;
-    const auto add = [&](const QString& line) {
-        chunk += line.toLatin1() + "\r\n";
+    const auto add = [&](const QByteArray& line) {
+        chunk += line + "\r\n";
         if (chunk.size() < (1 << 20)) return;
         written += file.write(chunk);
         chunk.clear();
     };
-    for (const QString& line : head) add(line);
-    while (written + chunk.size() < kInputBytes - kLongestLine) add(nextLine(draw));
+    for (const QString& line : head) add(line.toUtf8());
+    while (written + chunk.size() < kInputBytes - kLongestLine) add(nextLine(draw).toUtf8());
     const qint64 rest = kInputBytes - written - chunk.size();
-    add(nextLine(draw).leftJustified(rest - 2));
+    const QByteArray last = nextLine(draw).toUtf8();
+    add(last + QByteArray(rest - 2 - last.size(), ' '));
     written += file.write(chunk);
     if (written != kInputBytes) throw std::runtime_error("cannot write " + fileName.toStdString());
 }
@@ -241,6 +260,8 @@ private:
         writeInput(input(QStringLiteral("log.upf")), {}, upfLine);
         writeInput(input(QStringLiteral("confirmed.csv")), {}, csvLine);
         writeInput(input(QStringLiteral("member.mbr")), kMemberHead, memberIslandLine);
+        writeInput(input(QStringLiteral("log.adi")),
+                   {QStringLiteral("Generated for the benchmark <ADIF_VER:5>3.1.4<EOH>")}, adifQsoLine);
     }
 
     QTemporaryDir m_dir;
@@ -296,6 +317,11 @@ void PeakMemory50MbMemberImport(benchmark::State& state) {
     measurePeakMemory(state, QStringLiteral("member.mbr"), {"import-member", "--no-backup"});
 }
 BENCHMARK(PeakMemory50MbMemberImport)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void PeakMemory50MbAdifImport(benchmark::State& state) {
+    measurePeakMemory(state, QStringLiteral("log.adi"), {"import-adif", "--no-backup"});
+}
+BENCHMARK(PeakMemory50MbAdifImport)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -50,6 +50,27 @@ TEST(ImportAdifCli, ConfirmedByNamesTheSourcesCounted) {
     EXPECT_TRUE(lotw.out.endsWith("11 changed, 0 unchanged, 0 skipped\n")) << lotw.out.toStdString();
 }
 
+// stderr says who wrote the log and why QSOs were skipped; stdout keeps its changes and counts.
+TEST(ImportAdifCli, TellsTheLogsOriginAndTheSkippedQsosOnStderr) {
+    TestDataFolder folder;
+    prepare(folder, kStatusOrder);
+    const QString log = QDir(folder.path()).filePath(QStringLiteral("lotwreport.adi"));
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n"
+        "<CALL:4>5B4H<IOTA:6>AS-004<QSL_RCVD:1>Y<eor>\n<CALL:4>K1AB<QSL_RCVD:1>Y<eor>\n"
+        "<CALL:4>K1XY<IOTA:2>AS<eor>\n<CALL:4>K1XZ<IOTA:2>AS<eor>\n");
+    file.close();
+    const CliRun run = cli(folder.path(), {"import-adif", log, "--dry-run"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "AS-004\t-\tW\t5B4H\n1 changed, 0 unchanged, 3 skipped\n");
+    EXPECT_EQ(run.err,
+              "LoTW report: its confirmations count as LoTW\n2 with a malformed reference\n1 without an IOTA field\n");
+    const CliRun lotw = cli(folder.path(), {"import-adif", log, "--confirmed-by", "lotw", "--no-backup"});
+    EXPECT_EQ(lotw.out, "AS-004\t-\tC\t5B4H\n1 changed, 0 unchanged, 3 skipped\n");
+}
+
 TEST(ImportAdifCli, WrongCommandLinesAreUsageErrors) {
     TestDataFolder folder;
     const QString log = fixtureFile(kStatusOrder, QStringLiteral("input.adi"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "base/text_file.h"
@@ -119,6 +120,56 @@ TEST(AdifPlan, ASkipReasonListsAScreenfulAndCountsTheRest) {
               (QStringList{"1 with a malformed reference:", "    record 3961, K1XY: malformed reference \"EU5\""}));
     EXPECT_EQ(lines.size(), 2 + 1 + qsizetype(AdifLog::kListedSkipsPerReason) + 1);
     EXPECT_EQ(lines.last(), QStringLiteral("    ... and %1 more").arg(3960 - AdifLog::kListedSkipsPerReason));
+}
+
+struct OriginCase {
+    const char* name;
+    QByteArray log;
+    LogOrigin origin;
+    const char* byDefault;  // the status with the paper card counted, as by default
+    const char* byService;  // ... with LoTW and eQSL counted as well
+};
+
+// Who wrote a log decides what its QSL_RCVD means: a card from a logger, the service's own
+// confirmation from a LoTW report or an eQSL.cc download.
+TEST(AdifOrigin, TheLogsOriginDecidesWhatItsConfirmationsAre) {
+    const QByteArray qso = "<CALL:4>5B4H<IOTA:6>AS-004";
+    const OriginCase cases[] = {
+        {"a logger's card", "<PROGRAMID:8>Cloudlog<eoh>" + qso + "<QSL_RCVD:1>Y<eor>", LogOrigin::Logger, "C", "C"},
+        {"a LoTW header", "LoTW Status Report<PROGRAMID:4>LoTW<eoh>" + qso + "<QSL_RCVD:1>Y<eor>", LogOrigin::Lotw, "W",
+         "C"},
+        {"APP_LoTW_ fields without a header", qso + "<APP_LoTW_OWNCALL:4>K1AB<QSL_RCVD:1>Y<eor>", LogOrigin::Lotw, "W",
+         "C"},
+        {"an eQSL.cc header", "<PROGRAMID:7>eQSL.cc<eoh>" + qso + "<QSL_RCVD:1>Y<eor>", LogOrigin::Eqsl, "W", "C"},
+        {"APP_EQSL_ fields without a header", qso + "<APP_EQSL_AG:1>Y<QSL_RCVD:1>Y<eor>", LogOrigin::Eqsl, "W", "C"},
+        {"a logger naming itself keeps its cards beside a service's fields",
+         "<PROGRAMID:10>QRZLogbook<eoh>" + qso + "<APP_EQSL_QTH_NICKNAME:4>Home<QSL_RCVD:1>Y<eor>", LogOrigin::Logger,
+         "C", "C"},
+        {"LOTW_QSL_RCVD beside a LoTW header", "<PROGRAMID:4>LoTW<eoh>" + qso + "<QSL_RCVD:1>N<LOTW_QSL_RCVD:1>Y<eor>",
+         LogOrigin::Lotw, "W", "C"},
+        {"a credit granted counts whoever wrote the log",
+         "<PROGRAMID:4>LoTW<eoh>" + qso + "<CREDIT_GRANTED:4>IOTA<eor>", LogOrigin::Lotw, "A", "A"},
+    };
+    QTemporaryDir dir;
+    const IslandRecordStates records{
+        {QStringLiteral("AS-004"), {QStringLiteral("IOTA-AS"), QStringLiteral("Cyprus"), QStringLiteral("-")}}};
+    const auto statusAfter = [&](const AdifLog& log, ConfirmationSources sources) {
+        const AdifPlan plan = planAdifImport(log, records, sources);
+        return plan.changes.empty() ? QString() : plan.changes.front().after;
+    };
+    for (const OriginCase& origin : cases) {
+        const QString fileName = dir.filePath(QStringLiteral("log.adi"));
+        QFile file(fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(origin.log);
+        file.close();
+        const AdifLog log = readAdifLog(fileName, records);
+        EXPECT_EQ(log.origin, origin.origin) << origin.name;
+        EXPECT_EQ(statusAfter(log, defaultConfirmationSources()), QLatin1String(origin.byDefault)) << origin.name;
+        EXPECT_EQ(statusAfter(log, ConfirmationSources().set()), QLatin1String(origin.byService)) << origin.name;
+    }
+    EXPECT_EQ(logOriginText(LogOrigin::Lotw), QStringLiteral("LoTW report: its confirmations count as LoTW"));
+    EXPECT_EQ(logOriginText(LogOrigin::Logger), QString());
 }
 
 }  // namespace
