@@ -88,6 +88,52 @@ void resetTables(store::Database& db, const QString& assignments) {
     batch.commit();
 }
 
+// The status and call a plain reader gives each reference of the benchmark's log: the log is in
+// date order, so a reference's first QSO of each kind is its earliest.
+struct PlainDecision {
+    QString status;
+    QString call;
+};
+
+// The value of a field within one record's bytes, found by a plain search for its tag.
+QByteArrayView plainValue(QByteArrayView record, QByteArrayView tag) {
+    const qsizetype at = record.indexOf(tag);
+    if (at < 0) return {};
+    qsizetype i = at + tag.size();
+    qsizetype length = 0;
+    while (record[i] != '>') length = length * 10 + (record[i++] - '0');
+    return record.sliced(i + 1, length);
+}
+
+// Reads the log as bytes, a record at a time, and decides each reference as the import's rules do.
+std::vector<RowChange> plainAdifChanges(const QString& fileName, const IslandRecordStates& records) {
+    const QByteArray bytes = readTextFileBytes(fileName);
+    std::map<QByteArray, PlainDecision> decided;
+    const auto rank = [](const QString& status) { return QStringLiteral("WCA").indexOf(status); };
+    for (qsizetype start = bytes.indexOf("<EOH>") + 5, end; (end = bytes.indexOf("<EOR>", start)) >= 0;
+         start = end + 5) {
+        const QByteArrayView record = QByteArrayView(bytes).sliced(start, end - start);
+        const QByteArrayView reference = plainValue(record, "<IOTA:");
+        const QString status = plainValue(record, "<CREDIT_GRANTED:") == "IOTA" ? QStringLiteral("A")
+                               : plainValue(record, "<QSL_RCVD:") == "Y"        ? QStringLiteral("C")
+                                                                                : QStringLiteral("W");
+        PlainDecision& decision = decided[reference.toByteArray()];
+        if (rank(status) > rank(decision.status))
+            decision = {status, QString::fromLatin1(plainValue(record, "<CALL:"))};
+    }
+    std::vector<RowChange> changes;
+    for (const auto& [reference, decision] : decided) {
+        const IslandRecordState& record = records[QString::fromLatin1(reference)];
+        if (rank(decision.status) > rank(record.status))
+            changes.push_back({record.tableName,
+                               "IOTA",
+                               QString::fromLatin1(reference),
+                               {"Status", "Call"},
+                               {decision.status, decision.call}});
+    }
+    return changes;
+}
+
 constexpr int kAdifQsos = 100000;
 
 // A QSO as a logger exports it, one a line; its IOTA reference is confirmed by a credit, by a
@@ -140,52 +186,6 @@ const AdifWorkload& adifWorkload() {
         return made;
     }();
     return load;
-}
-
-// The status and call a plain reader gives each reference of the benchmark's log: the log is in
-// date order, so a reference's first QSO of each kind is its earliest.
-struct PlainDecision {
-    QString status;
-    QString call;
-};
-
-// The value of a field within one record's bytes, found by a plain search for its tag.
-QByteArrayView plainValue(QByteArrayView record, QByteArrayView tag) {
-    const qsizetype at = record.indexOf(tag);
-    if (at < 0) return {};
-    qsizetype i = at + tag.size();
-    qsizetype length = 0;
-    while (record[i] != '>') length = length * 10 + (record[i++] - '0');
-    return record.sliced(i + 1, length);
-}
-
-// Reads the log as bytes, a record at a time, and decides each reference as the import's rules do.
-std::vector<RowChange> plainAdifChanges(const QString& fileName, const IslandRecordStates& records) {
-    const QByteArray bytes = readTextFileBytes(fileName);
-    std::map<QByteArray, PlainDecision> decided;
-    const auto rank = [](const QString& status) { return QStringLiteral("WCA").indexOf(status); };
-    for (qsizetype start = bytes.indexOf("<EOH>") + 5, end; (end = bytes.indexOf("<EOR>", start)) >= 0;
-         start = end + 5) {
-        const QByteArrayView record = QByteArrayView(bytes).sliced(start, end - start);
-        const QByteArrayView reference = plainValue(record, "<IOTA:");
-        const QString status = plainValue(record, "<CREDIT_GRANTED:") == "IOTA" ? QStringLiteral("A")
-                               : plainValue(record, "<QSL_RCVD:") == "Y"        ? QStringLiteral("C")
-                                                                                : QStringLiteral("W");
-        PlainDecision& decision = decided[reference.toByteArray()];
-        if (rank(status) > rank(decision.status))
-            decision = {status, QString::fromLatin1(plainValue(record, "<CALL:"))};
-    }
-    std::vector<RowChange> changes;
-    for (const auto& [reference, decision] : decided) {
-        const IslandRecordState& record = records[QString::fromLatin1(reference)];
-        if (rank(decision.status) > rank(record.status))
-            changes.push_back({record.tableName,
-                               "IOTA",
-                               QString::fromLatin1(reference),
-                               {"Status", "Call"},
-                               {decision.status, decision.call}});
-    }
-    return changes;
 }
 
 using Command = std::function<void(store::Database&, store::Table&, const QStringList&, const StartCounts&)>;
