@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
+#include <algorithm>
+
+#include "app/spoken_value.h"
 
 namespace {
 
@@ -18,9 +21,7 @@ struct UncaptionedControl {
 const UncaptionedControl kUncaptionedControls[] = {
     {"GroupBox3", "Awards, Info, Help, Exit"},
     {"IotaID", "IOTA reference"},
-    {"DBText1", "Name"},
     {"DBEdit1", "Value"},
-    {"DBText2", "Award name"},
     {"AwardNumberDBComboBox", "Award number"},
     {"DateDBEdit", "Award issued"},
     {"JumpTo", "Jump to"},
@@ -33,6 +34,24 @@ const UncaptionedControl kUncaptionedControls[] = {
     {"memoHTML", "Fetched text"},
     {"Progress", "Progress"},
 };
+
+// Labels of the window that show a value, by object name, and what the value is.
+struct ValueLabel {
+    const char* objectName;
+    const char* context;
+};
+
+const ValueLabel kValueLabels[] = {
+    {"DBText1", "Name"},
+    {"DBText2", "Award"},
+    {"GroupLabel", "Status"},
+};
+
+bool labelled(const QWidget& window, const QWidget* control) {
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    return std::any_of(labels.cbegin(), labels.cend(),
+                       [control](const QLabel* label) { return label->buddy() == control; });
+}
 
 }  // namespace
 
@@ -59,7 +78,15 @@ void nameControlsAccessibly(QWidget& window) {
     for (const UncaptionedControl& control : kUncaptionedControls)
         if (auto* widget = window.findChild<QWidget*>(QLatin1String(control.objectName)))
             widget->setAccessibleName(QString::fromLatin1(control.accessibleName));
-    // The typing field of an editable box is read under the box's name.
-    for (QComboBox* box : window.findChildren<QComboBox*>())
+    for (const ValueLabel& value : kValueLabels)
+        if (auto* label = window.findChild<QLabel*>(QLatin1String(value.objectName)))
+            speakValueWithContext(*label, QString::fromLatin1(value.context));
+    for (QComboBox* box : window.findChildren<QComboBox*>()) {
+        // The typing field of an editable box is read under the box's name.
         if (box->lineEdit()) box->lineEdit()->setAccessibleName(box->accessibleName());
+        // On Linux a box is read by the item it shows, and what it is by the label beside it: a
+        // box without one says what it is in its description.
+        if (!labelled(window, box) && box->accessibleDescription().isEmpty())
+            box->setAccessibleDescription(box->accessibleName());
+    }
 }
