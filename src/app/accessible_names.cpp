@@ -21,6 +21,9 @@ struct UncaptionedControl {
 const UncaptionedControl kUncaptionedControls[] = {
     {"GroupBox3", "Awards, Info, Help, Exit"},
     {"IotaID", "IOTA reference"},
+    {"IotaDBCtrlGrid", "Island record"},
+    {"MyDetailsDBCtrlGrid", "Owner data"},
+    {"ClaimAwardDBCtrlGrid", "Award claim"},
     {"DBEdit1", "Value"},
     {"AwardNumberDBComboBox", "Award number"},
     {"DateDBEdit", "Award issued"},

@@ -63,7 +63,7 @@ struct SpokenPanel {
 const char* const kNextRow = "Down in the list";
 
 // The tables of ReportTest (AF-001 approved, EU-001 worked, EU-002 deleted, the delivered awards)
-// with the owner's name filled in; Edit Mode shows the owner rows the user may change.
+// with calls and the owner's name filled in; Edit Mode shows the owner rows the user may change.
 const SpokenPanel kPanels[] = {
     {"summary panel",
      {"ContinentalAwards1"},
@@ -86,7 +86,7 @@ const SpokenPanel kPanels[] = {
      "ClaimAwardDBCtrlGrid",
      {kNextRow},
      {},
-     {{"DBText2", "Award: IOTA 100", "Award: IOTA 200"}},
+     {{"ClaimAwardDBCtrlGrid", "Award claim", "Award claim"}, {"DBText2", "Award: IOTA 100", "Award: IOTA 200"}},
      {
          {"AwardNumberDBComboBox", "Award number", "NONE", "NONE"},
          {"DateDBEdit", "Award issued", "XXXXXXXX", "XXXXXXXX"},
@@ -96,19 +96,19 @@ const SpokenPanel kPanels[] = {
      "MyDetailsDBCtrlGrid",
      {kNextRow},
      {"EditMode"},
-     {{"DBText1", "Name: Name", "Name: Name on Certificate"}},
+     {{"MyDetailsDBCtrlGrid", "Owner data", "Owner data"}, {"DBText1", "Name: Name", "Name: Name on Certificate"}},
      {{"DBEdit1", "Value", "Anna Becker", "Anna M. Becker"}}},
     {"island record panel",
      {"EuropeButton", "EditMode"},
      "IotaDBCtrlGrid",
      {kNextRow},
      {"EditMode"},
-     {},
+     {{"IotaDBCtrlGrid", "Island record", "Island record"}},
      {
          {"IotaID", "IOTA reference", "EU-001", "EU-002"},
-         {"Island_name", "Island", "Aegean Islands", ""},
-         {"Prefix", "Prefix", "SV8", ""},
-         {"Callsign", "Callsign", "", ""},
+         {"Island_name", "Island", "Aegean Islands", "Aland Islands"},
+         {"Prefix", "Prefix", "SV8", "OH0"},
+         {"Callsign", "Callsign", "SV8/DL1ABC", "OH0X"},
          {"StatusDBComboBox", "Status", "W", "D"},
      }},
 };
@@ -171,6 +171,9 @@ using SpokenPreviews = GuiTest;
 TEST_F(SpokenValues, EachPanelIsHeardWithItsValuesAndFollowsTheNextRecordOrSummary) {
     folder.setOwnerValue(QStringLiteral("Name"), QStringLiteral("Anna Becker"));
     folder.setOwnerValue(QStringLiteral("Name on Certificate"), QStringLiteral("Anna M. Becker"));
+    folder.execute(
+        "UPDATE \"IOTA-EU\" SET Call = 'SV8/DL1ABC' WHERE IOTA = 'EU-001';"
+        "UPDATE \"IOTA-EU\" SET Island = 'Aland Islands', Prefix = 'OH0', Call = 'OH0X' WHERE IOTA = 'EU-002';");
     startReportingForm();
     for (const SpokenPanel& panel : kPanels) {
         SCOPED_TRACE(panel.title);
