@@ -12,13 +12,14 @@
 
 namespace {
 
-// Controls without a caption of their own, by object name, and what a screen reader calls them.
-struct UncaptionedControl {
+// A control by its object name, and words a screen reader says for it.
+struct SpokenWords {
     const char* objectName;
-    const char* accessibleName;
+    const char* words;
 };
 
-const UncaptionedControl kUncaptionedControls[] = {
+// Controls without a caption of their own, and what a screen reader calls them.
+const SpokenWords kUncaptionedControls[] = {
     {"GroupBox3", "Awards, Info, Help, Exit"},
     {"IotaID", "IOTA reference"},
     {"IotaDBCtrlGrid", "Island record"},
@@ -38,13 +39,8 @@ const UncaptionedControl kUncaptionedControls[] = {
     {"Progress", "Progress"},
 };
 
-// Labels of the window that show a value, by object name, and what the value is.
-struct ValueLabel {
-    const char* objectName;
-    const char* context;
-};
-
-const ValueLabel kValueLabels[] = {
+// Labels that show a value, and what the value is.
+const SpokenWords kValueLabels[] = {
     {"DBText1", "Name"},
     {"DBText2", "Award"},
     {"GroupLabel", "Status"},
@@ -78,12 +74,12 @@ void nameControlsAccessibly(QWidget& window) {
         if (!box->title().isEmpty()) box->setAccessibleName(withoutAccessKeys(box->title()));
     for (QLabel* label : window.findChildren<QLabel*>())
         if (label->buddy()) label->buddy()->setAccessibleName(withoutAccessKeys(label->text()));
-    for (const UncaptionedControl& control : kUncaptionedControls)
+    for (const SpokenWords& control : kUncaptionedControls)
         if (auto* widget = window.findChild<QWidget*>(QLatin1String(control.objectName)))
-            widget->setAccessibleName(QString::fromLatin1(control.accessibleName));
-    for (const ValueLabel& value : kValueLabels)
+            widget->setAccessibleName(QString::fromLatin1(control.words));
+    for (const SpokenWords& value : kValueLabels)
         if (auto* label = window.findChild<QLabel*>(QLatin1String(value.objectName)))
-            speakValueWithContext(*label, QString::fromLatin1(value.context));
+            speakValueWithContext(*label, QString::fromLatin1(value.words));
     for (QComboBox* box : window.findChildren<QComboBox*>()) {
         // The typing field of an editable box is read under the box's name.
         if (box->lineEdit()) box->lineEdit()->setAccessibleName(box->accessibleName());

@@ -2,7 +2,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMap>
+#include <QSettings>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <vector>
@@ -164,7 +166,21 @@ void expectHeard(TForm1& form, const SpokenPanel& panel, bool after) {
 }
 
 using SpokenValues = ReportTest;
-using SpokenPreviews = GuiTest;
+
+// The window on the start of the ADIF rules case, with the settings kept in a folder of the
+// test's own: the preview remembers the sources ticked.
+class SpokenPreviews : public GuiTest {
+protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711"));
+        writeRecordValues(folder,
+                          readRecordValues(fixtureFile(QStringLiteral("adif_rules"), QStringLiteral("start.txt"))));
+    }
+
+private:
+    QTemporaryDir m_settings;
+};
 
 }  // namespace
 
@@ -188,8 +204,6 @@ TEST_F(SpokenValues, EachPanelIsHeardWithItsValuesAndFollowsTheNextRecordOrSumma
 // The counts of both previews are read after what they count and follow a new plan; the status
 // line says what the program is doing while the preview is open.
 TEST_F(SpokenPreviews, CountsAndTheStatusLineAreHeardWithTheirValues) {
-    setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711"));
-    writeRecordValues(folder, readRecordValues(fixtureFile(QStringLiteral("adif_rules"), QStringLiteral("start.txt"))));
     const std::unique_ptr<TForm1> form = startForm();
     form->show();
     const auto countsName = [](const QLabel* counts) {
