@@ -1,12 +1,10 @@
 #include <QAccessible>
-#include <QCheckBox>
 #include <QLabel>
 #include <QMap>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 #include <vector>
 
 #include "app/spoken_value.h"
