@@ -23,6 +23,7 @@ add_executable(skerry_gui_tests
     listupdate/iota_json_preview_dialog_test.cpp
     support/local_http_server.cpp
     app/keyboard_and_screen_reader_test.cpp
+    app/spoken_values_test.cpp
     support/island_records.cpp
     support/scripted_dialogs.cpp
 )

@@ -6,21 +6,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
+#include <algorithm>
+
+#include "app/spoken_value.h"
 
 namespace {
 
-// Controls without a caption of their own, by object name, and what a screen reader calls them.
-struct UncaptionedControl {
+// A control by its object name, and words a screen reader says for it.
+struct SpokenWords {
     const char* objectName;
-    const char* accessibleName;
+    const char* words;
 };
 
-const UncaptionedControl kUncaptionedControls[] = {
+// Controls without a caption of their own, and what a screen reader calls them.
+const SpokenWords kUncaptionedControls[] = {
     {"GroupBox3", "Awards, Info, Help, Exit"},
     {"IotaID", "IOTA reference"},
-    {"DBText1", "Name"},
+    {"IotaDBCtrlGrid", "Island record"},
+    {"MyDetailsDBCtrlGrid", "Owner data"},
+    {"ClaimAwardDBCtrlGrid", "Award claim"},
     {"DBEdit1", "Value"},
-    {"DBText2", "Award name"},
     {"AwardNumberDBComboBox", "Award number"},
     {"DateDBEdit", "Award issued"},
     {"JumpTo", "Jump to"},
@@ -33,6 +38,19 @@ const UncaptionedControl kUncaptionedControls[] = {
     {"memoHTML", "Fetched text"},
     {"Progress", "Progress"},
 };
+
+// Labels that show a value, and what the value is.
+const SpokenWords kValueLabels[] = {
+    {"DBText1", "Name"},
+    {"DBText2", "Award"},
+    {"GroupLabel", "Status"},
+};
+
+bool labelled(const QWidget& window, const QWidget* control) {
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    return std::any_of(labels.cbegin(), labels.cend(),
+                       [control](const QLabel* label) { return label->buddy() == control; });
+}
 
 }  // namespace
 
@@ -56,10 +74,18 @@ void nameControlsAccessibly(QWidget& window) {
         if (!box->title().isEmpty()) box->setAccessibleName(withoutAccessKeys(box->title()));
     for (QLabel* label : window.findChildren<QLabel*>())
         if (label->buddy()) label->buddy()->setAccessibleName(withoutAccessKeys(label->text()));
-    for (const UncaptionedControl& control : kUncaptionedControls)
+    for (const SpokenWords& control : kUncaptionedControls)
         if (auto* widget = window.findChild<QWidget*>(QLatin1String(control.objectName)))
-            widget->setAccessibleName(QString::fromLatin1(control.accessibleName));
-    // The typing field of an editable box is read under the box's name.
-    for (QComboBox* box : window.findChildren<QComboBox*>())
+            widget->setAccessibleName(QString::fromLatin1(control.words));
+    for (const SpokenWords& value : kValueLabels)
+        if (auto* label = window.findChild<QLabel*>(QLatin1String(value.objectName)))
+            speakValueWithContext(*label, QString::fromLatin1(value.words));
+    for (QComboBox* box : window.findChildren<QComboBox*>()) {
+        // The typing field of an editable box is read under the box's name.
         if (box->lineEdit()) box->lineEdit()->setAccessibleName(box->accessibleName());
+        // On Linux a box is read by the item it shows, and what it is by the label beside it: a
+        // box without one says what it is in its description.
+        if (!labelled(window, box) && box->accessibleDescription().isEmpty())
+            box->setAccessibleDescription(box->accessibleName());
+    }
 }

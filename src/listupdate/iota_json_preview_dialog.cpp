@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "app/spoken_value.h"
 #include "listupdate/iota_json_update.h"
 
 namespace {
@@ -60,6 +61,7 @@ TIotaJsonPreview::TIotaJsonPreview(const IotaListPlan& plan, const QString& file
     layout->addWidget(ChangesGrid);
     CountsLabel = new QLabel(countsText(plan), this);
     CountsLabel->setObjectName(QStringLiteral("CountsLabel"));
+    speakValueWithContext(*CountsLabel, QStringLiteral("Counts"));
     CountsLabel->setWordWrap(true);
     layout->addWidget(CountsLabel);
 

@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QTableWidget>
 
+#include "app/spoken_value.h"
+
 namespace {
 
 const QString kSourcesKey = QStringLiteral("ADIF import/confirmed by");
@@ -67,6 +69,7 @@ AdifPreviewDialog::AdifPreviewDialog(const QString& fileName, const AdifLog& log
 
     CountsLabel = new QLabel(this);
     CountsLabel->setObjectName(QStringLiteral("CountsLabel"));
+    speakValueWithContext(*CountsLabel, QStringLiteral("Counts"));
     layout->addWidget(CountsLabel);
 
     SkippedMemo = new QPlainTextEdit(skippedText(log), this);

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/spoken_value.h"
+
 namespace reports {
 
 namespace {
@@ -138,21 +140,22 @@ void SummaryPanelView::createRows() {
 }
 
 void SummaryPanelView::showText(const SummaryPanelText& text) {
+    // Named first, so that each new value is announced after its row and column.
+    nameValuesByRowAndColumn(text.rowCaptions);
     SumPanelLabel->setText(text.SumPanelLabel);
     for (size_t row = 0; row < m_rowCaptions.size(); ++row) m_rowCaptions[row]->setText(text.rowCaptions[row]);
     for (auto label = text.valueLabels.cbegin(); label != text.valueLabels.cend(); ++label)
         m_valueLabels.value(label.key())->setText(label.value());
-    nameValuesByRowAndColumn(text.rowCaptions);
 }
 
-// A bare number means nothing when read aloud: each value is named by its row and its column.
+// A bare number means nothing when read aloud: each value is read after its row and its column.
 void SummaryPanelView::nameValuesByRowAndColumn(const std::array<QString, 8>& rowCaptions) {
     for (size_t row = 0; row < rowCaptions.size(); ++row)
         for (size_t column = 0; column < kSpokenColumns.size(); ++column) {
             const QString columnName = QString::fromLatin1(kSpokenColumns[column]);
-            m_valueLabels.value(valueLabelName(row, column))
-                ->setAccessibleName(rowCaptions[row].isEmpty() ? columnName
-                                                               : rowCaptions[row] + QStringLiteral(", ") + columnName);
+            speakValueWithContext(
+                *m_valueLabels.value(valueLabelName(row, column)),
+                rowCaptions[row].isEmpty() ? columnName : rowCaptions[row] + QStringLiteral(", ") + columnName);
         }
 }
 

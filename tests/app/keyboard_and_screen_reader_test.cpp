@@ -116,8 +116,8 @@ TEST_F(KeyboardAndScreenReaderTest, EveryControlOfTheWindowHasASpokenName) {
         {"ImportButton", "Import from CP"},
         {"ExportButton", "Export to CP"},
         {"Callsign", "Callsign"},
-        {"L_eu_a", "Europe, approved"},
-        {"L_tot_pw", "Sum, approved, claimed & worked, per cent"},
+        {"L_eu_a", "Europe, approved: 0"},
+        {"L_tot_pw", "Sum, approved, claimed & worked, per cent: ( 0% )"},
     };
     for (const auto& [objectName, name] : kExpected)
         EXPECT_EQ(spoken(form->findChild<QWidget*>(objectName))->text(QAccessible::Name), name) << objectName;
