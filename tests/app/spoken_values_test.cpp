@@ -214,7 +214,7 @@ TEST_F(SpokenPreviews, CountsAndTheStatusLineAreHeardWithTheirValues) {
             EXPECT_EQ(countsName(preview.CountsLabel),
                       "Counts: 11 changed, 0 unchanged, 0 skipped (4 to A, 2 to C, 5 to W)");
             EXPECT_EQ(spokenNodes(form->GroupLabel).value("GroupLabel")->text(QAccessible::Name),
-                      "Status: Reading ADIF log ...");
+                      "Status: input.adx: 11 QSOs, 11 references, 0 skipped");
             preview.show();
             for (const char* box : {"lotwCheckBox", "eqslCheckBox"}) press(*form, QLatin1String(box));
             EXPECT_EQ(countsName(preview.CountsLabel),
