@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "listupdate/iota_json_preview_dialog.h"
 #include "support/gui_fixture.h"
+#include "support/iota_lists.h"
 #include "support/island_records.h"
 #include "support/report_fixture.h"
 #include "support/screenshot.h"
@@ -51,9 +53,15 @@ TEST_F(IotaJsonImport, PreviewShowsTheChangesAndImportWritesThem) {
         EXPECT_FALSE(form->GroupBox3->isEnabled()) << "the window is locked meanwhile";
         ASSERT_EQ(preview->ChangesGrid->rowCount(), 6);
         EXPECT_EQ(gridRow(*preview->ChangesGrid, 0),
-                  (QStringList{"AF-001", "-", "Agalega Islands → Agalega & St Brandon Islands"}));
-        EXPECT_EQ(gridRow(*preview->ChangesGrid, 4), (QStringList{"OC-002", "W → D", "Howland Island → DELETED"}));
+                  (QStringList{"AF-001", "-", "", "Agalega Islands → Agalega & St Brandon Islands", " → 4",
+                               " → 56.4 59.8 -16.8 -10.3"}));
+        EXPECT_EQ(gridRow(*preview->ChangesGrid, 2),
+                  (QStringList{"EU-007", "A", " → B", "Aran Islands → Aran Islands (Ireland)", "", ""}));
+        EXPECT_EQ(gridRow(*preview->ChangesGrid, 4),
+                  (QStringList{"OC-002", "W → D", "", "Howland Island → DELETED", "", ""}));
         EXPECT_EQ(preview->CountsLabel->text(), "6 changed, 2 unchanged, 2 unknown (not in the register: AF-099)");
+        EXPECT_TRUE(preview->AbsentLabel->isHidden()) << "a partial list leaves nothing out";
+        EXPECT_TRUE(preview->AbsentGrid->isHidden());
         EXPECT_EQ(preview->CancelButton->text(), "&Cancel");
         EXPECT_EQ(preview->ImportButton->text(), "&Import");
         ASSERT_TRUE(preview->ImportButton->isEnabled());
@@ -83,6 +91,38 @@ TEST_F(IotaJsonImport, CancelOrABrokenFileWritesNothing) {
     EXPECT_TRUE(errors[0].contains("it is no valid JSON")) << errors[0].toStdString();
     expectNoViewShown(*form);
     EXPECT_EQ(recordDifferences(before, recordsAfterClosing()), QStringList());
+}
+
+// The complete list names neither AF-001 (needed) nor AF-003 (worked): under their own heading,
+// the first is deleted, the second kept.
+TEST_F(IotaJsonImport, CompleteListShowsWhatItLeavesOutUnderItsOwnHeading) {
+    form.reset();
+    writeRecordValues(folder, {{"AF-003", {{"Status", "W"}, {"Call", "ZD8X"}}}});
+    form = startForm();
+    form->show();
+    QTemporaryDir dir;
+    const QString list = writeIotaListFile(dir.filePath("fulllist.json"), completeIotaList({"AF-001", "AF-003"}));
+    dialogs.answerOpenFile(list).answerExec(QDialog::Accepted, [](QDialog& dialog) {
+        auto* preview = qobject_cast<TIotaJsonPreview*>(&dialog);
+        ASSERT_NE(preview, nullptr);
+        preview->show();
+        saveScreenshot(*preview, QStringLiteral("iota-json-preview-complete-list"));
+        EXPECT_FALSE(preview->AbsentLabel->isHidden());
+        EXPECT_EQ(preview->AbsentLabel->text(), "Not in the programme's list: 2");
+        ASSERT_EQ(preview->AbsentGrid->rowCount(), 2);
+        EXPECT_EQ(gridRow(*preview->AbsentGrid, 0), (QStringList{"AF-001", "- → D", "Agalega Islands → DELETED",
+                                                                 "not in the programme's list: deleted"}));
+        EXPECT_EQ(gridRow(*preview->AbsentGrid, 1),
+                  (QStringList{"AF-003", "W", "Ascension Island", "not in the programme's list: kept as W"}));
+        preview->ImportButton->click();
+    });
+    press(*form, QStringLiteral("fromIotaList1"));
+    EXPECT_TRUE(dialogs.scriptUsedUp());
+    EXPECT_TRUE(errorBoxTexts(dialogs).isEmpty());
+    const IslandRecords after = recordsAfterClosing();
+    EXPECT_EQ(after["AF-001"]["Status"], "D");
+    EXPECT_EQ(after["AF-003"]["Status"], "W");
+    EXPECT_EQ(after["AF-003"]["Call"], "ZD8X");
 }
 
 using RarityWantList = ReportTest;
