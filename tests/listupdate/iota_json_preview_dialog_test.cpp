@@ -79,16 +79,20 @@ TEST_F(IotaJsonImport, PreviewShowsTheChangesAndImportWritesThem) {
     EXPECT_EQ(recordDifferences(expected, recordsAfterClosing()), QStringList());
 }
 
-// Cancel in the preview, and a file that is no list, write nothing; the latter shows why.
+// Cancel in the preview, a file that is no list and a list with a group award the programme does
+// not have write nothing; the latter two show why.
 TEST_F(IotaJsonImport, CancelOrABrokenFileWritesNothing) {
     dialogs.answerOpenFile(groupsFixture("list.json")).answerExec(QDialog::Rejected);
     press(*form, QStringLiteral("fromIotaList1"));
     dialogs.answerOpenFile(groupsFixture("start.txt")).answerMessage();
     press(*form, QStringLiteral("fromIotaList1"));
+    dialogs.answerOpenFile(fixtureFile("refused_iota_json", "unknown_region.json")).answerMessage();
+    press(*form, QStringLiteral("fromIotaList1"));
     EXPECT_TRUE(dialogs.scriptUsedUp());
     const QStringList errors = errorBoxTexts(dialogs);
-    ASSERT_EQ(errors.size(), 1);
+    ASSERT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[0].contains("it is no valid JSON")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains("the group OC-001 has the grp_region \"Oceania\"")) << errors[1].toStdString();
     expectNoViewShown(*form);
     EXPECT_EQ(recordDifferences(before, recordsAfterClosing()), QStringList());
 }
