@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <charconv>
 
 #include "base/failure.h"
 #include "base/text_file.h"
@@ -44,14 +45,23 @@ std::optional<QString> nonEmpty(const std::optional<QString>& text) {
     return text;
 }
 
-// A share given as a number or as the text of one, as lists written by scripts do.
+// The number a text such as "-10.75" or "+37.2" holds, blanks around it allowed. Read with
+// from_chars: QString::toDouble would take most of the time the whole list's fields take.
+std::optional<double> decimalNumber(const QString& text) {
+    QByteArray latin1 = text.trimmed().toLatin1();
+    if (latin1.startsWith('+')) latin1.remove(0, 1);
+    double number = 0;
+    const auto [end, error] = std::from_chars(latin1.cbegin(), latin1.cend(), number);
+    if (latin1.isEmpty() || error != std::errc() || end != latin1.cend()) return std::nullopt;
+    return number;
+}
+
+// A number given as such or as the text of one, as lists written by scripts do.
 std::optional<double> numberField(const QJsonObject& object, const char* key) {
     const QJsonValue value = object.value(QLatin1String(key));
     if (value.isDouble()) return value.toDouble();
-    bool isNumber = false;
-    const double number = value.toString().trimmed().toDouble(&isNumber);
-    if (value.isString() && isNumber) return number;
-    return std::nullopt;
+    if (!value.isString()) return std::nullopt;
+    return decimalNumber(value.toString());
 }
 
 bool containsWord(const QStringList& words, const QString& text) {

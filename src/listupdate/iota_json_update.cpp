@@ -115,22 +115,28 @@ IotaRecordChange recordChange(const QString& reference, const StoredRecord& stor
     return {stored.tableName, reference, stored.record, stored.record, stored.group, stored.group, facts, facts};
 }
 
-// Groups of all seven continents, and enough of them.
-bool isCompleteList(const IotaJsonList& list) {
-    QSet<QString> references;
-    QSet<QString> continentCodes;
-    for (const IotaGroup& group : list.groups) {
-        if (!isListedReference(group.reference)) continue;
-        references.insert(group.reference);
-        continentCodes.insert(group.reference.left(2));
+// Counts the different groups a list names, and their continents.
+class ListedGroups {
+public:
+    void add(const QString& reference) {
+        if (!isListedReference(reference)) return;
+        ++m_groups;
+        m_continents.insert(reference.left(2));
     }
-    return continentCodes.size() == qsizetype(continents().size()) && references.size() >= kCompleteListGroups;
-}
+    // Groups of all seven continents, and enough of them.
+    bool complete() const {
+        return m_continents.size() == qsizetype(continents().size()) && m_groups >= kCompleteListGroups;
+    }
+
+private:
+    int m_groups = 0;
+    QSet<QString> m_continents;
+};
 
 // A needed record that the complete list does not name is deleted as a group marked deleted is;
 // a credited one stays as it is.
 std::vector<IotaRecordChange> absentRecords(const QHash<QString, StoredRecord>& records, const QSet<QString>& listed,
-                                            const QMap<QString, GroupFacts>& facts) {
+                                            const QHash<QString, GroupFacts>& facts) {
     std::vector<IotaRecordChange> absent;
     for (auto stored = records.cbegin(); stored != records.cend(); ++stored) {
         const QString& status = stored->record.status;
@@ -139,7 +145,7 @@ std::vector<IotaRecordChange> absentRecords(const QHash<QString, StoredRecord>& 
         if (!kCreditedStatuses.contains(status))
             change.after = listedGroupRecord(IotaGroup{stored.key(), std::nullopt, std::nullopt, true},
                                              stored->tableName, stored->record);
-        absent.push_back(change);
+        absent.push_back(std::move(change));
     }
     return absent;
 }
@@ -188,13 +194,15 @@ QString absenceNote(const IotaRecordChange& change) {
 
 IotaListPlan planIotaListUpdate(store::Table& table, const IotaJsonList& list) {
     const QHash<QString, StoredRecord> records = readIslandRecords(table);
-    const QMap<QString, GroupFacts> facts = readGroupFacts(table.database());
+    const QHash<QString, GroupFacts> facts = readGroupFacts(table.database());
     leaveTableClosed(table);
     IotaListPlan plan;
     QSet<QString> seen;
+    ListedGroups listed;
     for (const IotaGroup& group : list.groups) {
         if (!group.reference.isEmpty() && seen.contains(group.reference)) continue;
         seen.insert(group.reference);
+        listed.add(group.reference);
         const bool wellFormed = isWellFormedReference(group.reference);
         if (wellFormed && group.credited) plan.rarity.insert(group.reference, *group.credited);
         const auto stored = wellFormed ? records.constFind(group.reference) : records.cend();
@@ -208,12 +216,12 @@ IotaListPlan planIotaListUpdate(store::Table& table, const IotaJsonList& list) {
         change.groupAfter = group.group.value_or(stored->group);
         change.factsAfter = listedFacts(group, change.factsBefore);
         if (change.changes())
-            plan.changes.push_back(change);
+            plan.changes.push_back(std::move(change));
         else
             ++plan.unchanged;
     }
     plan.replacesRarity = !plan.rarity.isEmpty();
-    plan.complete = isCompleteList(list);
+    plan.complete = listed.complete();
     if (plan.complete) plan.absent = absentRecords(records, seen, facts);
     sortByReference(plan.changes);
     sortByReference(plan.absent);

@@ -24,12 +24,13 @@ QString boxText(const std::optional<GroupBox>& box) {
 }
 
 std::optional<QString> dxccNumbers(const QString& text) {
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    // Most groups lie in one entity.
+    if (!text.isEmpty() && std::all_of(text.begin(), text.end(), isDigit)) return text;
     QStringList numbers = text.split(u',');
     for (QString& number : numbers) {
         number = number.trimmed();
-        if (number.isEmpty() ||
-            !std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-            return std::nullopt;
+        if (number.isEmpty() || !std::all_of(number.begin(), number.end(), isDigit)) return std::nullopt;
     }
     return numbers.join(u',');
 }

@@ -32,8 +32,8 @@ void writeGroupFacts(store::Database& database, const QString& reference, const 
     insert.reset();
 }
 
-QMap<QString, GroupFacts> readGroupFacts(store::Database& database) {
-    QMap<QString, GroupFacts> stored;
+QHash<QString, GroupFacts> readGroupFacts(store::Database& database) {
+    QHash<QString, GroupFacts> stored;
     store::Statement& select = database.prepare(QStringLiteral("SELECT %1 FROM \"%2\"").arg(fieldList(), kGroupsTable));
     while (select.step()) {
         GroupFacts& facts = stored[select.columnText(0)];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMap>
+#include <QHash>
 #include <QString>
 
 #include "register/group_facts.h"
@@ -16,5 +16,5 @@ class Database;
 // Stores the facts of one group in place of those stored, inside the caller's write transaction.
 void writeGroupFacts(store::Database& database, const QString& reference, const GroupFacts& facts);
 
-// The stored facts by reference, in reference order: the boxes to draw on a map.
-QMap<QString, GroupFacts> readGroupFacts(store::Database& database);
+// The stored facts by reference: the boxes to draw on a map.
+QHash<QString, GroupFacts> readGroupFacts(store::Database& database);
