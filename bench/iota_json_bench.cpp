@@ -55,7 +55,7 @@ struct JsonWorkload {
                                      {"name", group.name},
                                      {"pc_credited", group.credited},
                                      {"dxcc_num", "1"},
-                                     {"grp_region", "Region"},
+                                     {"grp_region", ""},
                                      {"comment", ""}});
         QFile file(fileName);
         file.open(QIODevice::WriteOnly);

@@ -4,6 +4,7 @@ add_executable(skerry_core_tests
     register/store/database_test.cpp
     register/store/full_disk_test.cpp
     register/delivered_data_test.cpp
+    register/group_facts_test.cpp
     register/view_rules_test.cpp
     register/owner_table_test.cpp
     base/text_file_test.cpp

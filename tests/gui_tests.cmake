@@ -10,6 +10,7 @@ add_executable(skerry_gui_tests
     register/claims/commands_test.cpp
     app/info_command_test.cpp
     register/views_test.cpp
+    register/delivered_groups_view_test.cpp
     exchange/commands_test.cpp
     register/editing_test.cpp
     register/record_panel_test.cpp

@@ -15,6 +15,7 @@ add_executable(skerry_logimport_tests
     listupdate/listed_islands_test.cpp
     listupdate/url_history_test.cpp
     listupdate/iota_json_test.cpp
+    listupdate/iota_json_complete_list_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_tests PRIVATE skerry_testsupport GTest::gtest_main)
@@ -25,6 +26,7 @@ add_executable(skerry_logimport_process_tests
     listupdate/http_client_test.cpp
     cli/import_commands_cli_test.cpp
     cli/iota_json_cli_test.cpp
+    cli/iota_json_real_cli_test.cpp
     cli/adif_cli_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )

@@ -87,6 +87,8 @@ Backup restore(store::Database& db, const QString& id, const Clock& clock) {
     // Pruned only afterwards: the new backup may push the chosen one out of those kept.
     const Backup before = writeBackup(db, QStringLiteral("restore"), clock);
     copyIntoDatabase(chosen.fileName, db.handle());
+    // A backup made before the tables beside the nine were added lacks them.
+    db.addMissingTables();
     prune(db.path(), clock.now());
     return before;
 }

@@ -80,11 +80,24 @@ void updateFromUrl(QStringList arguments, QTextStream& out) {
     applyLines(folder, lines, out);
 }
 
+void printFieldChanges(const IotaRecordChange& change, QTextStream& out) {
+    for (const IotaFieldChange& field : fieldChanges(change))
+        out << change.reference << '\t' << field.field << '\t' << field.before << '\t' << field.after << '\n';
+}
+
+// The records a complete list does not name follow the listed ones: a deleted one by its changed
+// fields, a kept one by a line that says so.
 void printPlan(const IotaListPlan& plan, QTextStream& out) {
-    for (const IotaRecordChange& change : plan.changes)
-        for (const IotaFieldChange& field : fieldChanges(change))
-            out << change.reference << '\t' << field.field << '\t' << field.before << '\t' << field.after << '\n';
-    out << plan.changed() << " changed, " << plan.unchanged << " unchanged, " << plan.unknown << " unknown\n";
+    for (const IotaRecordChange& change : plan.changes) printFieldChanges(change, out);
+    for (const IotaRecordChange& change : plan.absent) {
+        if (change.changes())
+            printFieldChanges(change, out);
+        else
+            out << change.reference << '\t' << absenceNote(change) << '\n';
+    }
+    out << plan.changed() << " changed, " << plan.unchanged << " unchanged, " << plan.unknown << " unknown";
+    if (!plan.absent.empty()) out << ", " << plan.absent.size() << " not in the programme's list";
+    out << '\n';
 }
 
 // The list is read whole before the data folder is taken; the changes are printed once they

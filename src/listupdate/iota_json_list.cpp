@@ -5,15 +5,30 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <charconv>
 
 #include "base/failure.h"
 #include "base/text_file.h"
+#include "register/codes.h"
 
 namespace {
 
 // The words of a deletion mark, compared without regard to case.
 const QStringList kDeletedStatuses = {QStringLiteral("D"), QStringLiteral("deleted")};
 const QStringList kTrueWords = {QStringLiteral("1"), QStringLiteral("true"), QStringLiteral("yes")};
+
+// The programme's group awards by their "grp_region", with the group codes of ABW.
+struct GroupRegion {
+    QLatin1StringView region;
+    const QString& code;
+};
+
+const GroupRegion kGroupRegions[] = {
+    {QLatin1StringView("AI"), group::Arctic},
+    {QLatin1StringView("BI"), group::BritishIsles},
+    {QLatin1StringView("WI"), group::WestIndies},
+    {QLatin1StringView(""), group::None},
+};
 
 Failure listFailure(const QString& fileName, const QString& fault) {
     return Failure(QStringLiteral("Cannot read the IOTA list %1: %2").arg(QDir::toNativeSeparators(fileName), fault));
@@ -22,17 +37,31 @@ Failure listFailure(const QString& fileName, const QString& fault) {
 std::optional<QString> textField(const QJsonObject& object, const char* key) {
     const QJsonValue value = object.value(QLatin1String(key));
     if (!value.isString()) return std::nullopt;
-    return value.toString();
+    return value.toString().trimmed();
 }
 
-// A share given as a number or as the text of one, as lists written by scripts do.
+std::optional<QString> nonEmpty(const std::optional<QString>& text) {
+    if (!text || text->isEmpty()) return std::nullopt;
+    return text;
+}
+
+// The number a text such as "-10.75" or "+37.2" holds, blanks around it allowed. Read with
+// from_chars: QString::toDouble would take most of the time the whole list's fields take.
+std::optional<double> decimalNumber(const QString& text) {
+    QByteArray latin1 = text.trimmed().toLatin1();
+    if (latin1.startsWith('+')) latin1.remove(0, 1);
+    double number = 0;
+    const auto [end, error] = std::from_chars(latin1.cbegin(), latin1.cend(), number);
+    if (latin1.isEmpty() || error != std::errc() || end != latin1.cend()) return std::nullopt;
+    return number;
+}
+
+// A number given as such or as the text of one, as lists written by scripts do.
 std::optional<double> numberField(const QJsonObject& object, const char* key) {
     const QJsonValue value = object.value(QLatin1String(key));
     if (value.isDouble()) return value.toDouble();
-    bool isNumber = false;
-    const double number = value.toString().trimmed().toDouble(&isNumber);
-    if (value.isString() && isNumber) return number;
-    return std::nullopt;
+    if (!value.isString()) return std::nullopt;
+    return decimalNumber(value.toString());
 }
 
 bool containsWord(const QStringList& words, const QString& text) {
@@ -58,13 +87,46 @@ bool allSubGroupsDeleted(const QJsonObject& group) {
     return true;
 }
 
-IotaGroup readGroup(const QJsonObject& object) {
+// The group code of the group's "grp_region"; a region the programme does not use is refused,
+// as a list that has it is no list of the programme.
+std::optional<QString> groupCode(const QJsonObject& object, const QString& groupName, const QString& fileName) {
+    const std::optional<QString> region = textField(object, "grp_region");
+    if (!region) return std::nullopt;
+    for (const GroupRegion& known : kGroupRegions)
+        if (region->compare(known.region, Qt::CaseInsensitive) == 0) return known.code;
+    throw listFailure(fileName, QStringLiteral("the group %1 has the grp_region \"%2\", which the award programme does "
+                                               "not use (AI, BI, WI or empty); nothing was changed")
+                                    .arg(groupName, *region));
+}
+
+std::optional<QString> dxccField(const QJsonObject& object) {
+    const QJsonValue value = object.value(QLatin1String("dxcc_num"));
+    if (value.isDouble()) return dxccNumbers(QString::number(value.toDouble(), 'g', 10));
+    if (!value.isString()) return std::nullopt;
+    return dxccNumbers(value.toString());
+}
+
+std::optional<GroupBox> boxField(const QJsonObject& object) {
+    std::optional<double> edges[4];
+    const char* const keys[] = {"latitude_min", "latitude_max", "longitude_min", "longitude_max"};
+    for (int i = 0; i < 4; ++i)
+        if (!(edges[i] = numberField(object, keys[i]))) return std::nullopt;
+    return boxFromEdges(*edges[0], *edges[1], *edges[2], *edges[3]);
+}
+
+// The entry's number names a group without a reference.
+IotaGroup readGroup(const QJsonObject& object, qsizetype entry, const QString& fileName) {
     IotaGroup group;
-    group.reference = textField(object, "refno").value_or(QString()).trimmed().toUpper();
-    group.name = textField(object, "name");
+    group.reference = textField(object, "refno").value_or(QString()).toUpper();
+    group.name = nonEmpty(textField(object, "name"));
     group.credited = numberField(object, "pc_credited");
     group.deleted =
         isTrueMark(object.value(QLatin1String("deleted"))) || hasDeletedStatus(object) || allSubGroupsDeleted(object);
+    const QString groupName =
+        group.reference.isEmpty() ? QStringLiteral("of entry %1").arg(entry + 1) : group.reference;
+    group.group = groupCode(object, groupName, fileName);
+    group.dxcc = dxccField(object);
+    group.box = boxField(object);
     return group;
 }
 
@@ -87,7 +149,7 @@ IotaJsonList parseIotaJsonList(const QByteArray& bytes, const QString& fileName)
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (!entries[i].isObject())
             throw listFailure(fileName, QStringLiteral("entry %1 of the list is no group (a JSON object)").arg(i + 1));
-        list.groups.push_back(readGroup(entries[i].toObject()));
+        list.groups.push_back(readGroup(entries[i].toObject(), i, fileName));
         anyReference = anyReference || !list.groups.back().reference.isEmpty();
     }
     if (!anyReference)
@@ -107,4 +169,15 @@ IotaJsonList readIotaJsonList(const QString& fileName) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) throw listFailure(fileName, file.errorString());
     return parseIotaJsonList(bytes, fileName);
+}
+
+bool looksLikeJson(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    // A list update text opens with a title line; a few KiB hold the start of either.
+    const QByteArray start = file.read(4096);
+    const QByteArrayView text =
+        start.startsWith("\xEF\xBB\xBF") ? QByteArrayView(start).sliced(3) : QByteArrayView(start);
+    const QByteArrayView opening = text.trimmed();
+    return opening.startsWith('[') || opening.startsWith('{');
 }

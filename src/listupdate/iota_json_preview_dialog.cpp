@@ -9,6 +9,7 @@
 
 #include "app/spoken_value.h"
 #include "listupdate/iota_json_update.h"
+#include "register/group_facts.h"
 
 namespace {
 
@@ -33,18 +34,33 @@ QString countsText(const IotaListPlan& plan) {
     return text;
 }
 
-QTableWidget* changesGrid(const IotaListPlan& plan, QWidget* parent) {
-    auto* grid = new QTableWidget(int(plan.changes.size()), 3, parent);
-    grid->setObjectName(QStringLiteral("ChangesGrid"));
-    grid->setHorizontalHeaderLabels({QStringLiteral("Reference"), QStringLiteral("Status"), QStringLiteral("Name")});
+QStringList changeCells(const IotaRecordChange& change) {
+    return {change.reference,
+            beforeAfter(change.before.status, change.after.status),
+            beforeAfter(change.groupBefore, change.groupAfter),
+            beforeAfter(change.before.island, change.after.island),
+            beforeAfter(change.factsBefore.dxcc, change.factsAfter.dxcc),
+            beforeAfter(boxText(change.factsBefore.box), boxText(change.factsAfter.box))};
+}
+
+QStringList absentCells(const IotaRecordChange& change) {
+    return {change.reference, beforeAfter(change.before.status, change.after.status),
+            beforeAfter(change.before.island, change.after.island), absenceNote(change)};
+}
+
+// A read-only grid of one row per record, its cells made by the given function.
+QTableWidget* recordGrid(const QString& name, const QStringList& headers, const std::vector<IotaRecordChange>& records,
+                         QStringList (*cells)(const IotaRecordChange&), QWidget* parent) {
+    auto* grid = new QTableWidget(int(records.size()), int(headers.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(headers);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < grid->rowCount(); ++row) {
-        const IotaRecordChange& change = plan.changes[size_t(row)];
-        const QString cells[] = {change.reference, beforeAfter(change.before.status, change.after.status),
-                                 beforeAfter(change.before.island, change.after.island)};
-        for (int column = 0; column < 3; ++column) grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+        const QStringList texts = cells(records[size_t(row)]);
+        for (int column = 0; column < texts.size(); ++column)
+            grid->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
     grid->resizeColumnsToContents();
     return grid;
@@ -57,8 +73,21 @@ TIotaJsonPreview::TIotaJsonPreview(const IotaListPlan& plan, const QString& file
     setObjectName(QStringLiteral("IotaJsonPreview"));
     setWindowTitle(QStringLiteral("IOTA list ") + QDir::toNativeSeparators(fileName));
     auto* layout = new QVBoxLayout(this);
-    ChangesGrid = changesGrid(plan, this);
-    layout->addWidget(ChangesGrid);
+    ChangesGrid = recordGrid(QStringLiteral("ChangesGrid"),
+                             {QStringLiteral("Reference"), QStringLiteral("Status"), QStringLiteral("Group"),
+                              QStringLiteral("Name"), QStringLiteral("DXCC"), QStringLiteral("Box (W E S N)")},
+                             plan.changes, changeCells, this);
+    layout->addWidget(ChangesGrid, 3);
+    AbsentLabel = new QLabel(QStringLiteral("Not in the programme's list: %1").arg(plan.absent.size()), this);
+    AbsentLabel->setObjectName(QStringLiteral("AbsentLabel"));
+    layout->addWidget(AbsentLabel);
+    AbsentGrid = recordGrid(QStringLiteral("AbsentGrid"),
+                            {QStringLiteral("Reference"), QStringLiteral("Status"), QStringLiteral("Name"),
+                             QStringLiteral("What becomes of it")},
+                            plan.absent, absentCells, this);
+    layout->addWidget(AbsentGrid, 1);
+    AbsentLabel->setVisible(!plan.absent.empty());
+    AbsentGrid->setVisible(!plan.absent.empty());
     CountsLabel = new QLabel(countsText(plan), this);
     CountsLabel->setObjectName(QStringLiteral("CountsLabel"));
     speakValueWithContext(*CountsLabel, QStringLiteral("Counts"));
@@ -79,5 +108,5 @@ TIotaJsonPreview::TIotaJsonPreview(const IotaListPlan& plan, const QString& file
     buttons->addWidget(CancelButton);
     connect(ImportButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    resize(720, 480);
+    resize(900, 560);
 }

@@ -25,3 +25,7 @@ QStringList startCountTables() {
     tables << kAwardsTable;
     return tables;
 }
+
+bool group::isGroupCode(const QString& code) {
+    return code == Arctic || code == BritishIsles || code == WestIndies || code == None;
+}

@@ -38,4 +38,7 @@ namespace group {
 inline const QString Arctic = QStringLiteral("A");
 inline const QString BritishIsles = QStringLiteral("B");
 inline const QString WestIndies = QStringLiteral("W");
+inline const QString None;  // a reference of no group award
+// The four codes.
+bool isGroupCode(const QString& code);
 }  // namespace group

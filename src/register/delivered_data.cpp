@@ -12,6 +12,7 @@
 
 #include "base/failure.h"
 #include "register/codes.h"
+#include "register/delivered_groups.h"
 #include "register/store/database.h"
 #include "register/store/table_names.h"
 
@@ -269,4 +270,13 @@ void createDeliveredDataFolder(const QString& workingFolder, const std::vector<L
         throw;
     }
     QDir(buildFolder).removeRecursively();
+}
+
+int createDataFolderFromDebianList(const QString& workingFolder) {
+    const std::vector<ListedIsland> islands = readIotaTable(QLatin1String(kDebianIotaList));
+    if (islands.empty())
+        throw Failure(QStringLiteral("%1 lists no island references; reinstall the package cqrlog-data")
+                          .arg(QLatin1String(kDebianIotaList)));
+    createDeliveredDataFolder(workingFolder, islands, applyDeliveredGroups);
+    return int(islands.size());
 }

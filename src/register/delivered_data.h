@@ -26,3 +26,9 @@ using FinishNewTables = std::function<void(store::Database&)>;
 // nothing, when the folder already holds a database.
 void createDeliveredDataFolder(const QString& workingFolder, const std::vector<ListedIsland>& islands,
                                const FinishNewTables& finish = {});
+
+// Creates the delivered data folder from Debian's IOTA list, as "skerrydesk-cli init" and so the
+// first start do: every listed reference needed, then the delivered table of groups gives the
+// records their group codes and stores the groups' boxes. Fails, creating nothing, when the list
+// is missing or lists no reference. Returns the number of listed references.
+int createDataFolderFromDebianList(const QString& workingFolder);

@@ -18,6 +18,7 @@ int fuzzOne(const uint8_t* data, size_t size) {
                 "each group counts at most once");
         for (const IotaRecordChange& change : plan.changes)
             require(!fieldChanges(change).empty(), "a changed record has a changed field");
+        require(plan.complete || plan.absent.empty(), "a partial list deletes nothing by absence");
         applyIotaListPlan(fuzzStore.database(), table, plan);
     });
 }

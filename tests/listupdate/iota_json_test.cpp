@@ -8,6 +8,7 @@
 #include "listupdate/iota_json_list.h"
 #include "listupdate/iota_json_update.h"
 #include "register/codes.h"
+#include "register/group_facts.h"
 #include "register/rarity_table.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
@@ -57,6 +58,49 @@ TEST(IotaJsonList, ReadsBothShapesIgnoringUnknownFieldsAndMissingOnes) {
     }
 }
 
+// A group's code, DXCC numbers and box as one line; "?" for what is absent.
+QString factsText(const IotaGroup& group) {
+    return QStringList{group.reference, group.name.value_or("?"), group.group.value_or("?"), group.dxcc.value_or("?"),
+                       group.box ? boxText(group.box) : QStringLiteral("?")}
+        .join(u'|');
+}
+
+// The programme's fields as its fulllist.json gives them: texts with blanks around them, the box's
+// edges in either order, six boxes at the date line.
+TEST(IotaJsonList, ReadsGroupCodesDxccNumbersAndBoxesTrimmed) {
+    const struct {
+        const char* entry;
+        const char* read;
+    } cases[] = {
+        {R"({"refno": " eu-005 ", "name": " Great Britain ", "grp_region": "BI", "dxcc_num": "223, 294,279",
+             "latitude_max": "58.67", "latitude_min": "49.83", "longitude_max": "1.83", "longitude_min": "-6.25"})",
+         "EU-005|Great Britain|B|223,294,279|-6.25 1.83 49.83 58.67"},
+        {R"({"refno": "AF-001", "grp_region": "", "dxcc_num": 4, "latitude_max": "-10.75", "latitude_min": "-10.00",
+             "longitude_max": "57.00", "longitude_min": "56.25"})",
+         "AF-001|?||4|56.25 57 -10.75 -10"},
+        {R"({"refno": "AS-027", "grp_region": " ai ", "latitude_max": "71.75", "latitude_min": "70.67",
+             "longitude_max": "-175.25", "longitude_min": "178.25"})",
+         "AS-027|?|A|?|178.25 -175.25 70.67 71.75"},
+        {R"({"refno": "AN-016", "latitude_max": "-90.00", "latitude_min": "-63.00", "longitude_max": "180.00",
+             "longitude_min": "-180.00"})",
+         "AN-016|?|?|?|-180 180 -90 -63"},
+        {R"({"refno": "AN-020", "latitude_max": "-67.67", "latitude_min": "-67.25", "longitude_max": "179.92",
+             "longitude_min": "-179.92"})",
+         "AN-020|?|?|?|179.92 -179.92 -67.67 -67.25"},
+        {R"({"refno": "NA-001", "name": "   ", "grp_region": "WI", "dxcc_num": "60;61", "latitude_max": "25.70",
+             "latitude_min": "21.58", "longitude_max": "-74.25"})",
+         "NA-001|?|W|?|?"},
+        {R"({"refno": "OC-001", "grp_region": 3, "dxcc_num": "", "latitude_max": "95", "latitude_min": "10",
+             "longitude_max": "20", "longitude_min": "21"})",
+         "OC-001|?|?|?|?"},
+    };
+    for (const auto& c : cases) {
+        const IotaJsonList list = parseIotaJsonList(QByteArray("[") + c.entry + "]", "list.json");
+        ASSERT_EQ(list.groups.size(), 1u);
+        EXPECT_EQ(factsText(list.groups.front()), c.read) << c.entry;
+    }
+}
+
 struct BadList {
     const char* name;
     QByteArray bytes;
@@ -72,6 +116,10 @@ TEST(IotaJsonList, RefusesWhatIsNoIotaList) {
         {"numbers.json", "[{\"refno\": \"AF-001\"}, 3]", "entry 2 of the list is no group"},
         {"other.json", "[{\"name\": \"a package\", \"version\": \"1.0\"}]", "none of its entries has a \"refno\""},
         {"empty.json", "[]", "none of its entries has a \"refno\""},
+        {"region.json", "[{\"refno\": \"AF-001\", \"grp_region\": \"Africa\"}]",
+         "the group AF-001 has the grp_region \"Africa\", which the award programme does not use"},
+        {"region2.json", "[{\"refno\": \"AF-001\"}, {\"grp_region\": \" XI \"}]",
+         "the group of entry 2 has the grp_region \"XI\""},
     };
     QTemporaryDir dir;
     for (const BadList& bad : lists) {
@@ -151,7 +199,7 @@ QStringList tableDefinitions(const TestDataFolder& folder) {
 // writes nothing; applying gives the expected records; the same list again changes nothing.
 TEST(IotaJsonUpdate, EveryCaseGivesItsExpectedRecordsAndTheSameListAgainChangesNothing) {
     const QStringList cases = fixtureCases("iota_json_");
-    ASSERT_EQ(cases.size(), 2);
+    ASSERT_EQ(cases.size(), 3);
     for (const QString& name : cases) {
         const IotaJsonList list = readIotaJsonList(fixtureFile(name, "list.json"));
         const QStringList differences =
@@ -181,11 +229,15 @@ TEST(IotaJsonUpdate, PlanCountsAndFieldsWithoutWriting) {
             lines << QStringList{change.reference, field.field, field.before, field.after}.join(u'|');
     EXPECT_EQ(lines, (QStringList{
                          "AF-001|Island|Agalega Islands|Agalega & St Brandon Islands",
+                         "AF-001|DXCC||4",
+                         "AF-001|Box||56.4 59.8 -16.8 -10.3",
                          "AF-002|Status|U|-",
                          "AF-002|Island||Amsterdam & St Paul Islands",
                          "EU-007|Island|Aran Islands|Aran Islands (Ireland)",
+                         "EU-007|ABW||B",
                          "NA-001|Status|D|-",
                          "NA-001|Call|OLD|",
+                         "NA-001|ABW||W",
                          "OC-002|Status|W|D",
                          "OC-002|Prefix|KH1|DELETED",
                          "OC-002|Island|Howland Island|DELETED",
@@ -196,6 +248,8 @@ TEST(IotaJsonUpdate, PlanCountsAndFieldsWithoutWriting) {
     EXPECT_EQ(plan.unchanged, 2) << "AF-003 and EU-005";
     EXPECT_EQ(plan.unknown, 2) << "AF-099 and the group without a reference";
     EXPECT_EQ(plan.unknownReferences, QStringList{"AF-099"});
+    EXPECT_FALSE(plan.complete);
+    EXPECT_TRUE(plan.absent.empty()) << "a partial list deletes nothing by absence";
     db.close();
     EXPECT_EQ(readIslandRecords(folder), before) << "the plan writes nothing";
 }

@@ -117,6 +117,14 @@ qint64 Statement::columnInteger(int column) const {
     return sqlite3_column_int64(m_stmt, column);
 }
 
+double Statement::columnDouble(int column) const {
+    return sqlite3_column_double(m_stmt, column);
+}
+
+bool Statement::columnIsNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
 Database::Database(const QString& dataFolder) : m_path(dataFolder) {}
 
 Database::~Database() {
@@ -188,6 +196,7 @@ void Database::connect() {
         // Every commit synced to the disk: a reported success survives a power cut.
         execute(QStringLiteral("PRAGMA synchronous=FULL"));
         execute(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));
+        addMissingTables();
     } catch (const Failure&) {
         const bool heldElsewhere = isBusy(sqlite3_errcode(m_db));
         close();
@@ -249,8 +258,12 @@ void Database::create(const QString& dataFolder) {
     db.m_db = handle;
     db.execute(QStringLiteral("PRAGMA journal_mode=WAL"));
     Transaction transaction(db);
-    for (const QString& statement : createTableStatements()) db.execute(statement);
+    for (const QString& statement : createTableStatements() + addedTableStatements()) db.execute(statement);
     transaction.commit();
+}
+
+void Database::addMissingTables() {
+    for (const QString& statement : addedTableStatements()) execute(statement);
 }
 
 Database::Transaction::Transaction(Database& db) : m_db(db) {

@@ -27,6 +27,8 @@ public:
     int columnCount() const;
     QString columnText(int column) const;
     qint64 columnInteger(int column) const;
+    double columnDouble(int column) const;
+    bool columnIsNull(int column) const;
 
 private:
     sqlite3* m_db;
@@ -64,8 +66,13 @@ public:
     // Runs statements that deliver no rows.
     void execute(const QString& sql);
 
-    // Creates a new data folder file with the nine empty tables; refuses when one exists.
+    // Creates a new data folder file with the nine empty tables and those added beside them;
+    // refuses when one exists.
     static void create(const QString& dataFolder);
+
+    // Creates the tables added beside the nine that the database lacks: done whenever a data
+    // folder is opened, and after a restore from a backup made before them.
+    void addMissingTables();
 
     // One write transaction around a batch command. The command ends it with commit(), whose
     // failure (a full disk shows here) is the command's failure. When a failure ends the command

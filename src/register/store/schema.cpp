@@ -31,4 +31,11 @@ QStringList createTableStatements() {
     return statements;
 }
 
+QStringList addedTableStatements() {
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS \"%1\" (\"%2\" TEXT PRIMARY KEY, %3, \"%4\" REAL, \"%5\" REAL, "
+                           "\"%6\" REAL, \"%7\" REAL)")
+                .arg(kGroupsTable, kIotaField, textColumns({kDxccField}), kWestField, kEastField, kSouthField,
+                     kNorthField)};
+}
+
 }  // namespace store

@@ -42,6 +42,9 @@ public:
     explicit Table(Database& database, QObject* parent = nullptr);
     ~Table() override;
 
+    // The connection the handle reads and writes through.
+    Database& database() const { return m_db; }
+
     void setTableName(const QString& name);
     const QString& TableName() const { return m_tableName; }
     void setReadOnly(bool readOnly);

@@ -19,6 +19,14 @@ inline constexpr QLatin1StringView kSouthAmericaTable{"IOTA-SA"};
 // Beside the nine: the award programme's rarity of each reference, (IOTA, Credited).
 inline constexpr QLatin1StringView kRarityTable{"Rarity"};
 inline constexpr QLatin1StringView kCreditedField{"Credited"};
+// Beside the nine: what the programme's list says of each group, (IOTA, DXCC, West, East, South,
+// North): its DXCC numbers and its box, edges in degrees (REAL, NULL without a box).
+inline constexpr QLatin1StringView kGroupsTable{"Groups"};
+inline constexpr QLatin1StringView kDxccField{"DXCC"};
+inline constexpr QLatin1StringView kWestField{"West"};
+inline constexpr QLatin1StringView kEastField{"East"};
+inline constexpr QLatin1StringView kSouthField{"South"};
+inline constexpr QLatin1StringView kNorthField{"North"};
 
 // Fields of "Owner".
 inline constexpr QLatin1StringView kNoField{"No"};  // the key of "Owner" and "Awards"
