@@ -14,6 +14,7 @@ add_executable(skerry_logimport_tests
     listupdate/listed_islands_test.cpp
     listupdate/url_history_test.cpp
     listupdate/iota_json_test.cpp
+    listupdate/http_answer_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_tests PRIVATE skerry_testsupport GTest::gtest_main)
