@@ -26,6 +26,7 @@ add_executable(skerry_logimport_process_tests
     cli/import_commands_cli_test.cpp
     cli/iota_json_cli_test.cpp
     cli/adif_cli_test.cpp
+    cli/damaged_table_cli_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_process_tests PRIVATE skerry_test_main)
