@@ -10,3 +10,13 @@ target_link_libraries(skerry_backup_tests PRIVATE skerry_testsupport GTest::gtes
 target_compile_definitions(skerry_backup_tests PRIVATE SKERRY_CLI="$<TARGET_FILE:skerrydesk-cli>")
 add_dependencies(skerry_backup_tests skerrydesk-cli)
 gtest_discover_tests(skerry_backup_tests DISCOVERY_TIMEOUT 30)
+
+# The data folder under the faults of real machines: commands started together, power cuts.
+add_executable(skerry_folder_safety_tests
+    ${CMAKE_CURRENT_LIST_DIR}/cli/concurrent_cli_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/support/island_records.cpp
+)
+target_link_libraries(skerry_folder_safety_tests PRIVATE skerry_test_main)
+target_compile_definitions(skerry_folder_safety_tests PRIVATE SKERRY_CLI="$<TARGET_FILE:skerrydesk-cli>")
+add_dependencies(skerry_folder_safety_tests skerrydesk-cli)
+gtest_discover_tests(skerry_folder_safety_tests DISCOVERY_TIMEOUT 30)

@@ -2,8 +2,11 @@
 
 #include <sqlite3.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QThread>
 #include <utility>
 
 #include "base/failure.h"
@@ -12,6 +15,10 @@
 namespace store {
 
 namespace {
+
+// How long a program waits for a data folder another one holds, and the pause between its tries.
+constexpr std::chrono::milliseconds kBusyWait{3000};
+constexpr int kRetryPauseMs = 40;
 
 QString sqliteMessage(sqlite3* db) {
     return QString::fromUtf8(sqlite3_errmsg(db));
@@ -165,13 +172,28 @@ void Database::connect() {
         throw Failure(QStringLiteral("%1 is empty: it holds none of the tables; delete it and run "
                                      "\"skerrydesk-cli init\" to start again")
                           .arg(QDir::toNativeSeparators(file)));
+    // Two programs started together both find the folder free and may refuse each other while
+    // taking it: each one left out lets go and tries again after a pause of its own (a busy
+    // handler would have both wait for each other), until the folder is free or the wait is over.
+    const QDeadlineTimer deadline(kBusyWait);
+    while (!takeFolder()) {
+        if (deadline.hasExpired())
+            throw Failure(QStringLiteral("The data folder %1 is in use by another Skerrydesk program or "
+                                         "skerrydesk-cli; close it and try again")
+                              .arg(QDir::toNativeSeparators(m_path)));
+        QThread::msleep(QRandomGenerator::global()->bounded(kRetryPauseMs / 2, kRetryPauseMs));
+    }
+}
+
+bool Database::takeFolder() {
     sqlite3* db = nullptr;
-    const int code =
-        sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int code = sqlite3_open_v2(QFile::encodeName(fileName()).constData(), &db,
+                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         const QString reason = db ? sqliteMessage(db) : QStringLiteral("out of memory");
         sqlite3_close(db);
-        throw Failure(QStringLiteral("Cannot open the data folder %1: %2").arg(QDir::toNativeSeparators(file), reason));
+        throw Failure(
+            QStringLiteral("Cannot open the data folder %1: %2").arg(QDir::toNativeSeparators(fileName()), reason));
     }
     m_db = db;
     // SQLite opens a file it may not write read-only without a word; every batch would fail.
@@ -188,13 +210,11 @@ void Database::connect() {
         // Every commit synced to the disk: a reported success survives a power cut.
         execute(QStringLiteral("PRAGMA synchronous=FULL"));
         execute(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));
+        return true;
     } catch (const Failure&) {
         const bool heldElsewhere = isBusy(sqlite3_errcode(m_db));
         close();
-        if (heldElsewhere)
-            throw Failure(QStringLiteral("The data folder %1 is in use by another Skerrydesk program or "
-                                         "skerrydesk-cli; close it and try again")
-                              .arg(QDir::toNativeSeparators(m_path)));
+        if (heldElsewhere) return false;
         throw;
     }
 }

@@ -36,7 +36,8 @@ private:
 
 // The connection `Database1`: the data folder with its one database file "skerrydesk.db".
 // It connects on first use and then keeps the folder to itself until it is closed, so a
-// second program or CLI on the same folder is refused with a clear message.
+// second program or CLI on the same folder waits a few seconds for it and is then refused
+// with a clear message.
 class Database {
 public:
     static constexpr const char* kFileName = "skerrydesk.db";
@@ -91,6 +92,8 @@ public:
 private:
     sqlite3* connection();
     void connect();
+    // One try to open the file and take the folder; false when another program holds it.
+    bool takeFolder();
 
     QString m_path;
     sqlite3* m_db = nullptr;
