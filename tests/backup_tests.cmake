@@ -4,6 +4,7 @@ add_executable(skerry_backup_tests
     ${CMAKE_CURRENT_LIST_DIR}/backup/kill_during_backup_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cli/backup_cli_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/support/island_records.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/support/spoilt_database.cpp
     ${CMAKE_CURRENT_LIST_DIR}/support/table_rows.cpp
 )
 target_link_libraries(skerry_backup_tests PRIVATE skerry_testsupport GTest::gtest_main)

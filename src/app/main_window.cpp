@@ -98,6 +98,7 @@ void TForm1::FormCreate() {
     Table1.setFiltered(false);
 
     setReportPageHeaders();
+    m_started = true;
 }
 
 // The callsign decides whether the owner is known; without one the first-run setup asks.

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "backup/backup_names.h"
@@ -43,13 +44,23 @@ std::vector<Backup> prunable(const std::vector<Backup>& backups, const QDateTime
 // command must not go on.
 Backup beforeCommand(store::Database& db, const QString& command, const Clock& clock = SystemClock());
 
-// Puts the backup `id` (as listBackups names it) in place of the tables: the backup is checked
-// first (a damaged one is refused, nothing changed), then the current tables are backed up as
-// "restore", then the backup is copied in. Gives the backup of the state before.
-Backup restore(store::Database& db, const QString& id, const Clock& clock = SystemClock());
+// What a restore did.
+struct Restored {
+    Backup chosen;
+    // The backup of the tables as they were, made first; none when the database was lost.
+    std::optional<Backup> before;
+    // Where a spoilt database was moved aside; empty when it was sound or missing.
+    QString movedAside;
+};
 
-// What changed in the current tables since a backup, records per status ("A 12 → 15"); the
-// reason where the backup cannot be read.
-QString changesSinceBackup(store::Database& db, const Backup& backup);
+// Puts the backup `id` (as listBackups names it) in place of the tables: the backup is checked
+// first (a damaged one is refused, nothing changed). A sound database is backed up as "restore",
+// then the backup is copied into it. One that is missing, empty, no database or damaged, which no
+// command can open, is replaced by a copy of the backup and kept aside (see replaceDatabase).
+Restored restore(store::Database& db, const QString& id, const Clock& clock = SystemClock());
+
+// What changed in the current tables since each backup, records per status ("A 12 → 15"), in the
+// order of the backups; the reason where a backup or the tables cannot be read.
+std::vector<QString> changesSinceBackups(store::Database& db, const std::vector<Backup>& backups);
 
 }  // namespace backup

@@ -64,7 +64,7 @@ TEST_F(Backups, RestoringTheBackupOfAMemberImportGivesBackEveryRowOfEveryTable) 
     {
         store::Database db(folder.dataFolder());
         clock.moment = kNow.addSecs(60);
-        EXPECT_EQ(backup::restore(db, id, clock).name.id(), "2026-12-09T14-08-09 restore");
+        EXPECT_EQ(backup::restore(db, id, clock).before->name.id(), "2026-12-09T14-08-09 restore");
     }
     const TableRows after = readTableRows(liveFile());
     for (auto table = before.begin(); table != before.end(); ++table)

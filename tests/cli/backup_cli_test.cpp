@@ -7,6 +7,7 @@
 #include "support/cli_run.h"
 #include "support/data_folder.h"
 #include "support/island_records.h"
+#include "support/spoilt_database.h"
 #include "support/table_rows.h"
 
 namespace {
@@ -77,6 +78,61 @@ TEST(BackupCli, ABackupThatCannotBeWrittenStopsEveryBatchSubcommandBeforeItChang
         EXPECT_EQ(cli(folder.path(), command + QStringList{"--no-backup"}).exitCode, 0) << command[0].toStdString();
         EXPECT_FALSE(readTableRows(liveFile(folder)) == before) << command[0].toStdString() << " changes something";
     }
+}
+
+// Restore is needed most when the database itself is lost: every command refuses the folder,
+// naming the way back, and restore puts the backup in place of the spoilt file, which it keeps.
+TEST(BackupCli, RestorePutsABackupInPlaceOfAZeroedARandomAnEmptyOrAMissingDatabase) {
+    for (const SpoiltDatabase& spoilt : spoiltDatabases()) {
+        TestDataFolder folder;
+        ASSERT_EQ(cli(folder.path(), {"import-member", fixtureFile("member/island-rules", "member.mbr")}).exitCode, 0);
+        const QString id = listedBackups(folder).value(0).value(0);
+        ASSERT_FALSE(id.isEmpty());
+        const TableRows backedUp = readTableRows(folder.dataFolder() + "/Backups/" + id + ".db");
+        spoilt.spoil(liveFile(folder));
+        QFile spoiltFile(liveFile(folder));
+        const QByteArray spoiltBytes = spoiltFile.open(QIODevice::ReadOnly) ? spoiltFile.readAll() : QByteArray();
+        spoiltFile.close();
+
+        const CliRun refused = cli(folder.path(), {"summary"});
+        EXPECT_EQ(refused.exitCode, 1) << spoilt.name;
+        EXPECT_TRUE(refused.err.contains(spoilt.refusal)) << spoilt.name << ": " << refused.err.toStdString();
+        for (const char* way : {"\"skerrydesk-cli backups\"", "\"skerrydesk-cli restore ID\"", "\"9 Backups\""})
+            EXPECT_TRUE(refused.err.contains(way)) << spoilt.name << ": " << refused.err.toStdString();
+
+        const CliRun restored = cli(folder.path(), {"restore", id});
+        ASSERT_EQ(restored.exitCode, 0) << spoilt.name << ": " << restored.err.toStdString();
+        EXPECT_TRUE(readTableRows(liveFile(folder)) == backedUp) << spoilt.name;
+        EXPECT_EQ(cli(folder.path(), {"summary"}).exitCode, 0) << spoilt.name;
+        const QStringList aside = movedAsideFiles(folder.dataFolder());
+        if (spoilt.missing) {
+            EXPECT_EQ(aside, QStringList()) << "nothing to keep";
+            EXPECT_EQ(restored.out, "Restored " + id + "\n");
+            continue;
+        }
+        ASSERT_EQ(aside.size(), 1) << spoilt.name;
+        QFile kept(QDir(folder.dataFolder()).filePath(aside[0]));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << spoilt.name;
+        EXPECT_TRUE(kept.readAll() == spoiltBytes) << spoilt.name << ": the spoilt file is kept as it was";
+        EXPECT_EQ(restored.out, "Restored " + id + "; the damaged database was moved aside as " +
+                                    QDir::toNativeSeparators(kept.fileName()) + "\n")
+            << spoilt.name;
+    }
+}
+
+// A backup that is no whole backup is refused before the spoilt database is touched.
+TEST(BackupCli, RestoreRefusesADamagedBackupOverADamagedDatabaseChangingNothing) {
+    TestDataFolder folder;
+    ASSERT_EQ(cli(folder.path(), {"backup"}).exitCode, 0);
+    const QString id = listedBackups(folder).value(0).value(0);
+    QFile::resize(folder.dataFolder() + "/Backups/" + id + ".db", 4096);
+    spoiltDatabases().front().spoil(liveFile(folder));
+    const qint64 spoiltSize = QFileInfo(liveFile(folder)).size();
+    const CliRun refused = cli(folder.path(), {"restore", id});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("is damaged")) << refused.err.toStdString();
+    EXPECT_EQ(movedAsideFiles(folder.dataFolder()), QStringList());
+    EXPECT_EQ(QFileInfo(liveFile(folder)).size(), spoiltSize);
 }
 
 }  // namespace

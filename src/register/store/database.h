@@ -6,10 +6,26 @@
 #include <memory>
 #include <unordered_map>
 
+#include "base/failure.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace store {
+
+// The failure of a database file that is spoilt, not merely out of reach: empty, no database, or
+// damaged. Only a restore from a backup, or a new start, mends it.
+class DamagedDatabaseFailure : public Failure {
+public:
+    using Failure::Failure;
+};
+
+// Whether a system call failed for want of room: a full disk, a full quota or a file size limit.
+bool isNoRoomError(int systemError);
+// Whether a failed SQLite call on a connection ran out of room, whichever file it was writing: a
+// full disk shows as SQLITE_FULL only where SQLite writes a file itself, as an I/O error with the
+// system's reason where it grows the log's index or syncs.
+bool ranOutOfRoom(sqlite3* db, int code);
 
 // A prepared SQLite statement; values go in and out as text, parameters are numbered from 1.
 class Statement {

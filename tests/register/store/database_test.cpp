@@ -85,17 +85,21 @@ struct SpoiltFile {
 
 TEST(Database, ASpoiltDataFileIsReportedWithWhatToDo) {
     const QString init = QStringLiteral("run \"skerrydesk-cli init\" to start again");
+    // Every way back is named with the command that takes it.
+    const QString restore = QStringLiteral(
+        "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"9 Backups\" "
+        "in the program)");
     const SpoiltFile cases[] = {
         {"write-protected",
          [](const QString&, FailingDisk& disk) { disk.setWriteProtected(true); },
          {"is write-protected; allow writing"}},
-        {"zero-length", [](const QString& file, FailingDisk&) { QFile::resize(file, 0); }, {"is empty", init}},
+        {"zero-length", [](const QString& file, FailingDisk&) { QFile::resize(file, 0); }, {"is empty", restore, init}},
         {"junk",
          [](const QString& file, FailingDisk&) { overwrite(file, 0, QByteArray(8192, 'j')); },
-         {"is not a Skerrydesk database", "restore it from a backup", init}},
+         {"is not a Skerrydesk database", restore, init}},
         {"damaged",
          [](const QString& file, FailingDisk&) { overwrite(file, 100, QByteArray(4000, '\xAA')); },
-         {"is damaged; restore it from a backup", init}},
+         {"is damaged; " + restore, init}},
     };
     FailingDisk disk;
     for (const SpoiltFile& spoilt : cases) {
