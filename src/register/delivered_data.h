@@ -26,3 +26,8 @@ using FinishNewTables = std::function<void(store::Database&)>;
 // nothing, when the folder already holds a database.
 void createDeliveredDataFolder(const QString& workingFolder, const std::vector<ListedIsland>& islands,
                                const FinishNewTables& finish = {});
+
+// Removes the build folders that creations killed on the way left in a data folder; those of a
+// creation still at work stay. Every start on the folder runs it, so that a creation killed
+// between placing its database and removing its build folder leaves nothing for long.
+void removeAbandonedBuildFolders(const QString& dataFolder);

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 
 namespace {
@@ -25,6 +26,7 @@ Disk& disk() {
 struct WrappedFile {
     sqlite3_file base;
     sqlite3_file* real;
+    int mappedRegions;  // of the log's index, grown through this file
 };
 
 sqlite3_file* realFile(sqlite3_file* file) {
@@ -48,7 +50,32 @@ int writeFile(sqlite3_file* file, const void* data, int amount, sqlite3_int64 of
         const int code = real->pMethods->xWrite(real, data, int(fits), offset);
         if (code != SQLITE_OK) return code;
     }
-    return fits < amount ? SQLITE_FULL : SQLITE_OK;
+    if (fits == amount) return SQLITE_OK;
+    errno = ENOSPC;
+    return SQLITE_FULL;
+}
+
+// The index of a write-ahead log grows a region at a time in a file of its own, written by the
+// system's mapping rather than by xWrite: on a full disk the file is made, but growing it fails
+// with an I/O error and the system's ENOSPC, as SQLite's own file system reports it.
+int mapSharedMemory(sqlite3_file* file, int region, int regionSize, int extend, void volatile** memory) {
+    Disk& d = disk();
+    sqlite3_file* real = realFile(file);
+    auto* wrapped = reinterpret_cast<WrappedFile*>(file);
+    const bool grows = extend && region >= wrapped->mappedRegions;
+    if (grows && d.failing && d.room < regionSize) {
+        real->pMethods->xShmMap(real, region, regionSize, 0, memory);
+        *memory = nullptr;
+        errno = ENOSPC;
+        return SQLITE_IOERR_SHMSIZE;
+    }
+    const int code = real->pMethods->xShmMap(real, region, regionSize, extend, memory);
+    if (code == SQLITE_OK && grows) {
+        if (d.failing) d.room -= regionSize;
+        d.written += regionSize;
+        wrapped->mappedRegions = region + 1;
+    }
+    return code;
 }
 
 const sqlite3_io_methods kMethods = {
@@ -65,7 +92,7 @@ const sqlite3_io_methods kMethods = {
     forward<&sqlite3_io_methods::xFileControl>,
     forward<&sqlite3_io_methods::xSectorSize>,
     forward<&sqlite3_io_methods::xDeviceCharacteristics>,
-    forward<&sqlite3_io_methods::xShmMap>,
+    mapSharedMemory,
     forward<&sqlite3_io_methods::xShmLock>,
     forward<&sqlite3_io_methods::xShmBarrier>,
     forward<&sqlite3_io_methods::xShmUnmap>,
@@ -77,6 +104,7 @@ int openFile(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int*
     Disk& d = disk();
     auto* wrapped = reinterpret_cast<WrappedFile*>(file);
     wrapped->real = reinterpret_cast<sqlite3_file*>(wrapped + 1);
+    wrapped->mappedRegions = 0;
     if (d.writeProtected && (flags & SQLITE_OPEN_MAIN_DB))
         flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
     const int code = d.real->xOpen(d.real, name, wrapped->real, flags, outFlags);

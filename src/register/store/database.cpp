@@ -85,7 +85,7 @@ void rollBackOpenTransaction(sqlite3* db) {
 }  // namespace
 
 bool isNoRoomError(int systemError) {
-    return systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG;
+    return systemError == ENOSPC || systemError == EDQUOT;
 }
 
 bool ranOutOfRoom(sqlite3* db, int code) {

@@ -20,7 +20,7 @@ public:
     using Failure::Failure;
 };
 
-// Whether a system call failed for want of room: a full disk, a full quota or a file size limit.
+// Whether a system call failed for want of room: a full disk or a full quota.
 bool isNoRoomError(int systemError);
 // Whether a failed SQLite call on a connection ran out of room, whichever file it was writing: a
 // full disk shows as SQLITE_FULL only where SQLite writes a file itself, as an I/O error with the
