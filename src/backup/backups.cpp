@@ -82,6 +82,16 @@ Backup beforeCommand(store::Database& db, const QString& command, const Clock& c
     return backup;
 }
 
+QString keptRecordsMessage(const QString& failure, const std::optional<Backup>& made) {
+    const QString kept = failure + QStringLiteral("; the records before the failure are written; ");
+    if (!made) return kept + QStringLiteral("no backup was made just before the command (--no-backup)");
+    const QString id = made->name.id();
+    return kept + QStringLiteral(
+                      "the backup made just before the command (%1) holds the state before it: "
+                      "`skerrydesk-cli restore \"%1\"` or \"9 Backups\"")
+                      .arg(id);
+}
+
 Restored restore(store::Database& db, const QString& id, const Clock& clock) {
     Restored restored{backupWithId(listBackups(db.path()), id, db.path()), std::nullopt, QString()};
     checkBackup(restored.chosen.fileName);

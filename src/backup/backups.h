@@ -3,14 +3,13 @@
 #include <QDateTime>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "backup/backup_names.h"
 #include "base/clock.h"
-
-namespace store {
-class Database;
-}
+#include "base/failure.h"
+#include "register/store/database.h"
 
 // Backups of the tables in Data/Backups: one before every batch command, so that nothing a
 // command does is beyond recall.
@@ -52,6 +51,30 @@ struct Restored {
     // Where a spoilt database was moved aside; empty when it was sound or missing.
     QString movedAside;
 };
+
+// The message of a failure that ended a batch command after it had written records, which stay
+// written: it says so and names the backup `made` just before the command (none with
+// --no-backup), which holds the state before it, and the ways to restore it.
+QString keptRecordsMessage(const QString& failure, const std::optional<Backup>& made);
+
+// Runs the writing of a batch command after its backup `made`. A failure that ends it after
+// records were written says so, as keptRecordsMessage tells it; any other failure is passed on
+// as it is.
+template <typename Write>
+auto writeAfterBackup(store::Database& db, const std::optional<Backup>& made, Write&& write) {
+    try {
+        return write();
+    } catch (const Failure& failure) {
+        if (!db.failedBatchKeptRecords()) throw;
+        throw Failure(keptRecordsMessage(failure.message(), made));
+    }
+}
+
+// The backup before a batch command of the window, then its writing, as writeAfterBackup runs it.
+template <typename Write>
+auto runAfterBackup(store::Database& db, const QString& command, const Clock& clock, Write&& write) {
+    return writeAfterBackup(db, beforeCommand(db, command, clock), std::forward<Write>(write));
+}
 
 // Puts the backup `id` (as listBackups names it) in place of the tables: the backup is checked
 // first (a damaged one is refused, nothing changed). A sound database is backed up as "restore",

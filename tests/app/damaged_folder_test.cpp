@@ -36,6 +36,25 @@ TEST_F(DamagedFolder, ImportAdifOnATableWithoutAFieldShowsTheErrorBox) {
     }
 }
 
+// "Import from CP" on a table that lost a field fails part-way; the error box says what stays
+// written and names the backup made just before, with the ways to restore it.
+TEST_F(DamagedFolder, AMemberImportFailingPartWayNamesTheBackupBeforeIt) {
+    folder.removeField(QStringLiteral("IOTA-SA"), QStringLiteral("Call"));
+    dialogs.answerOpenFile(fixtureFile(QStringLiteral("member/island-rules"), QStringLiteral("member.mbr")))
+        .answerMessage();
+    auto form = startForm();
+    form->show();
+    press(*form, QStringLiteral("ImportButton"));
+    const std::vector<backup::Backup> backups = backup::listBackups(folder.dataFolder());
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(errorBoxTexts(dialogs),
+              QStringList{QStringLiteral("Table \"IOTA-SA\" has no field \"Call\"; the records before the failure are "
+                                         "written; the backup made just before the command (%1) holds the state "
+                                         "before it: `skerrydesk-cli restore \"%1\"` or \"9 Backups\".")
+                              .arg(backups.front().name.id())});
+    expectNoViewShown(*form);
+}
+
 // The program starts on a folder whose database is lost with the error box; "9 Backups" still
 // lists the backups and Restore puts one in place, after which the program starts on it.
 TEST_F(DamagedFolder, RestoreInTheBackupsDialogMendsAFolderThatFailedToOpen) {

@@ -135,4 +135,53 @@ TEST(BackupCli, RestoreRefusesADamagedBackupOverADamagedDatabaseChangingNothing)
     EXPECT_EQ(QFileInfo(liveFile(folder)).size(), spoiltSize);
 }
 
+// A batch subcommand whose table lost a field fails part-way: the records before the failure
+// stay written, and the message says so and names the backup that gives the state before.
+struct PartWayFailure {
+    QStringList command;
+    const char* table;
+    const char* field;
+    const char* startCase;  // the records' start, where the log needs one
+};
+
+// The folder of a part-way failure: the records' start, then the table without its field.
+void prepareFailure(TestDataFolder& folder, const PartWayFailure& failure) {
+    if (failure.startCase) writeRecordValues(folder, readRecordValues(fixtureFile(failure.startCase, "start.txt")));
+    folder.removeField(failure.table, failure.field);
+}
+
+TEST(BackupCli, ABatchFailingPartWaySaysWhatIsWrittenAndNamesTheBackupBeforeIt) {
+    const PartWayFailure failures[] = {
+        {{"import-member", fixtureFile("member/island-rules", "member.mbr")}, "IOTA-SA", "Call", nullptr},
+        {{"update", fixtureFile("update_island_rules", "update.txt")}, "IOTA-SA", "Island", nullptr},
+        {{"import-adif", fixtureFile("adif_rules", "input.adi")}, "IOTA-EU", "Call", "adif_rules"},
+    };
+    for (const PartWayFailure& failure : failures) {
+        const std::string what = failure.command[0].toStdString();
+        TestDataFolder folder;
+        prepareFailure(folder, failure);
+        const IslandRecords before = readIslandRecords(folder);
+        const TableRows rowsBefore = readTableRows(liveFile(folder));
+        const CliRun run = cli(folder.path(), failure.command);
+        EXPECT_EQ(run.exitCode, 1) << what;
+        const QString id = listedBackups(folder).value(0).value(0);
+        EXPECT_EQ(run.err, QStringLiteral("skerrydesk-cli: Table \"%1\" has no field \"%2\"; the records before the "
+                                          "failure are written; the backup made just before the command (%3) holds "
+                                          "the state before it: `skerrydesk-cli restore \"%3\"` or \"9 Backups\"\n")
+                               .arg(failure.table, failure.field, id))
+            << what;
+        EXPECT_NE(readIslandRecords(folder), before) << what << ": the records before the failure are written";
+        EXPECT_TRUE(readTableRows(folder.dataFolder() + "/Backups/" + id + ".db") == rowsBefore)
+            << what << ": the backup named holds the state before";
+
+        TestDataFolder unsaved;
+        prepareFailure(unsaved, failure);
+        const CliRun withoutBackup = cli(unsaved.path(), failure.command + QStringList{"--no-backup"});
+        EXPECT_TRUE(
+            withoutBackup.err.endsWith("; the records before the failure are written; no backup was made just "
+                                       "before the command (--no-backup)\n"))
+            << what << ": " << withoutBackup.err.toStdString();
+    }
+}
+
 }  // namespace

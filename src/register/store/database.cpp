@@ -302,6 +302,8 @@ void Database::create(const QString& dataFolder) {
 Database::Transaction::Transaction(Database& db) : m_db(db) {
     m_db.execute(QStringLiteral("BEGIN IMMEDIATE"));
     m_pending = true;
+    m_changesAtBegin = sqlite3_total_changes64(m_db.m_db);
+    m_db.m_failedBatchKeptRecords = false;
 }
 
 void Database::Transaction::commit() {
@@ -323,7 +325,11 @@ Database::Transaction::~Transaction() {
     if (!m_pending || !m_db.m_db) return;
     // A failure ended the batch: what was posted before it stays written. That failure is the
     // one reported, so a commit that fails as well only rolls back.
-    if (sqlite3_exec(m_db.m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) rollBackOpenTransaction(m_db.m_db);
+    if (sqlite3_exec(m_db.m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        rollBackOpenTransaction(m_db.m_db);
+        return;
+    }
+    m_db.m_failedBatchKeptRecords = sqlite3_total_changes64(m_db.m_db) != m_changesAtBegin;
 }
 
 }  // namespace store

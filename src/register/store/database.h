@@ -103,7 +103,11 @@ public:
     private:
         Database& m_db;
         bool m_pending = false;
+        long long m_changesAtBegin = 0;
     };
+
+    // Whether the last batch that a failure ended kept records it had written before the failure.
+    bool failedBatchKeptRecords() const { return m_failedBatchKeptRecords; }
 
 private:
     sqlite3* connection();
@@ -115,6 +119,7 @@ private:
     sqlite3* m_db = nullptr;
     std::unordered_map<QString, std::unique_ptr<Statement>> m_statements;
     std::map<QString, QStringList> m_columns;
+    bool m_failedBatchKeptRecords = false;
 };
 
 }  // namespace store

@@ -70,6 +70,30 @@ TEST(Database, ABatchKeepsWhatWasPostedBeforeItsFailure) {
     EXPECT_EQ(folder.column("IOTA-AF", "Status").first(), "A");
 }
 
+// What a batch ended by a failure kept is told apart: the records written before it, or none.
+TEST(Database, ABatchEndedByAFailureTellsWhetherItKeptRecords) {
+    TestDataFolder folder;
+    store::Database db(folder.dataFolder());
+    const auto failingBatch = [&](const QString& written) {
+        try {
+            store::Database::Transaction batch(db);
+            if (!written.isEmpty()) db.execute(written);
+            throw Failure("the batch fails");
+        } catch (const Failure&) {
+        }
+        return db.failedBatchKeptRecords();
+    };
+    EXPECT_TRUE(failingBatch("UPDATE \"IOTA-AF\" SET Status = 'W' WHERE Key = 1"));
+    EXPECT_FALSE(failingBatch(QString())) << "nothing written before the failure";
+    EXPECT_FALSE(failingBatch("UPDATE \"IOTA-AF\" SET Status = 'W' WHERE Key = 0")) << "no record changed";
+    {
+        store::Database::Transaction batch(db);
+        db.execute("UPDATE \"IOTA-AF\" SET Status = 'C' WHERE Key = 1");
+        batch.commit();
+    }
+    EXPECT_FALSE(db.failedBatchKeptRecords()) << "a batch that ended well is no failed one";
+}
+
 void overwrite(const QString& file, qint64 offset, const QByteArray& bytes) {
     QFile out(file);
     ASSERT_TRUE(out.open(QIODevice::ReadWrite));
