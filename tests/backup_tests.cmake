@@ -15,6 +15,7 @@ gtest_discover_tests(skerry_backup_tests DISCOVERY_TIMEOUT 30)
 # The power cut the CLI runs under in the tests: a SQLite file system loaded with LD_PRELOAD.
 add_library(skerry_power_cut MODULE ${CMAKE_CURRENT_LIST_DIR}/support/power_cut_vfs.cpp)
 target_link_libraries(skerry_power_cut PRIVATE SQLite::SQLite3)
+target_include_directories(skerry_power_cut PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 
 # The data folder under the faults of real machines: commands started together, power cuts.
 add_executable(skerry_folder_safety_tests

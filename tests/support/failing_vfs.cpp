@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "support/wrapped_vfs.h"
+
 namespace {
 
 struct Disk {
@@ -22,22 +24,10 @@ Disk& disk() {
     return theDisk;
 }
 
-// Our file in front of the real one, which SQLite allocates right behind it.
-struct WrappedFile {
-    sqlite3_file base;
-    sqlite3_file* real;
+struct DiskFile {
+    WrappedFile wrapped;
     int mappedRegions;  // of the log's index, grown through this file
 };
-
-sqlite3_file* realFile(sqlite3_file* file) {
-    return reinterpret_cast<WrappedFile*>(file)->real;
-}
-
-template <auto Method, typename Result, typename... Args>
-Result forward(sqlite3_file* file, Args... args) {
-    sqlite3_file* real = realFile(file);
-    return (real->pMethods->*Method)(real, args...);
-}
 
 int writeFile(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset) {
     Disk& d = disk();
@@ -61,8 +51,8 @@ int writeFile(sqlite3_file* file, const void* data, int amount, sqlite3_int64 of
 int mapSharedMemory(sqlite3_file* file, int region, int regionSize, int extend, void volatile** memory) {
     Disk& d = disk();
     sqlite3_file* real = realFile(file);
-    auto* wrapped = reinterpret_cast<WrappedFile*>(file);
-    const bool grows = extend && region >= wrapped->mappedRegions;
+    auto* own = reinterpret_cast<DiskFile*>(file);
+    const bool grows = extend && region >= own->mappedRegions;
     if (grows && d.failing && d.room < regionSize) {
         real->pMethods->xShmMap(real, region, regionSize, 0, memory);
         *memory = nullptr;
@@ -73,57 +63,31 @@ int mapSharedMemory(sqlite3_file* file, int region, int regionSize, int extend, 
     if (code == SQLITE_OK && grows) {
         if (d.failing) d.room -= regionSize;
         d.written += regionSize;
-        wrapped->mappedRegions = region + 1;
+        own->mappedRegions = region + 1;
     }
     return code;
 }
 
-const sqlite3_io_methods kMethods = {
-    3,
-    forward<&sqlite3_io_methods::xClose>,
-    forward<&sqlite3_io_methods::xRead>,
-    writeFile,
-    forward<&sqlite3_io_methods::xTruncate>,
-    forward<&sqlite3_io_methods::xSync>,
-    forward<&sqlite3_io_methods::xFileSize>,
-    forward<&sqlite3_io_methods::xLock>,
-    forward<&sqlite3_io_methods::xUnlock>,
-    forward<&sqlite3_io_methods::xCheckReservedLock>,
-    forward<&sqlite3_io_methods::xFileControl>,
-    forward<&sqlite3_io_methods::xSectorSize>,
-    forward<&sqlite3_io_methods::xDeviceCharacteristics>,
-    mapSharedMemory,
-    forward<&sqlite3_io_methods::xShmLock>,
-    forward<&sqlite3_io_methods::xShmBarrier>,
-    forward<&sqlite3_io_methods::xShmUnmap>,
-    forward<&sqlite3_io_methods::xFetch>,
-    forward<&sqlite3_io_methods::xUnfetch>,
-};
+const sqlite3_io_methods kMethods = [] {
+    sqlite3_io_methods methods = passThroughMethods();
+    methods.xWrite = writeFile;
+    methods.xShmMap = mapSharedMemory;
+    return methods;
+}();
 
 int openFile(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags) {
     Disk& d = disk();
-    auto* wrapped = reinterpret_cast<WrappedFile*>(file);
-    wrapped->real = reinterpret_cast<sqlite3_file*>(wrapped + 1);
-    wrapped->mappedRegions = 0;
+    reinterpret_cast<DiskFile*>(file)->mappedRegions = 0;
     if (d.writeProtected && (flags & SQLITE_OPEN_MAIN_DB))
         flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
-    const int code = d.real->xOpen(d.real, name, wrapped->real, flags, outFlags);
-    // SQLite closes a file whose methods are set, even after a failed open.
-    file->pMethods = wrapped->real->pMethods ? &kMethods : nullptr;
-    return code;
+    return openRealFile<DiskFile>(d.real, name, file, flags, outFlags, &kMethods);
 }
 
 }  // namespace
 
 FailingDisk::FailingDisk() {
     Disk& d = disk();
-    d.real = sqlite3_vfs_find(nullptr);
-    d.vfs = *d.real;
-    d.vfs.zName = "failing-disk";
-    d.vfs.szOsFile = int(sizeof(WrappedFile)) + d.real->szOsFile;
-    d.vfs.xOpen = openFile;
-    d.vfs.pNext = nullptr;
-    sqlite3_vfs_register(&d.vfs, 1);
+    d.real = putInFrontOfDefault<DiskFile>(d.vfs, "failing-disk", openFile);
     takeWrittenBytes();
 }
 

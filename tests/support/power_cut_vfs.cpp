@@ -20,6 +20,8 @@
 #include <map>
 #include <string>
 
+#include "support/wrapped_vfs.h"
+
 namespace {
 
 constexpr int kCutExitCode = 86;
@@ -47,14 +49,9 @@ PowerCut& power() {
 }
 
 struct CutFile {
-    sqlite3_file base;
-    sqlite3_file* real;
+    WrappedFile wrapped;
     const char* name;  // valid until the file is closed; none for a temporary file
 };
-
-sqlite3_file* realFile(sqlite3_file* file) {
-    return reinterpret_cast<CutFile*>(file)->real;
-}
 
 void putBack(const std::string& name, const SyncedContent& content) {
     struct stat now {};
@@ -82,7 +79,7 @@ void countOperation() {
 // The content a file had at its last sync, kept before its first change since.
 void keepSyncedContent(CutFile* file) {
     if (!file->name || power().unsynced.count(file->name)) return;
-    sqlite3_file* real = file->real;
+    sqlite3_file* real = file->wrapped.real;
     sqlite3_int64 size = 0;
     real->pMethods->xFileSize(real, &size);
     std::string bytes(size_t(size), '\0');
@@ -112,42 +109,17 @@ int syncFile(sqlite3_file* file, int flags) {
     return code;
 }
 
-template <auto Method, typename Result, typename... Args>
-Result forward(sqlite3_file* file, Args... args) {
-    sqlite3_file* real = realFile(file);
-    return (real->pMethods->*Method)(real, args...);
-}
-
-const sqlite3_io_methods kMethods = {
-    3,
-    forward<&sqlite3_io_methods::xClose>,
-    forward<&sqlite3_io_methods::xRead>,
-    writeFile,
-    truncateFile,
-    syncFile,
-    forward<&sqlite3_io_methods::xFileSize>,
-    forward<&sqlite3_io_methods::xLock>,
-    forward<&sqlite3_io_methods::xUnlock>,
-    forward<&sqlite3_io_methods::xCheckReservedLock>,
-    forward<&sqlite3_io_methods::xFileControl>,
-    forward<&sqlite3_io_methods::xSectorSize>,
-    forward<&sqlite3_io_methods::xDeviceCharacteristics>,
-    forward<&sqlite3_io_methods::xShmMap>,
-    forward<&sqlite3_io_methods::xShmLock>,
-    forward<&sqlite3_io_methods::xShmBarrier>,
-    forward<&sqlite3_io_methods::xShmUnmap>,
-    forward<&sqlite3_io_methods::xFetch>,
-    forward<&sqlite3_io_methods::xUnfetch>,
-};
+const sqlite3_io_methods kMethods = [] {
+    sqlite3_io_methods methods = passThroughMethods();
+    methods.xWrite = writeFile;
+    methods.xTruncate = truncateFile;
+    methods.xSync = syncFile;
+    return methods;
+}();
 
 int openFile(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags) {
-    auto* wrapped = reinterpret_cast<CutFile*>(file);
-    wrapped->real = reinterpret_cast<sqlite3_file*>(wrapped + 1);
-    wrapped->name = name;
-    const int code = power().real->xOpen(power().real, name, wrapped->real, flags, outFlags);
-    // SQLite closes a file whose methods are set, even after a failed open.
-    file->pMethods = wrapped->real->pMethods ? &kMethods : nullptr;
-    return code;
+    reinterpret_cast<CutFile*>(file)->name = name;
+    return openRealFile<CutFile>(power().real, name, file, flags, outFlags, &kMethods);
 }
 
 // The process ends: the power goes right after when the cut was meant for later, and the count
@@ -166,13 +138,7 @@ __attribute__((constructor)) void installPowerCut() {
     const char* cutAt = std::getenv("SKERRY_POWER_CUT_AT");
     cut.cutAt = cutAt ? std::atoll(cutAt) : 0;
     cut.countFile = std::getenv("SKERRY_POWER_CUT_COUNT");
-    cut.real = sqlite3_vfs_find(nullptr);
-    cut.vfs = *cut.real;
-    cut.vfs.zName = "power-cut";
-    cut.vfs.szOsFile = int(sizeof(CutFile)) + cut.real->szOsFile;
-    cut.vfs.xOpen = openFile;
-    cut.vfs.pNext = nullptr;
-    sqlite3_vfs_register(&cut.vfs, 1);
+    cut.real = putInFrontOfDefault<CutFile>(cut.vfs, "power-cut", openFile);
     std::atexit(atTheEnd);
 }
 
