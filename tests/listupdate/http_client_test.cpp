@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTimer>
 
 #include "base/failure.h"
@@ -252,6 +258,79 @@ TEST(HttpClient, AWholeChunkedAnswerIsTaken) {
     QtHttpClient client;
     for (const char* path : {"/plain", "/trailer", "/extension", "/close"})
         EXPECT_EQ(client.get(server.url(path)), QString(text)) << path;
+}
+
+// A web server on 127.0.0.1 that speaks TLS with a certificate only the tests trust (made once by
+// openssl req -x509 -newkey rsa:2048 -nodes -days 36500 -subj /CN=127.0.0.1
+// -addext subjectAltName=IP:127.0.0.1), answering every request with the same bytes.
+class LocalTlsServer {
+public:
+    explicit LocalTlsServer(QByteArray answer) : m_answer(std::move(answer)) {
+        QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+        configuration.setLocalCertificate(certificate());
+        configuration.setPrivateKey(QSslKey(fixtureBytes("key.pem"), QSsl::Rsa));
+        m_server.setSslConfiguration(configuration);
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::pendingConnectionAvailable, [this] { accept(); });
+    }
+
+    QString url(const char* path) const {
+        return QStringLiteral("https://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(QLatin1String(path));
+    }
+    static QSslCertificate certificate() { return QSslCertificate(fixtureBytes("cert.pem")); }
+
+private:
+    static QByteArray fixtureBytes(const char* name) {
+        QFile file(QStringLiteral(SKERRY_FIXTURES "/tls/") + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void accept() {
+        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                m_request += socket->readAll();
+                if (!m_request.contains("\r\n\r\n")) return;
+                m_request.clear();
+                socket->write(m_answer);
+                socket->disconnectFromHost();
+            });
+        }
+    }
+
+    QSslServer m_server;
+    QByteArray m_answer;
+    QByteArray m_request;
+};
+
+// The client trusts the tests' certificate while it lives, as a system would its own.
+class TrustedTestCertificate {
+public:
+    TrustedTestCertificate() : m_before(QSslConfiguration::defaultConfiguration()) {
+        QSslConfiguration trusting = m_before;
+        trusting.addCaCertificate(LocalTlsServer::certificate());
+        QSslConfiguration::setDefaultConfiguration(trusting);
+    }
+    ~TrustedTestCertificate() { QSslConfiguration::setDefaultConfiguration(m_before); }
+
+private:
+    QSslConfiguration m_before;
+};
+
+// Over TLS the answer is read as over a plain connection: whole with its last chunk, refused
+// without it; a server whose certificate nobody trusts is refused with TLS's reason.
+TEST(HttpClient, ReadsAnAnswerOverTlsByItsFraming) {
+    if (!QSslSocket::supportsSsl()) GTEST_SKIP() << "this system offers no TLS";
+    const QByteArray chunks = kChunkedHead + chunk(kFirstChunkText) + chunk(kSecondChunkText);
+    LocalTlsServer whole(chunks + "0\r\n\r\n");
+    LocalTlsServer cut(chunks);
+    QtHttpClient client;
+    EXPECT_TRUE(failureOf(client, whole.url("/update.txt")).contains("self-signed"))
+        << failureOf(client, whole.url("/update.txt")).toStdString();
+    const TrustedTestCertificate trusted;
+    EXPECT_EQ(client.get(whole.url("/update.txt")), QString(kFirstChunkText + kSecondChunkText));
+    EXPECT_EQ(failureOf(client, cut.url("/update.txt")),
+              "Download of " + cut.url("/update.txt") + " failed: the download ended early after " +
+                  QString::number(kFirstChunkText.size() + kSecondChunkText.size()) + " bytes; nothing was changed");
 }
 
 // The fetched text, split into lines as the memo holds it, changes the tables exactly as the
