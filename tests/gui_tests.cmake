@@ -5,6 +5,8 @@ add_executable(skerry_gui_tests
     app/list_grid_view_test.cpp
     app/main_window_layout_test.cpp
     app/start_up_test.cpp
+    app/damaged_folder_test.cpp
+    support/spoilt_database.cpp
     app/window_commands_test.cpp
     register/cards/commands_test.cpp
     register/claims/commands_test.cpp

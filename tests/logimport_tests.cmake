@@ -16,6 +16,7 @@ add_executable(skerry_logimport_tests
     listupdate/url_history_test.cpp
     listupdate/iota_json_test.cpp
     listupdate/iota_json_complete_list_test.cpp
+    listupdate/http_answer_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_tests PRIVATE skerry_testsupport GTest::gtest_main)
@@ -28,6 +29,7 @@ add_executable(skerry_logimport_process_tests
     cli/iota_json_cli_test.cpp
     cli/iota_json_real_cli_test.cpp
     cli/adif_cli_test.cpp
+    cli/damaged_table_cli_test.cpp
     ${SKERRY_RECORD_FIXTURES}
 )
 target_link_libraries(skerry_logimport_process_tests PRIVATE skerry_test_main)

@@ -25,6 +25,7 @@
 #include "app/gauge_view.h"
 #include "app/help_view.h"
 #include "app/splash_view.h"
+#include "register/delivered_data.h"
 #include "register/list_grid_model.h"
 #include "register/owner_table.h"
 #include "register/record_panel.h"
@@ -82,6 +83,7 @@ void TForm1::FormCreate() {
     DBGrid1->hide();
 
     countStartTables(Table1, StartCounts);
+    removeAbandonedBuildFolders(Database1.path());
     clearEditMode();
     CurrentGroup.clear();
     GroupLabel->hide();
@@ -98,6 +100,7 @@ void TForm1::FormCreate() {
     Table1.setFiltered(false);
 
     setReportPageHeaders();
+    m_started = true;
 }
 
 // The callsign decides whether the owner is known; without one the first-run setup asks.

@@ -329,6 +329,8 @@ private:
     Shell& m_shell;
     // Commands started from inside a command (a state change a step makes) share its error box.
     int m_commandDepth = 0;
+    // Whether the start-up read the tables; a restore on a folder it could not open starts anew.
+    bool m_started = false;
 
     // ---- The command table (src/app/command_table.cpp).
     void connectCommands();

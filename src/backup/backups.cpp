@@ -8,6 +8,7 @@
 #include "backup/backup_check.h"
 #include "backup/backup_copy.h"
 #include "backup/changes_since.h"
+#include "backup/database_replacement.h"
 #include "backup/sqlite_file.h"
 #include "base/failure.h"
 #include "register/store/database.h"
@@ -81,25 +82,51 @@ Backup beforeCommand(store::Database& db, const QString& command, const Clock& c
     return backup;
 }
 
-Backup restore(store::Database& db, const QString& id, const Clock& clock) {
-    const Backup chosen = backupWithId(listBackups(db.path()), id, db.path());
-    checkBackup(chosen.fileName);
-    // Pruned only afterwards: the new backup may push the chosen one out of those kept.
-    const Backup before = writeBackup(db, QStringLiteral("restore"), clock);
-    copyIntoDatabase(chosen.fileName, db.handle());
-    // A backup made before the tables beside the nine were added lacks them.
-    db.addMissingTables();
-    prune(db.path(), clock.now());
-    return before;
+QString keptRecordsMessage(const QString& failure, const std::optional<Backup>& made) {
+    const QString kept = failure + QStringLiteral("; the records before the failure are written; ");
+    if (!made) return kept + QStringLiteral("no backup was made just before the command (--no-backup)");
+    const QString id = made->name.id();
+    return kept + QStringLiteral(
+                      "the backup made just before the command (%1) holds the state before it: "
+                      "`skerrydesk-cli restore \"%1\"` or \"9 Backups\"")
+                      .arg(id);
 }
 
-QString changesSinceBackup(store::Database& db, const Backup& backup) {
-    try {
-        const SqliteFile file(backup.fileName, SqliteFile::Mode::ReadOnly);
-        return changesSince(statusCounts(file.handle()), statusCounts(db.handle()));
-    } catch (const Failure& failure) {
-        return failure.message();
+Restored restore(store::Database& db, const QString& id, const Clock& clock) {
+    Restored restored{backupWithId(listBackups(db.path()), id, db.path()), std::nullopt, QString()};
+    checkBackup(restored.chosen.fileName);
+    // Pruned only afterwards: the new backup may push the chosen one out of those kept.
+    if (databaseIsSound(db)) {
+        restored.before = writeBackup(db, QStringLiteral("restore"), clock);
+        copyIntoDatabase(restored.chosen.fileName, db.handle());
+        // A backup made before the tables beside the nine were added lacks them.
+        db.addMissingTables();
+    } else {
+        restored.movedAside = replaceDatabase(db, restored.chosen.fileName, clock);
     }
+    prune(db.path(), clock.now());
+    return restored;
+}
+
+std::vector<QString> changesSinceBackups(store::Database& db, const std::vector<Backup>& backups) {
+    // The tables are counted once: a folder that cannot be opened is not tried again per backup.
+    std::optional<StatusCounts> now;
+    try {
+        now = statusCounts(db.handle());
+    } catch (const Failure&) {
+        // Each backup says so below.
+    }
+    std::vector<QString> changes;
+    for (const Backup& backup : backups) {
+        try {
+            const SqliteFile file(backup.fileName, SqliteFile::Mode::ReadOnly);
+            const StatusCounts then = statusCounts(file.handle());
+            changes.push_back(now ? changesSince(then, *now) : QStringLiteral("the tables cannot be read"));
+        } catch (const Failure& failure) {
+            changes.push_back(failure.message());
+        }
+    }
+    return changes;
 }
 
 }  // namespace backup

@@ -9,10 +9,12 @@
 namespace {
 
 std::vector<BackupRow> backupRows(store::Database& db) {
+    const std::vector<backup::Backup> backups = backup::listBackups(db.path());
+    const std::vector<QString> changes = backup::changesSinceBackups(db, backups);
     std::vector<BackupRow> rows;
-    for (const backup::Backup& backup : backup::listBackups(db.path()))
-        rows.push_back({backup.name.id(), backup.name.time.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
-                        backup.name.command, backup::changesSinceBackup(db, backup)});
+    for (size_t i = 0; i < backups.size(); ++i)
+        rows.push_back({backups[i].name.id(), backups[i].name.time.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")),
+                        backups[i].name.command, changes[i]});
     return rows;
 }
 
@@ -36,4 +38,6 @@ void TForm1::N9Backups1Click() {
     unbindIslandPanel();
     backup::restore(Database1, *id, m_clock);
     UnlockMainWindow();
+    // A folder the start could not open has its tables now: the program starts on them.
+    if (!m_started) FormCreate();
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "base/failure.h"
+#include "register/store/database.h"
 
 namespace backup {
 
@@ -24,9 +25,9 @@ SqliteFile::SqliteFile(const QString& fileName, Mode mode) {
     const int flags = (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     const int code = sqlite3_open_v2(QFile::encodeName(fileName).constData(), &m_db, flags, nullptr);
     if (code == SQLITE_OK) return;
+    const QString reason = mode == Mode::ReadOnly ? QString::fromUtf8(sqlite3_errstr(code)) : sqliteReason(m_db, code);
     sqlite3_close(m_db);
     m_db = nullptr;
-    const QString reason = mode == Mode::ReadOnly ? QString::fromUtf8(sqlite3_errstr(code)) : sqliteReason(code);
     throw Failure(QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
@@ -58,10 +59,9 @@ void SqliteFile::execute(const QString& sql) const {
         throw queryFailure(m_db, sql);
 }
 
-QString sqliteReason(int code) {
+QString sqliteReason(sqlite3* db, int code) {
+    if (store::ranOutOfRoom(db, code)) return QStringLiteral("the disk is full");
     switch (code & 0xff) {
-        case SQLITE_FULL:
-            return QStringLiteral("the disk is full");
         case SQLITE_READONLY:
         case SQLITE_PERM:
         case SQLITE_CANTOPEN:

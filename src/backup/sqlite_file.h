@@ -36,7 +36,8 @@ private:
     sqlite3* m_db = nullptr;
 };
 
-// SQLite's reason for a result code in the user's words where he can do something about it.
-QString sqliteReason(int code);
+// SQLite's reason for a failed call on a connection in the user's words where he can do something
+// about it.
+QString sqliteReason(sqlite3* db, int code);
 
 }  // namespace backup

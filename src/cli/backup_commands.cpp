@@ -23,12 +23,18 @@ void backUpByHand(const QStringList& arguments, QTextStream& out) {
     out << "Backed up as " << made.name.id() << " (" << QDir::toNativeSeparators(made.fileName) << ")\n";
 }
 
+// The folder is not opened as the other subcommands open it: its database may be the very thing
+// that is lost.
 void restoreBackup(const QStringList& arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "restore ID");
-    OpenDataFolder folder;
-    const backup::Backup before = backup::restore(folder.database, arguments[0]);
-    folder.database.close();
-    out << "Restored " << arguments[0] << "; the tables as they were are in backup " << before.name.id() << '\n';
+    store::Database database(Paths::current().dataFolder());
+    const backup::Restored restored = backup::restore(database, arguments[0]);
+    database.close();
+    out << "Restored " << arguments[0];
+    if (restored.before) out << "; the tables as they were are in backup " << restored.before->name.id();
+    if (!restored.movedAside.isEmpty())
+        out << "; the damaged database was moved aside as " << QDir::toNativeSeparators(restored.movedAside);
+    out << '\n';
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
+#include <utility>
 
-namespace store {
-class Database;
-}
+#include "backup/backups.h"
 
 // The backup before a batch subcommand, and "--no-backup" that skips it.
 class BackupOption {
@@ -13,7 +13,13 @@ public:
     explicit BackupOption(QStringList& arguments);
 
     // The backup before the command changes anything, unless --no-backup was given.
-    void before(store::Database& db, const char* command) const;
+    std::optional<backup::Backup> before(store::Database& db, const char* command) const;
+
+    // The backup, then the command's writing; a failure after records were written names the way back.
+    template <typename Write>
+    auto run(store::Database& db, const char* command, Write&& write) const {
+        return backup::writeAfterBackup(db, before(db, command), std::forward<Write>(write));
+    }
 
 private:
     bool m_skipped;

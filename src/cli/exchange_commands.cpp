@@ -17,9 +17,9 @@ void importMember(QStringList arguments, QTextStream& out) {
     Gauge silent;
     const TextLines lines = readMemberFile(arguments[0], silent);
     OpenDataFolder folder;
-    backup.before(folder.database, "import-member");
-    const MemberImportResult result =
-        importMemberLines(folder.database, folder.table, lines, folder.start.counts, silent);
+    const MemberImportResult result = backup.run(folder.database, "import-member", [&] {
+        return importMemberLines(folder.database, folder.table, lines, folder.start.counts, silent);
+    });
     folder.database.close();
     out << "Imported " << QDir::toNativeSeparators(arguments[0]) << ": " << result.ownerRows << " owner rows, "
         << result.awardLines << " award lines, " << result.islandLines << " island lines, " << result.groupLines

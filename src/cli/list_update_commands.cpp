@@ -19,8 +19,11 @@ const char* const kImportListUsage = "import-list FILE [--dry-run] [--no-backup]
 // Nobody can press Stop on the command line: a download not done by then is broken off.
 constexpr std::chrono::seconds kDefaultTimeout{120};
 
-void applyLines(OpenDataFolder& folder, const TextLines& lines, QTextStream& out) {
-    const KindLinesResult result = applyListUpdate(folder.database, folder.table, lines, folder.start.counts);
+void applyLines(OpenDataFolder& folder, const BackupOption& backup, const char* command, const TextLines& lines,
+                QTextStream& out) {
+    const KindLinesResult result = backup.run(folder.database, command, [&] {
+        return applyListUpdate(folder.database, folder.table, lines, folder.start.counts);
+    });
     folder.database.close();
     out << result.islandLines << " island lines and " << result.groupLines << " group lines applied, "
         << result.passedOver << " passed over\n";
@@ -64,8 +67,7 @@ void updateFromFile(QStringList arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "update FILE");
     const TextLines lines = readTextLines(arguments[0]);
     OpenDataFolder folder;
-    backup.before(folder.database, "update");
-    applyLines(folder, lines, out);
+    applyLines(folder, backup, "update", lines, out);
 }
 
 // Fetches before taking the data folder, so that a slow server never keeps the window out.
@@ -76,8 +78,7 @@ void updateFromUrl(QStringList arguments, QTextStream& out) {
     QtHttpClient client(timeout);
     const TextLines lines = updateLines(arguments[0], client.get(arguments[0]));
     OpenDataFolder folder;
-    backup.before(folder.database, "update-url");
-    applyLines(folder, lines, out);
+    applyLines(folder, backup, "update-url", lines, out);
 }
 
 void printFieldChanges(const IotaRecordChange& change, QTextStream& out) {
@@ -110,10 +111,8 @@ void importList(const QStringList& arguments, QTextStream& out) {
     const IotaJsonList list = readIotaJsonList(rest[0]);
     OpenDataFolder folder;
     const IotaListPlan plan = planIotaListUpdate(folder.table, list);
-    if (!dryRun) {
-        backup.before(folder.database, "import-list");
-        applyIotaListPlan(folder.database, folder.table, plan);
-    }
+    if (!dryRun)
+        backup.run(folder.database, "import-list", [&] { applyIotaListPlan(folder.database, folder.table, plan); });
     folder.database.close();
     printPlan(plan, out);
 }

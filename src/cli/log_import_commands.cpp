@@ -42,8 +42,8 @@ void importUpfFile(QStringList arguments, QTextStream& out) {
     const auto [fileName, mode] = upfArguments(arguments);
     const TextLines lines = readTextLines(fileName);
     OpenDataFolder folder;
-    backup.before(folder.database, "import-upf");
-    const int written = importUpf(folder.database, folder.table, lines, mode);
+    const int written = backup.run(folder.database, "import-upf",
+                                   [&] { return importUpf(folder.database, folder.table, lines, mode); });
     folder.database.close();
     out << written << " records written from " << QDir::toNativeSeparators(fileName) << '\n';
 }
@@ -53,8 +53,9 @@ void importCsvFile(QStringList arguments, QTextStream& out) {
     requireArgumentCount(arguments, 1, "import-csv FILE");
     const TextLines lines = readTextLines(arguments[0]);
     OpenDataFolder folder;
-    backup.before(folder.database, "import-csv");
-    const int written = importCsv(folder.database, folder.table, lines, folder.start.counts);
+    const int written = backup.run(folder.database, "import-csv", [&] {
+        return importCsv(folder.database, folder.table, lines, folder.start.counts);
+    });
     folder.database.close();
     out << written << " records written from " << QDir::toNativeSeparators(arguments[0]) << '\n';
 }
@@ -116,10 +117,8 @@ void importAdifFile(const QStringList& arguments, QTextStream& out) {
     const AdifLog log = readAdifLog(parsed.fileName, records);
     printLogNotes(log);
     const AdifPlan plan = planAdifImport(log, records, parsed.sources);
-    if (!parsed.dryRun) {
-        backup.before(folder.database, "import-adif");
-        applyAdifPlan(folder.database, folder.table, plan);
-    }
+    if (!parsed.dryRun)
+        backup.run(folder.database, "import-adif", [&] { applyAdifPlan(folder.database, folder.table, plan); });
     folder.database.close();
     printPlan(plan, out);
 }

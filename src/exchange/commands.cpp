@@ -35,8 +35,8 @@ void TForm1::ImportButtonClick() {
         Progress->show();
         unbindOwnerPanel();
         unbindIslandPanel();
-        backup::beforeCommand(Database1, QStringLiteral("import-member"), m_clock);
-        importMemberFile(Database1, Table1, file, StartCounts, *m_gaugeView);
+        backup::runAfterBackup(Database1, QStringLiteral("import-member"), m_clock,
+                               [&] { importMemberFile(Database1, Table1, file, StartCounts, *m_gaugeView); });
     }
     UnlockMainWindow();
 }

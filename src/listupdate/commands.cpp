@@ -37,8 +37,9 @@ void TForm1::fromFile1Click() {
     const QString fileName = m_dialogs.openFileName(QString(), QDir::home().filePath(QStringLiteral("update.txt")),
                                                     QStringLiteral("Update Text File (*.txt)"));
     if (!fileName.isEmpty()) {
-        backup::beforeCommand(Database1, QStringLiteral("update"), m_clock);
-        applyListUpdate(Database1, Table1, readTextLines(fileName), StartCounts);
+        const TextLines lines = readTextLines(fileName);
+        backup::runAfterBackup(Database1, QStringLiteral("update"), m_clock,
+                               [&] { applyListUpdate(Database1, Table1, lines, StartCounts); });
     }
     AbortClick();
     Table1.setReadOnly(true);
@@ -60,13 +61,14 @@ void TForm1::importIotaList(const QString& fileName) {
     const IotaListPlan plan = planIotaListUpdate(Table1, readIotaJsonList(fileName));
     TIotaJsonPreview preview(plan, fileName, this);
     if (m_dialogs.exec(preview) != QDialog::Accepted) return;
-    backup::beforeCommand(Database1, QStringLiteral("import-list"), m_clock);
-    GroupLabel->setText(QStringLiteral("Importing IOTA list ..."));
-    GroupLabel->show();
-    Progress->setValue(0);
-    Progress->show();
-    repaint();
-    applyIotaListPlan(Database1, Table1, plan, *m_gaugeView);
+    backup::runAfterBackup(Database1, QStringLiteral("import-list"), m_clock, [&] {
+        GroupLabel->setText(QStringLiteral("Importing IOTA list ..."));
+        GroupLabel->show();
+        Progress->setValue(0);
+        Progress->show();
+        repaint();
+        applyIotaListPlan(Database1, Table1, plan, *m_gaugeView);
+    });
 }
 
 void TForm1::AbortClick() {
@@ -116,8 +118,8 @@ void TForm1::ImportURLClick() {
     LockMainWindow();
     showPanelMoment(Moment::ImportRunning);
     parkTableOnOwner();
-    backup::beforeCommand(Database1, QStringLiteral("update-url"), m_clock);
-    applyListUpdate(Database1, Table1, m_updatePanel->memoLines(), StartCounts);
+    backup::runAfterBackup(Database1, QStringLiteral("update-url"), m_clock,
+                           [&] { applyListUpdate(Database1, Table1, m_updatePanel->memoLines(), StartCounts); });
     writeUrlHistory(urlHistoryFile(), m_updatePanel->urls());
     AbortClick();
     Table1.setReadOnly(true);

@@ -2,11 +2,12 @@
 
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <chrono>
-#include <memory>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpAnswerReader;
+class QEventLoop;
+class QTcpSocket;
 
 // Fetches an island list update text by HTTP GET. While a GET waits for the network the
 // caller's events keep flowing, so the window repaints and its Stop button can call abort().
@@ -17,8 +18,9 @@ public:
     // GETs the address and returns the response body decoded like a text file (UTF-8 when
     // valid, otherwise Windows-1252). Fails with a message naming the address and the reason:
     // an address that is not http:// or https://, no connection, an HTTP error status, too many
-    // redirects, a body over the size limit, a compressed body that does not decompress, or a
-    // GET broken off by abort() or by the client's deadline.
+    // redirects, a body over the size limit, an answer cut off before its announced end, a
+    // compressed body that does not decompress, or a GET broken off by abort() or by the client's
+    // deadline.
     virtual QString get(const QString& address) = 0;
 
     // Breaks off a running GET, which then fails; does nothing when none runs.
@@ -33,9 +35,11 @@ inline constexpr qint64 kMaxBodyBytes = qint64(32) * 1024 * 1024;
 // Whether the client fetches an address at all: an http:// or https:// URL with a host.
 bool isHttpAddress(const QString& address);
 
-// The HTTP client on Qt Network: follows redirects (never from https to http), sends the headers
-// above, asks for gzip or deflate compression and undoes it, uses no proxy, and waits in an
-// event loop of its own.
+// The HTTP/1.1 client on Qt's sockets (TLS for https): follows redirects (never from https to
+// http), sends the headers above, asks for gzip or deflate compression and undoes it, uses no
+// proxy, and waits in an event loop of its own. It reads the answer's framing itself: Qt's own
+// client may end a chunked answer cut off before its last chunk without an error, and a text cut
+// short must never pass for the whole list.
 class QtHttpClient : public HttpClient {
 public:
     // With a deadline, a GET that has not ended that long after it began fails, however steadily
@@ -48,15 +52,20 @@ public:
     void abort() override;
 
 private:
-    enum class Outcome { Running, Stopped, TooLarge, DeadlinePassed };
+    enum class Outcome { Running, Stopped, DeadlinePassed };
 
+    // One request on a connection of its own and the answer read from it, whole, or as far as a
+    // redirect or an error status needs it.
+    HttpAnswerReader exchange(const QString& address, const QUrl& url);
+    static QUrl redirectTarget(const QString& address, const QUrl& from, const QByteArray& location);
     void breakOff(Outcome outcome);
-    static QByteArray decompressedBody(const QString& address, QNetworkReply& reply);
+    static QByteArray decompressedBody(const QString& address, const HttpAnswerReader& answer);
     static QString tooLargeMessage(const QString& address);
-    QString failureMessage(const QString& address, const QNetworkReply& reply) const;
+    QString outcomeMessage(const QString& address) const;
 
-    std::unique_ptr<QNetworkAccessManager> m_manager;
     std::chrono::milliseconds m_deadline;
-    QPointer<QNetworkReply> m_reply;
+    bool m_running = false;
+    QPointer<QTcpSocket> m_socket;
+    QEventLoop* m_loop = nullptr;
     Outcome m_outcome = Outcome::Running;
 };

@@ -48,10 +48,11 @@ QHash<QString, StoredRecord> readIslandRecords(store::Table& table) {
         table.setTableName(continent.tableName);
         table.setFiltered(false);
         table.Open();
-        const int reference = table.fieldIndex(kIotaField);
-        const int group = table.fieldIndex(kGroupField);
+        const int reference = table.requiredFieldIndex(kIotaField);
+        const int group = table.requiredFieldIndex(kGroupField);
         int columns[std::size(kIslandFields)];
-        for (size_t f = 0; f < std::size(kIslandFields); ++f) columns[f] = table.fieldIndex(kIslandFields[f].name);
+        for (size_t f = 0; f < std::size(kIslandFields); ++f)
+            columns[f] = table.requiredFieldIndex(kIslandFields[f].name);
         for (int row = 0; row < table.RecordCount(); ++row) {
             StoredRecord& stored = records[table.valueAt(row, reference)];
             stored.tableName = continent.tableName;

@@ -108,9 +108,9 @@ IslandRecordStates readIslandRecordStates(store::Table& table) {
         table.setFiltered(false);
         table.setTableName(continent.tableName);
         table.Open();
-        const int iota = table.fieldIndex(kIotaField);
-        const int island = table.fieldIndex(kIslandField);
-        const int status = table.fieldIndex(kStatusField);
+        const int iota = table.requiredFieldIndex(kIotaField);
+        const int island = table.requiredFieldIndex(kIslandField);
+        const int status = table.requiredFieldIndex(kStatusField);
         const int count = table.RecordCount();
         for (int row = 0; row < count; ++row)
             records.insert(table.valueAt(row, iota),

@@ -39,8 +39,8 @@ void TForm1::importUpfFile(const QString& fileName) {
     TUPF_mode UPF_mode(this);
     const std::optional<ImportMode> mode = upfmode::modeForResult(m_dialogs.exec(UPF_mode));
     if (!mode) return;
-    backup::beforeCommand(Database1, QStringLiteral("import-upf"), m_clock);
-    importUpf(Database1, Table1, lines, *mode, *m_gaugeView);
+    backup::runAfterBackup(Database1, QStringLiteral("import-upf"), m_clock,
+                           [&] { importUpf(Database1, Table1, lines, *mode, *m_gaugeView); });
 }
 
 void TForm1::N7HQImport1Click() {
@@ -50,8 +50,9 @@ void TForm1::N7HQImport1Click() {
     const QString fileName = m_dialogs.openFileName(QString(), QDir::home().filePath(QStringLiteral("myqsos.csv")),
                                                     QStringLiteral("HQ File (*.csv)"));
     if (!fileName.isEmpty()) {
-        backup::beforeCommand(Database1, QStringLiteral("import-csv"), m_clock);
-        importCsv(Database1, Table1, readTextLines(fileName), StartCounts);
+        const TextLines lines = readTextLines(fileName);
+        backup::runAfterBackup(Database1, QStringLiteral("import-csv"), m_clock,
+                               [&] { importCsv(Database1, Table1, lines, StartCounts); });
     }
     Table1.setFiltered(false);
     UnlockMainWindow();
@@ -84,8 +85,9 @@ void TForm1::importAdifFile(const QString& fileName) {
     GroupLabel->setText(logSummary(fileName, log));
     AdifPreviewDialog preview(fileName, log, records, this);
     if (m_dialogs.exec(preview) != QDialog::Accepted) return;
-    backup::beforeCommand(Database1, QStringLiteral("import-adif"), m_clock);
-    m_gaugeView->setCaption(QStringLiteral("Importing ADIF log ..."));
-    Progress->show();
-    applyAdifPlan(Database1, Table1, preview.plan(), *m_gaugeView);
+    backup::runAfterBackup(Database1, QStringLiteral("import-adif"), m_clock, [&] {
+        m_gaugeView->setCaption(QStringLiteral("Importing ADIF log ..."));
+        Progress->show();
+        applyAdifPlan(Database1, Table1, preview.plan(), *m_gaugeView);
+    });
 }

@@ -226,6 +226,8 @@ bool processRuns(qint64 pid) {
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
+}  // namespace
+
 // The build folder of a killed creation is named after its process; the process's number tells
 // whether it may still be at work.
 void removeAbandonedBuildFolders(const QString& dataFolder) {
@@ -237,8 +239,6 @@ void removeAbandonedBuildFolders(const QString& dataFolder) {
         if (isNumber && pid > 0 && !processRuns(pid)) QDir(folder.filePath()).removeRecursively();
     }
 }
-
-}  // namespace
 
 void createDeliveredDataFolder(const QString& workingFolder, const std::vector<ListedIsland>& islands,
                                const FinishNewTables& finish) {

@@ -32,3 +32,8 @@ void createDeliveredDataFolder(const QString& workingFolder, const std::vector<L
 // records their group codes and stores the groups' boxes. Fails, creating nothing, when the list
 // is missing or lists no reference. Returns the number of listed references.
 int createDataFolderFromDebianList(const QString& workingFolder);
+
+// Removes the build folders that creations killed on the way left in a data folder; those of a
+// creation still at work stay. Every start on the folder runs it, so that a creation killed
+// between placing its database and removing its build folder leaves nothing for long.
+void removeAbandonedBuildFolders(const QString& dataFolder);

@@ -33,7 +33,7 @@ std::vector<NeededReference> neededReferences(store::Table& Table1, const QStrin
     Table1.setFilter(rarityWantListKind().filter);
     Table1.setFiltered(true);
     Table1.Open();
-    const int reference = Table1.fieldIndex(kIotaField);
+    const int reference = Table1.requiredFieldIndex(kIotaField);
     std::vector<NeededReference> needed;
     for (int row = 0; row < Table1.RecordCount(); ++row) {
         const QString iota = Table1.valueAt(row, reference);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "backup/backup_check.h"
 #include "backup/sqlite_file.h"
 #include "base/failure.h"
 #include "exchange/member_import.h"
@@ -64,7 +65,7 @@ TEST_F(Backups, RestoringTheBackupOfAMemberImportGivesBackEveryRowOfEveryTable) 
     {
         store::Database db(folder.dataFolder());
         clock.moment = kNow.addSecs(60);
-        EXPECT_EQ(backup::restore(db, id, clock).name.id(), "2026-12-09T14-08-09 restore");
+        EXPECT_EQ(backup::restore(db, id, clock).before->name.id(), "2026-12-09T14-08-09 restore");
     }
     const TableRows after = readTableRows(liveFile());
     for (auto table = before.begin(); table != before.end(); ++table)
@@ -207,6 +208,47 @@ TEST_F(Backups, ABackupThatCannotBeWrittenFailsNamingTheFolderAndTheReasonAndLea
         disk.setWriteProtected(false);
         EXPECT_TRUE(QDir(backupFolder).entryList(QDir::Files).isEmpty()) << unwritable.name;
     }
+}
+
+// Every file in the backup folder, made by the backups or left beside them.
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+// A disk that fills up at any point of a backup: the backup is whole and stands alone, or it
+// fails saying the disk is full and leaves nothing of itself behind (no copy, no log, no index).
+TEST_F(Backups, ABackupOnADiskThatFillsUpIsWholeOrLeavesNothingAndSaysTheDiskIsFull) {
+    constexpr int kFillPoints = 24;
+    FailingDisk disk;
+    const QString backupFolder = backup::backupFolder(folder.dataFolder());
+    store::Database db(folder.dataFolder());
+    db.handle();
+    disk.takeWrittenBytes();
+    backup::beforeCommand(db, "import-member", clock);
+    const qint64 written = disk.takeWrittenBytes();
+    QDir(backupFolder).removeRecursively();
+    int failures = 0;
+    for (qint64 room = 0; room <= written + written / kFillPoints; room += written / kFillPoints + 1) {
+        const std::string at = "full after " + std::to_string(room) + " bytes";
+        disk.failAfter(room);
+        try {
+            const backup::Backup made = backup::beforeCommand(db, "import-member", clock);
+            disk.heal();
+            EXPECT_EQ(filesIn(backupFolder), QStringList{made.name.fileName()}) << at;
+            backup::checkBackup(made.fileName);
+            QFile file(made.fileName);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.read(20).mid(18), QByteArray("\1\1")) << at << ": the backup keeps no log";
+        } catch (const Failure& failure) {
+            disk.heal();
+            ++failures;
+            EXPECT_TRUE(failure.message().contains("the disk is full"))
+                << at << ": " << failure.message().toStdString();
+            EXPECT_EQ(filesIn(backupFolder), QStringList()) << at;
+        }
+        QDir(backupFolder).removeRecursively();
+    }
+    EXPECT_GT(failures, kFillPoints / 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -14,6 +15,7 @@
 #include "backup/backups.h"
 #include "register/store/database.h"
 #include "support/cli_run.h"
+#include "support/spoilt_database.h"
 #include "support/table_rows.h"
 
 namespace {
@@ -105,6 +107,48 @@ TEST(KillDuringBackup, AKilledBackupOrRestoreLeavesTheFolderWholeAsBeforeOrAsAft
     }
     EXPECT_GT(endedAfter, 0) << "no restore finished before its kill";
     EXPECT_GT(endedBefore, kKills / 2) << "no kill came before a restore was done";
+}
+
+// The spoilt database and the files a restore set aside, by their bytes: whatever a kill
+// interrupts, the spoilt bytes stay on the disk under one of these names.
+QList<QByteArray> keptSpoiltBytes(const QString& dataFolder) {
+    QList<QByteArray> kept;
+    const QStringList names = QStringList{"skerrydesk.db"} + movedAsideFiles(dataFolder);
+    for (const QString& name : names) {
+        QFile file(QDir(dataFolder).filePath(name));
+        if (file.open(QIODevice::ReadOnly)) kept << file.readAll();
+    }
+    return kept;
+}
+
+// A restore over a lost database killed at any moment never loses the spoilt file, and run again
+// it puts the backup in place.
+TEST(KillDuringBackup, ARestoreOverALostDatabaseKilledAtAnyMomentCanBeRunAgain) {
+    constexpr int kRestoreKills = 30;
+    KilledFolder folder;
+    folder.runKilled({"backup"}, -1);
+    const QString id = backup::listBackups(folder.dataFolder()).front().name.id();
+    const TableRows backedUp = folder.openedRows();
+    spoiltDatabases().front().spoil(folder.liveFile());
+    const QByteArray spoilt = keptSpoiltBytes(folder.dataFolder()).value(0);
+    const int wholeRunMs = int(folder.runKilled({"restore", id}, -1));
+
+    std::mt19937 random(2027);
+    for (int kill = 0; kill < kRestoreKills; ++kill) {
+        for (const QString& aside : movedAsideFiles(folder.dataFolder()))
+            QFile::remove(QDir(folder.dataFolder()).filePath(aside));
+        QFile live(folder.liveFile());
+        ASSERT_TRUE(live.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        live.write(spoilt);
+        live.close();
+        const int delayMs = int(random() % unsigned(wholeRunMs + 1));
+        folder.runKilled({"restore", id}, delayMs);
+        const std::string at = "kill " + std::to_string(kill) + " after " + std::to_string(delayMs) + " ms";
+        EXPECT_EQ(keptSpoiltBytes(folder.dataFolder()).count(spoilt), 1) << at << ": the spoilt file is kept";
+        const CliRun again = cli(folder.path(), {"restore", id});
+        ASSERT_EQ(again.exitCode, 0) << at << ": " << again.err.toStdString();
+        EXPECT_TRUE(folder.openedRows() == backedUp) << at;
+    }
 }
 
 }  // namespace

@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <optional>
 
-#include "support/local_http_server.h"
 #include "register/delivered_data.h"
 #include "support/cli_run.h"
 #include "support/data_folder.h"
 #include "support/island_records.h"
+#include "support/local_http_server.h"
 
 namespace {
 
@@ -104,6 +104,33 @@ TEST(ImportCommandsCli, UpdateUrlEndsByItsTimeoutWithoutHoldingTheFolder) {
             << timeout;
 }
 
+// A chunked update text whose connection closed before the last chunk, inside a chunk or after
+// a whole one, is refused at every run and changes nothing.
+TEST(ImportCommandsCli, UpdateUrlRefusesATextCutOffBeforeItsLastChunk) {
+    constexpr int kRunsEach = 10;
+    const QByteArray head = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+    const QByteArray firstChunk = "19\r\nISLAND   OC-002 DELETED\r\n\r\n";
+    const std::pair<QByteArray, int> cuts[] = {
+        {head + firstChunk, 25},
+        {head + firstChunk + "19\r\nISLAND   OC-001 DELE", 45},
+    };
+    LocalHttpServer server;
+    TestDataFolder folder;
+    const IslandRecords before = readIslandRecords(folder);
+    for (const auto& [bytes, received] : cuts) {
+        server.answerRaw("/cut", bytes);
+        for (int run = 0; run < kRunsEach; ++run) {
+            const CliRun cut = cli(folder.path(), {"update-url", server.url("/cut")});
+            EXPECT_EQ(cut.exitCode, 1) << "run " << run << ": " << cut.out.toStdString();
+            EXPECT_EQ(cut.err, QStringLiteral("skerrydesk-cli: Download of %1 failed: the download ended early after "
+                                              "%2 bytes; nothing was changed\n")
+                                   .arg(server.url("/cut"))
+                                   .arg(received));
+        }
+    }
+    EXPECT_EQ(readIslandRecords(folder), before);
+}
+
 struct RefusedAnswer {
     const char* name;
     LocalHttpServer::Answer answer;
@@ -127,7 +154,7 @@ TEST(ImportCommandsCli, UpdateUrlRefusesAnAnswerWithoutIslandLines) {
          "does not decompress: incorrect header check"},
         {"broken-chunks",
          {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked", "zz\r\n" + update.toLatin1(), false, false, false},
-         "no island list update text"},
+         "the server's answer is malformed: its chunk size \"zz\" is no hex number"},
     };
     LocalHttpServer server;
     TestDataFolder folder;

@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -123,6 +124,21 @@ CliRun initOnASmallDisk(const QString& workingFolder, const QStringList& argumen
     init.waitForFinished();
     return {init.exitCode(), QString::fromUtf8(init.readAllStandardOutput()),
             QString::fromUtf8(init.readAllStandardError())};
+}
+
+// A creation killed between placing its database and removing its build folder leaves the folder
+// behind; the next command on the data folder removes it, and keeps that of a creation at work.
+TEST(InitCli, TheNextCommandRemovesTheBuildFolderOfAKilledInit) {
+    QTemporaryDir dir;
+    ASSERT_EQ(cli(dir.path(), {"init", "--list", writeListFile(dir.path())}).exitCode, 0);
+    const QString dataFolder = QDir(dir.path()).filePath("Data");
+    // Far beyond the highest process number the system hands out: no process runs under it.
+    ASSERT_TRUE(QDir(dataFolder).mkdir(".init-99999999"));
+    const QString atWork = ".init-" + QString::number(QCoreApplication::applicationPid());
+    ASSERT_TRUE(QDir(dataFolder).mkdir(atWork));
+    const CliRun summary = cli(dir.path(), {"summary"});
+    ASSERT_EQ(summary.exitCode, 0) << summary.err.toStdString();
+    EXPECT_EQ(dataFolderEntries(dir.path()), (QStringList{atWork, "skerrydesk.db"}));
 }
 
 TEST(InitCli, AFullDiskLeavesNoDatabaseAndSaysSo) {

@@ -12,12 +12,12 @@
 #include <functional>
 
 #include "base/text_file.h"
-#include "support/gui_fixture.h"
 #include "listupdate/http_client.h"
-#include "support/local_http_server.h"
 #include "listupdate/update_panel_rules.h"
 #include "support/files.h"
+#include "support/gui_fixture.h"
 #include "support/island_records.h"
+#include "support/local_http_server.h"
 #include "support/screenshot.h"
 
 namespace {
@@ -202,6 +202,29 @@ TEST_F(ListUpdate, FailedDownloadsShowTheClientsMessage) {
         << "Go keeps whatever was typed";
 }
 
+// An update text whose connection closed after a whole chunk, before the last one, is refused at
+// every Go and leaves nothing in the memo, so that Import changes no record.
+TEST_F(ListUpdate, ADownloadCutOffBeforeItsLastChunkIsRefusedEveryTime) {
+    constexpr int kTries = 20;
+    server.answerRaw("/cut",
+                     "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+                     "19\r\nISLAND   OC-002 DELETED\r\n\r\n");
+    const QString refused =
+        "Download of " + server.url("/cut") + " failed: the download ended early after 25 bytes; nothing was changed.";
+    start();
+    press(*form, QStringLiteral("viaInternet1"));
+    form->cbURL->setEditText(server.url("/cut"));
+    for (int i = 0; i < kTries; ++i) {
+        dialogs.answerMessage();
+        press(*form, QStringLiteral("btnGo"));
+        ASSERT_EQ(errorBoxTexts(dialogs).size(), i + 1) << "try " << i;
+        EXPECT_EQ(errorBoxTexts(dialogs).last(), refused) << "try " << i;
+        EXPECT_EQ(form->memoHTML->toPlainText(), QString()) << "try " << i;
+    }
+    press(*form, QStringLiteral("ImportURL"));
+    EXPECT_EQ(recordsAfterClosing()["OC-002"]["Status"], "-");
+}
+
 TEST_F(ListUpdate, StopBreaksOffASilentServer) {
     start();
     server.answer("/silent", {{}, {}, true});
@@ -278,7 +301,8 @@ TEST_F(ListUpdate, AnAddressInOtherLetterCaseIsNotAddedTwice) {
     EXPECT_EQ(comboItems(*form->cbURL), (QStringList{server.url("/update.txt"), server.url("/other.txt")}))
         << "a new address goes to the end";
     form->ImportURL->click();
-    EXPECT_EQ(readTextLines(historyFile()).toStringList(), (QStringList{server.url("/update.txt"), server.url("/other.txt")}));
+    EXPECT_EQ(readTextLines(historyFile()).toStringList(),
+              (QStringList{server.url("/update.txt"), server.url("/other.txt")}));
     EXPECT_TRUE(errorBoxTexts(dialogs).isEmpty());
 }
 

@@ -13,6 +13,7 @@ struct CliRun {
     QString out;
     QString err;
     bool timedOut = false;  // killed at the time limit
+    bool crashed = false;   // ended by a signal (a crash) rather than by exiting
 };
 
 // Runs skerrydesk-cli (SKERRY_CLI, defined by the test target) in a working folder, for two
@@ -37,5 +38,6 @@ inline CliRun cli(const QString& workingFolder, const QStringList& arguments, in
         process.waitForFinished();
     }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError()), timedOut};
+            QString::fromUtf8(process.readAllStandardError()), timedOut,
+            !timedOut && process.exitStatus() == QProcess::CrashExit};
 }

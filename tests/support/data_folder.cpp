@@ -47,6 +47,16 @@ void TestDataFolder::removeTable(const QString& table) {
     execute(QStringLiteral("DROP TABLE \"%1\"").arg(table));
 }
 
+void TestDataFolder::removeField(const QString& table, const QString& field) {
+    store::Database db(dataFolder());
+    QStringList kept;
+    for (const QString& column : db.columnsOf(table))
+        if (column.compare(field, Qt::CaseInsensitive) != 0) kept << u'"' + column + u'"';
+    db.execute(QStringLiteral("CREATE TABLE \"without-field\" AS SELECT %1 FROM \"%2\"; DROP TABLE \"%2\"; "
+                              "ALTER TABLE \"without-field\" RENAME TO \"%2\"")
+                   .arg(kept.join(u','), table));
+}
+
 std::vector<ListedIsland> TestDataFolder::sampleIslands() {
     return {
         {"AF-001", "Agalega Islands", "3B6"},  {"AF-003", "Ascension Island", "ZD8"}, {"AN-001", "Antarctica", "CE9"},

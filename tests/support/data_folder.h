@@ -26,6 +26,8 @@ public:
     // The values of one column over a whole table in key order.
     QStringList column(const QString& table, const QString& field) const;
     void removeTable(const QString& table);
+    // Builds the table anew without one of its fields, its records kept, as a damaged folder may hold it.
+    void removeField(const QString& table, const QString& field);
 
     // Two to four listed islands per continent with gaps, so every table has "-" and "U" records.
     static std::vector<ListedIsland> sampleIslands();

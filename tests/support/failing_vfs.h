@@ -4,9 +4,10 @@
 
 // A disk that fills up, for the connections of this process: a SQLite file system put in front
 // of the default one while the object lives. It passes everything through until it is told to
-// fail; then it writes only so many more bytes and answers every write beyond them with
-// SQLITE_FULL, as a full disk does. It can also open the database file write-protected, as
-// SQLite does when the file or its mount may not be written.
+// fail; then it writes only so many more bytes and answers every write beyond them as SQLite's
+// own file system answers a full disk: SQLITE_FULL for a file's write, an I/O error for growing a
+// log's index, each with the system's ENOSPC. It can also open the database file
+// write-protected, as SQLite does when the file or its mount may not be written.
 class FailingDisk {
 public:
     FailingDisk();

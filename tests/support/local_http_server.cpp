@@ -16,6 +16,12 @@ void LocalHttpServer::redirect(const QByteArray& path, const QByteArray& locatio
     answer(path, {"HTTP/1.1 302 Found\r\nLocation: " + location, {}});
 }
 
+void LocalHttpServer::answerRaw(const QByteArray& path, const QByteArray& bytes) {
+    Answer raw{{}, bytes};
+    raw.raw = true;
+    answer(path, raw);
+}
+
 void LocalHttpServer::answer(const QByteArray& path, Answer answer) {
     m_answers[path] = std::move(answer);
 }
@@ -46,6 +52,14 @@ void LocalHttpServer::respond(QTcpSocket* socket, const QByteArray& request) {
     const Answer& answer = *found;
     if (answer.silent) return;
     if (answer.closeAtOnce) {
+        socket->abort();
+        return;
+    }
+    if (answer.raw) {
+        // Handed to the system at once and closed right behind: the last bytes and the end of the
+        // connection reach the client together, as from a server that dies.
+        socket->write(answer.body);
+        socket->flush();
         socket->abort();
         return;
     }

@@ -18,7 +18,11 @@ public:
         bool closeAtOnce = false;    // drops the connection without a word
         bool announceLength = true;  // sends Content-Length; otherwise the end of the body is the close
         int dripMs = 0;              // sends the body one byte at a time, one every dripMs, and never ends
+        bool raw = false;            // sends the body as the whole answer, head and framing included, then closes
     };
+
+    // An answer sent byte for byte as given, then the connection closed.
+    void answerRaw(const QByteArray& path, const QByteArray& bytes);
 
     LocalHttpServer();
 

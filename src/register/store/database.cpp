@@ -2,8 +2,12 @@
 
 #include <sqlite3.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QThread>
+#include <cerrno>
 #include <utility>
 
 #include "base/failure.h"
@@ -12,6 +16,10 @@
 namespace store {
 
 namespace {
+
+// How long a program waits for a data folder another one holds, and the pause between its tries.
+constexpr std::chrono::milliseconds kBusyWait{3000};
+constexpr int kRetryPauseMs = 40;
 
 QString sqliteMessage(sqlite3* db) {
     return QString::fromUtf8(sqlite3_errmsg(db));
@@ -26,38 +34,46 @@ QString nativeFileName(sqlite3* db) {
     return QDir::toNativeSeparators(QString::fromUtf8(name ? name : ""));
 }
 
+// The way back from a lost or damaged database, named with the commands that take it.
+const QString kRestoreHint = QStringLiteral(
+    "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"9 Backups\" in "
+    "the program)");
+
 // What the user reads for the failures of the disk or the file that he can do something
-// about; %1 is the database file.
+// about; %1 is the database file, %2 the way back to a backup.
 struct PlainReason {
     int code;
     const char* text;
+    bool damaged;  // the file itself is spoilt: only a restore or a new start mends it
 };
 
 constexpr PlainReason kPlainReasons[] = {
-    {SQLITE_FULL, "The disk that holds %1 is full; free some space and try again"},
-    {SQLITE_IOERR,
-     "%1 could not be read or written (disk I/O error); check the disk, and restore the file "
-     "from a backup if the error stays"},
-    {SQLITE_CORRUPT,
-     "%1 is damaged; restore it from a backup, or move it away and run \"skerrydesk-cli init\" "
-     "to start again"},
+    {SQLITE_FULL, "The disk that holds %1 is full; free some space and try again", false},
+    {SQLITE_IOERR, "%1 could not be read or written (disk I/O error); check the disk, and %2 if the error stays",
+     false},
+    {SQLITE_CORRUPT, "%1 is damaged; %2, or move it away and run \"skerrydesk-cli init\" to start again", true},
     {SQLITE_NOTADB,
-     "%1 is not a Skerrydesk database; restore it from a backup, or move it away and run "
-     "\"skerrydesk-cli init\" to start again"},
-    {SQLITE_READONLY, "%1 is write-protected; allow writing to the file and its folder and try again"},
+     "%1 is not a Skerrydesk database; %2, or move it away and run \"skerrydesk-cli init\" to start again", true},
+    {SQLITE_READONLY, "%1 is write-protected; allow writing to the file and its folder and try again", false},
     // The file is there (looked at before opening): what fails is its journal beside it.
-    {SQLITE_CANTOPEN, "%1 cannot be opened for writing; allow writing to its folder and try again"},
+    {SQLITE_CANTOPEN, "%1 cannot be opened for writing; allow writing to its folder and try again", false},
 };
 
 // The failure of a statement: a plain sentence where the reason is the disk or the file, the
 // statement and SQLite's words otherwise.
-Failure statementFailure(sqlite3* db, int code, const QString& sql, const QString& reason) {
-    for (const PlainReason& plain : kPlainReasons)
-        if ((code & 0xff) == plain.code) return Failure(QLatin1String(plain.text).arg(nativeFileName(db)));
+[[noreturn]] void throwStatementFailure(sqlite3* db, int code, const QString& sql, const QString& reason) {
+    const int primary = ranOutOfRoom(db, code) ? SQLITE_FULL : code & 0xff;
+    for (const PlainReason& plain : kPlainReasons) {
+        if (primary != plain.code) continue;
+        const QString message =
+            QString(QLatin1String(plain.text)).replace(QLatin1String("%2"), kRestoreHint).arg(nativeFileName(db));
+        if (plain.damaged) throw DamagedDatabaseFailure(message);
+        throw Failure(message);
+    }
     if (isBusy(code))
-        return Failure(QStringLiteral("%1 is in use by another program; close it and try again (%2)")
-                           .arg(nativeFileName(db), reason));
-    return Failure(QStringLiteral("%1 could not carry out \"%2\": %3").arg(nativeFileName(db), sql, reason));
+        throw Failure(QStringLiteral("%1 is in use by another program; close it and try again (%2)")
+                          .arg(nativeFileName(db), reason));
+    throw Failure(QStringLiteral("%1 could not carry out \"%2\": %3").arg(nativeFileName(db), sql, reason));
 }
 
 // A batch that ends by a failure may leave SQLite's transaction open; the next batch must find
@@ -68,10 +84,19 @@ void rollBackOpenTransaction(sqlite3* db) {
 
 }  // namespace
 
+bool isNoRoomError(int systemError) {
+    return systemError == ENOSPC || systemError == EDQUOT;
+}
+
+bool ranOutOfRoom(sqlite3* db, int code) {
+    if ((code & 0xff) == SQLITE_FULL) return true;
+    return (code & 0xff) == SQLITE_IOERR && db && isNoRoomError(sqlite3_system_errno(db));
+}
+
 Statement::Statement(sqlite3* db, const QString& sql) : m_db(db), m_sql(sql) {
     const QByteArray utf8 = sql.toUtf8();
     const int code = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
-    if (code != SQLITE_OK) throw statementFailure(db, code, sql, sqliteMessage(db));
+    if (code != SQLITE_OK) throwStatementFailure(db, code, sql, sqliteMessage(db));
 }
 
 Statement::~Statement() {
@@ -93,7 +118,7 @@ bool Statement::step() {
     if (code == SQLITE_DONE) return false;
     const QString reason = sqliteMessage(m_db);
     sqlite3_reset(m_stmt);
-    throw statementFailure(m_db, code, m_sql, reason);
+    throwStatementFailure(m_db, code, m_sql, reason);
 }
 
 void Statement::reset() {
@@ -164,29 +189,52 @@ sqlite3* Database::connection() {
 void Database::connect() {
     const QString file = fileName();
     const QFileInfo info(file);
+    // A folder that lost its database may still hold its backups.
+    if (!info.isFile() && QFileInfo(m_path).isDir())
+        throw Failure(QStringLiteral("The data folder %1 holds no database %2; %3, or run \"skerrydesk-cli init\" "
+                                     "there to start again")
+                          .arg(QDir::toNativeSeparators(m_path), QLatin1String(kFileName), kRestoreHint));
     if (!info.isFile())
         throw Failure(QStringLiteral("The data folder %1 holds no database %2; run \"skerrydesk-cli init\" there "
                                      "or start the program in the folder that holds Data")
                           .arg(QDir::toNativeSeparators(m_path), QLatin1String(kFileName)));
     // Opened, an empty file would silently become a database without tables.
     if (info.size() == 0)
-        throw Failure(QStringLiteral("%1 is empty: it holds none of the tables; delete it and run "
-                                     "\"skerrydesk-cli init\" to start again")
-                          .arg(QDir::toNativeSeparators(file)));
+        throw DamagedDatabaseFailure(QStringLiteral("%1 is empty: it holds none of the tables; %2, or delete it and "
+                                                    "run \"skerrydesk-cli init\" to start again")
+                                         .arg(QDir::toNativeSeparators(file), kRestoreHint));
+    // Two programs started together both find the folder free and may refuse each other while
+    // taking it: each one left out lets go and tries again after a pause of its own (a busy
+    // handler would have both wait for each other), until the folder is free or the wait is over.
+    const QDeadlineTimer deadline(kBusyWait);
+    while (!takeFolder()) {
+        if (deadline.hasExpired())
+            throw Failure(QStringLiteral("The data folder %1 is in use by another Skerrydesk program or "
+                                         "skerrydesk-cli; close it and try again")
+                              .arg(QDir::toNativeSeparators(m_path)));
+        QThread::msleep(QRandomGenerator::global()->bounded(kRetryPauseMs / 2, kRetryPauseMs));
+    }
+}
+
+bool Database::takeFolder() {
     sqlite3* db = nullptr;
-    const int code =
-        sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int code = sqlite3_open_v2(QFile::encodeName(fileName()).constData(), &db,
+                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         const QString reason = db ? sqliteMessage(db) : QStringLiteral("out of memory");
         sqlite3_close(db);
-        throw Failure(QStringLiteral("Cannot open the data folder %1: %2").arg(QDir::toNativeSeparators(file), reason));
+        throw Failure(
+            QStringLiteral("Cannot open the data folder %1: %2").arg(QDir::toNativeSeparators(fileName()), reason));
     }
     m_db = db;
     // SQLite opens a file it may not write read-only without a word; every batch would fail.
     if (sqlite3_db_readonly(db, "main") == 1) {
-        const Failure writeProtected = statementFailure(db, SQLITE_READONLY, QString(), QString());
-        close();
-        throw writeProtected;
+        try {
+            throwStatementFailure(db, SQLITE_READONLY, QString(), QString());
+        } catch (const Failure&) {
+            close();
+            throw;
+        }
     }
     try {
         // Exclusive locking taken by a write at once: a second program or CLI on the same
@@ -197,13 +245,11 @@ void Database::connect() {
         execute(QStringLiteral("PRAGMA synchronous=FULL"));
         execute(QStringLiteral("BEGIN EXCLUSIVE; COMMIT"));
         addMissingTables();
+        return true;
     } catch (const Failure&) {
         const bool heldElsewhere = isBusy(sqlite3_errcode(m_db));
         close();
-        if (heldElsewhere)
-            throw Failure(QStringLiteral("The data folder %1 is in use by another Skerrydesk program or "
-                                         "skerrydesk-cli; close it and try again")
-                              .arg(QDir::toNativeSeparators(m_path)));
+        if (heldElsewhere) return false;
         throw;
     }
 }
@@ -214,7 +260,7 @@ void Database::execute(const QString& sql) {
     if (code == SQLITE_OK) return;
     const QString reason = error ? QString::fromUtf8(error) : sqliteMessage(m_db);
     sqlite3_free(error);
-    throw statementFailure(m_db, code, sql, reason);
+    throwStatementFailure(m_db, code, sql, reason);
 }
 
 Statement& Database::prepare(const QString& sql) {
@@ -269,6 +315,8 @@ void Database::addMissingTables() {
 Database::Transaction::Transaction(Database& db) : m_db(db) {
     m_db.execute(QStringLiteral("BEGIN IMMEDIATE"));
     m_pending = true;
+    m_changesAtBegin = sqlite3_total_changes64(m_db.m_db);
+    m_db.m_failedBatchKeptRecords = false;
 }
 
 void Database::Transaction::commit() {
@@ -290,7 +338,11 @@ Database::Transaction::~Transaction() {
     if (!m_pending || !m_db.m_db) return;
     // A failure ended the batch: what was posted before it stays written. That failure is the
     // one reported, so a commit that fails as well only rolls back.
-    if (sqlite3_exec(m_db.m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) rollBackOpenTransaction(m_db.m_db);
+    if (sqlite3_exec(m_db.m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        rollBackOpenTransaction(m_db.m_db);
+        return;
+    }
+    m_db.m_failedBatchKeptRecords = sqlite3_total_changes64(m_db.m_db) != m_changesAtBegin;
 }
 
 }  // namespace store

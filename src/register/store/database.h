@@ -6,10 +6,26 @@
 #include <memory>
 #include <unordered_map>
 
+#include "base/failure.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace store {
+
+// The failure of a database file that is spoilt, not merely out of reach: empty, no database, or
+// damaged. Only a restore from a backup, or a new start, mends it.
+class DamagedDatabaseFailure : public Failure {
+public:
+    using Failure::Failure;
+};
+
+// Whether a system call failed for want of room: a full disk or a full quota.
+bool isNoRoomError(int systemError);
+// Whether a failed SQLite call on a connection ran out of room, whichever file it was writing: a
+// full disk shows as SQLITE_FULL only where SQLite writes a file itself, as an I/O error with the
+// system's reason where it grows the log's index or syncs.
+bool ranOutOfRoom(sqlite3* db, int code);
 
 // A prepared SQLite statement; values go in and out as text, parameters are numbered from 1.
 class Statement {
@@ -38,7 +54,8 @@ private:
 
 // The connection `Database1`: the data folder with its one database file "skerrydesk.db".
 // It connects on first use and then keeps the folder to itself until it is closed, so a
-// second program or CLI on the same folder is refused with a clear message.
+// second program or CLI on the same folder waits a few seconds for it and is then refused
+// with a clear message.
 class Database {
 public:
     static constexpr const char* kFileName = "skerrydesk.db";
@@ -93,16 +110,23 @@ public:
     private:
         Database& m_db;
         bool m_pending = false;
+        long long m_changesAtBegin = 0;
     };
+
+    // Whether the last batch that a failure ended kept records it had written before the failure.
+    bool failedBatchKeptRecords() const { return m_failedBatchKeptRecords; }
 
 private:
     sqlite3* connection();
     void connect();
+    // One try to open the file and take the folder; false when another program holds it.
+    bool takeFolder();
 
     QString m_path;
     sqlite3* m_db = nullptr;
     std::unordered_map<QString, std::unique_ptr<Statement>> m_statements;
     std::map<QString, QStringList> m_columns;
+    bool m_failedBatchKeptRecords = false;
 };
 
 }  // namespace store

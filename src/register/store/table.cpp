@@ -10,6 +10,17 @@
 
 namespace store {
 
+namespace {
+
+// The key of each of the nine tables: the handle keeps their records in its order.
+QLatin1StringView keyFieldOf(const QString& tableName) {
+    if (tableName.startsWith(kIslandTablePrefix)) return kKeyField;
+    if (tableName == kOwnerTable || tableName == kAwardsTable) return kNoField;
+    return QLatin1StringView();
+}
+
+}  // namespace
+
 QString quoted(const QString& value) {
     QString text = value;
     text.replace(u'\'', QLatin1String("''"));
@@ -63,6 +74,7 @@ void Table::setActive(bool active) {
     }
     if (m_tableName.isEmpty()) throw Failure(QStringLiteral("Cannot open a table without a name"));
     m_columns = m_db.columnsOf(m_tableName);
+    requireKeyFirst();
     m_fieldSizes = fieldSizes(m_tableName, m_columns);
     m_selectHead = QStringLiteral("SELECT rowid, * FROM \"%1\"").arg(m_tableName);
     m_orderBy = QStringLiteral(" ORDER BY \"%1\"").arg(m_columns.first());
@@ -294,11 +306,24 @@ int Table::fieldIndex(const QString& name) const {
     return -1;
 }
 
-Field Table::FieldByName(const QString& name) {
-    requireActive("read a field");
+int Table::requiredFieldIndex(const QString& name) const {
     const int column = fieldIndex(name);
     if (column < 0) throw Failure(QStringLiteral("Table \"%1\" has no field \"%2\"").arg(m_tableName, name));
-    return Field(*this, column);
+    return column;
+}
+
+// A table of a damaged folder that lost its key would be read in the order of another field,
+// and that field taken for its key.
+void Table::requireKeyFirst() const {
+    const QLatin1StringView key = keyFieldOf(m_tableName);
+    if (key.isEmpty() || m_columns.first().compare(key, Qt::CaseInsensitive) == 0) return;
+    requiredFieldIndex(key);
+    throw Failure(QStringLiteral("Table \"%1\" does not begin with its key field \"%2\"").arg(m_tableName, key));
+}
+
+Field Table::FieldByName(const QString& name) {
+    requireActive("read a field");
+    return Field(*this, requiredFieldIndex(name));
 }
 
 Field Table::FieldByPlace(int place) {

@@ -87,6 +87,9 @@ public:
     const QStringList& FieldNames() const { return m_columns; }
     // The column of a field name (case-insensitive), or -1.
     int fieldIndex(const QString& name) const;
+    // The column of a field the caller cannot do without; fails naming the table and the field
+    // when the table lacks it (a damaged data folder).
+    int requiredFieldIndex(const QString& name) const;
     // The value of a visible row, the current one with its unposted edit.
     QString valueAt(int row, int column) const;
 
@@ -116,6 +119,7 @@ private:
     QString fieldValue(int column) const;
     void setFieldValue(int column, const QString& value);
     void requireActive(const char* operation) const;
+    void requireKeyFirst() const;
     void loadRows();
     void settle();
     void askForTypedText();

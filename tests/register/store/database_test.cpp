@@ -70,6 +70,30 @@ TEST(Database, ABatchKeepsWhatWasPostedBeforeItsFailure) {
     EXPECT_EQ(folder.column("IOTA-AF", "Status").first(), "A");
 }
 
+// What a batch ended by a failure kept is told apart: the records written before it, or none.
+TEST(Database, ABatchEndedByAFailureTellsWhetherItKeptRecords) {
+    TestDataFolder folder;
+    store::Database db(folder.dataFolder());
+    const auto failingBatch = [&](const QString& written) {
+        try {
+            store::Database::Transaction batch(db);
+            if (!written.isEmpty()) db.execute(written);
+            throw Failure("the batch fails");
+        } catch (const Failure&) {
+        }
+        return db.failedBatchKeptRecords();
+    };
+    EXPECT_TRUE(failingBatch("UPDATE \"IOTA-AF\" SET Status = 'W' WHERE Key = 1"));
+    EXPECT_FALSE(failingBatch(QString())) << "nothing written before the failure";
+    EXPECT_FALSE(failingBatch("UPDATE \"IOTA-AF\" SET Status = 'W' WHERE Key = 0")) << "no record changed";
+    {
+        store::Database::Transaction batch(db);
+        db.execute("UPDATE \"IOTA-AF\" SET Status = 'C' WHERE Key = 1");
+        batch.commit();
+    }
+    EXPECT_FALSE(db.failedBatchKeptRecords()) << "a batch that ended well is no failed one";
+}
+
 void overwrite(const QString& file, qint64 offset, const QByteArray& bytes) {
     QFile out(file);
     ASSERT_TRUE(out.open(QIODevice::ReadWrite));
@@ -85,17 +109,21 @@ struct SpoiltFile {
 
 TEST(Database, ASpoiltDataFileIsReportedWithWhatToDo) {
     const QString init = QStringLiteral("run \"skerrydesk-cli init\" to start again");
+    // Every way back is named with the command that takes it.
+    const QString restore = QStringLiteral(
+        "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"9 Backups\" "
+        "in the program)");
     const SpoiltFile cases[] = {
         {"write-protected",
          [](const QString&, FailingDisk& disk) { disk.setWriteProtected(true); },
          {"is write-protected; allow writing"}},
-        {"zero-length", [](const QString& file, FailingDisk&) { QFile::resize(file, 0); }, {"is empty", init}},
+        {"zero-length", [](const QString& file, FailingDisk&) { QFile::resize(file, 0); }, {"is empty", restore, init}},
         {"junk",
          [](const QString& file, FailingDisk&) { overwrite(file, 0, QByteArray(8192, 'j')); },
-         {"is not a Skerrydesk database", "restore it from a backup", init}},
+         {"is not a Skerrydesk database", restore, init}},
         {"damaged",
          [](const QString& file, FailingDisk&) { overwrite(file, 100, QByteArray(4000, '\xAA')); },
-         {"is damaged; restore it from a backup", init}},
+         {"is damaged; " + restore, init}},
     };
     FailingDisk disk;
     for (const SpoiltFile& spoilt : cases) {

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <optional>
@@ -134,6 +135,7 @@ struct InitOutcome {
     QString failure;
     qint64 written = 0;
     bool databaseLeft = false;
+    bool dataFolderLeft = false;
     QString integrity;
     int ownerRows = 0;
 };
@@ -152,6 +154,7 @@ InitOutcome initOnFreshFolder(FailingDisk& disk, std::optional<qint64> room) {
     outcome.written = disk.takeWrittenBytes();
     const QString data = QDir(working.path()).filePath(QStringLiteral("Data"));
     outcome.databaseLeft = QFile::exists(QDir(data).filePath(QLatin1String(store::Database::kFileName)));
+    outcome.dataFolderLeft = QFileInfo::exists(data);
     if (outcome.databaseLeft) {
         store::Database db(data);
         outcome.integrity = integrityOf(db);
@@ -178,6 +181,9 @@ TEST(FullDisk, InitLeavesAWholeFolderOrNone) {
         } else {
             EXPECT_FALSE(outcome.databaseLeft) << at << ": " << outcome.failure.toStdString();
             EXPECT_FALSE(outcome.failure.contains(QStringLiteral(".init"))) << at;
+            EXPECT_TRUE(outcome.failure.contains(QStringLiteral(" is full; free some space")))
+                << at << ": " << outcome.failure.toStdString();
+            EXPECT_FALSE(outcome.dataFolderLeft) << at << ": nothing of init stays";
         }
     }
     EXPECT_GT(failures, kFillPoints / 2) << "the disk filled up within init's writes";
