@@ -23,7 +23,9 @@ struct LineStart {
     NodeLineKind kind;
 };
 
+// Checked once a line is known to be no spot.
 constexpr LineStart kLineStarts[] = {
+    {u"DX de ", NodeLineKind::Text},  // a spot line too broken to read
     {u"WWV de ", NodeLineKind::SolarReport},
     {u"WCY de ", NodeLineKind::SolarReport},
     {u"Sorry", NodeLineKind::Refusal},
