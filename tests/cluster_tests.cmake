@@ -13,3 +13,14 @@ add_executable(skerry_cluster_tests
 )
 target_link_libraries(skerry_cluster_tests PRIVATE skerry_testsupport GTest::gtest_main)
 gtest_discover_tests(skerry_cluster_tests)
+
+add_executable(skerry_cluster_process_tests
+    support/local_cluster_node.cpp
+    cluster/cluster_client_test.cpp
+    cli/spots_cli_test.cpp
+    cluster/spot_archives.cpp
+)
+target_link_libraries(skerry_cluster_process_tests PRIVATE skerry_test_main)
+target_compile_definitions(skerry_cluster_process_tests PRIVATE SKERRY_CLI="$<TARGET_FILE:skerrydesk-cli>")
+add_dependencies(skerry_cluster_process_tests skerrydesk-cli)
+gtest_discover_tests(skerry_cluster_process_tests)

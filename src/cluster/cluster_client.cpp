@@ -135,12 +135,11 @@ void ClusterClient::readLine(const QString& line) {
     }
 }
 
-// A node asks for the call (or a password) on a line it leaves open for the answer.
+// A node asks its login questions on a line it leaves open for the answer.
 void ClusterClient::answerUnfinishedQuestion() {
     if (m_loggedIn) return;
-    const NodeLineKind question = questionKind(m_reader.unfinishedLine());
-    if (question == NodeLineKind::CallQuestion || question == NodeLineKind::PasswordQuestion)
-        readLine(m_reader.unfinishedLine());
+    const QString unfinished = m_reader.unfinishedLine();
+    if (questionKind(unfinished) != NodeLineKind::Text) readLine(unfinished);
 }
 
 // Answered once: CC Cluster asks "Please enter your call:" and then "login:" for the same call.
@@ -171,7 +170,7 @@ void ClusterClient::silenceTick() {
                           QStringLiteral("The node %1 has sent nothing for %2; the connection is given up")
                               .arg(node(), durationText(m_silentFor)));
     if (m_loggedIn) m_socket->write(kLineEnd.toByteArray());
-    if (m_silentFor >= m_timings.quiet)
+    if (m_silentFor >= m_timings.quiet && m_state != NodeState::Quiet)
         setState(NodeState::Quiet,
                  QStringLiteral("The node %1 has sent nothing for %2").arg(node(), durationText(m_silentFor)));
 }

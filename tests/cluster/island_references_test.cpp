@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cluster/island_references.h"
+#include "support/qt_printers.h"
 
 namespace {
 

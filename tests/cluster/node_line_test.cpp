@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cluster/node_line.h"
+#include "support/qt_printers.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "cluster/island_references.h"
 #include "cluster/node_line.h"
 #include "cluster/spot_archives.h"
+#include "support/qt_printers.h"
 #include "support/real_files.h"
 
 namespace {

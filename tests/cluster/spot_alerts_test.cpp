@@ -4,6 +4,7 @@
 
 #include "base/clock.h"
 #include "cluster/spot_alerts.h"
+#include "support/qt_printers.h"
 
 namespace {
 

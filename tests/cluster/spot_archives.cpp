@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "support/real_files.h"
+
 namespace {
 
 QStringList archiveLines(const QString& path) {
@@ -90,7 +92,36 @@ QString nodeSpotLine(const Spot& spot) {
 }
 
 void PrintTo(const Spot& spot, std::ostream* out) {
-    const QStringList fields{spot.spotter, spot.frequency, QString::number(spot.kHz), spot.dxCall,
-                             spot.comment, spot.time,      spot.date,                 spot.locator};
+    const QStringList fields{spot.spotter, spot.frequency, QString::number(spot.kHz),
+                             spot.dxCall,  spot.comment,   spot.time,
+                             spot.date,    spot.locator};
     *out << fields.join(u'|').toStdString();
+}
+
+std::vector<ArchivedSpot> realArchivedSpots() {
+    std::vector<ArchivedSpot> spots = tabSeparatedArchive(realFile(QStringLiteral("cluster/zc4uw_dxspots.txt")));
+    for (ArchivedSpot& spot : fixedColumnArchive(realFile(QStringLiteral("cluster/vp2muw_dxspots.txt"))))
+        spots.push_back(std::move(spot));
+    return spots;
+}
+
+const QByteArray kNodeGreeting = "\xFF\xFB\x01\xFF\xFB\x03Welcome to GB7TST, a test node\r\n";
+
+QByteArray nodeSession(const std::vector<Spot>& spots) {
+    static const QByteArray kBetweenSpots[] = {
+        "To ALL de G4XYZ: net on 3.760 tonight\a\a\r\n",
+        "WWV de W0MU <18>:   SFI=68, A=4, K=1, No Storms -> No Storms\a\a\r\n",
+        "WCY de DK0WCY-1 <18> : K=2 expK=2 A=8 R=0 SFI=70 SA=qui GMF=qui Au=no\a\a\r\n",
+        "G3ABC de G4XYZ: see you on 20m\r\n",
+        "\r\n\xFF\xF1",
+    };
+    QByteArray stream =
+        "Hello Anna, this is GB7TST in Cambridge\r\nrunning DXSpider V1.57 build 540\r\n"
+        "Please use set/qth <your qth> to set your location\r\n"
+        "G3ABC de GB7TST  9-Dec-2026 1200Z dxspider >\r\n";
+    for (size_t i = 0; i < spots.size(); ++i) {
+        stream += nodeSpotLine(spots[i]).toLatin1() + (i % 3 == 0 ? "\a\a\r\n" : "\r\n");
+        if (i % 50 == 49) stream += kBetweenSpots[(i / 50) % std::size(kBetweenSpots)];
+    }
+    return stream;
 }

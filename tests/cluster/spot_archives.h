@@ -34,3 +34,15 @@ QString nodeFrequency(const Spot& spot);
 
 // A spot in a failure message: its fields between bars.
 void PrintTo(const Spot& spot, std::ostream* out);
+
+// The spots of both real archives (none where they are absent).
+std::vector<ArchivedSpot> realArchivedSpots();
+
+// What a node sends on connecting before it asks for the call: telnet offers (echo, suppress
+// go-ahead) and a line of greeting.
+extern const QByteArray kNodeGreeting;
+
+// A logged-in session as a DXSpider node sends it with SET/BEEP: greeting lines and the prompt,
+// then the spots as nodeSpotLine lays them out, every third with two bells, and among them
+// announcements, WWV and WCY reports, talk, a blank line and a telnet no-operation; CR LF ends.
+QByteArray nodeSession(const std::vector<Spot>& spots);

@@ -5,6 +5,7 @@
 #include "cluster/bands.h"
 #include "cluster/recent_spots.h"
 #include "cluster/spot_matcher.h"
+#include "support/qt_printers.h"
 
 namespace {
 

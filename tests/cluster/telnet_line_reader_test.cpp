@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cluster/telnet_line_reader.h"
+#include "support/qt_printers.h"
 
 namespace {
 
