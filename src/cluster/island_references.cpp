@@ -14,8 +14,22 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// The first letters of the continent codes, A E N O S: most characters of a comment are none.
+bool mayStartContinent(QChar c) {
+    switch (c.unicode() | 0x20) {
+        case u'a':
+        case u'e':
+        case u'n':
+        case u'o':
+        case u's':
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool isContinentAt(QStringView text, qsizetype at) {
-    if (at + 2 > text.size()) return false;
+    if (at + 2 > text.size() || !mayStartContinent(text[at])) return false;
     const QStringView code = text.sliced(at, 2);
     for (const QStringView continent : kContinentCodes)
         if (code.compare(continent, Qt::CaseInsensitive) == 0) return true;

@@ -65,15 +65,27 @@ private:
     qsizetype m_at = 0;
 };
 
-// A frequency in kHz: digits with at most one decimal point among or after them.
+// A frequency in kHz: digits with at most one decimal point among or after them. Read digit by
+// digit: the digits as one whole number divided by the power of ten of the decimals gives the
+// nearest double, as a general number parser would, at a fraction of its cost per spot.
 std::optional<double> frequencyOf(QStringView word) {
-    const qsizetype point = word.indexOf(u'.');
-    const QStringView whole = point < 0 ? word : word.first(point);
-    const QStringView fraction = point < 0 ? QStringView() : word.sliced(point + 1);
-    if (!allDigits(whole) || (!fraction.isEmpty() && !allDigits(fraction))) return std::nullopt;
-    bool ok = false;
-    const double kHz = word.toDouble(&ok);
-    return ok ? std::optional(kHz) : std::nullopt;
+    constexpr int kMostDigits = 15;  // whole numbers up to here are exact in a double
+    qint64 digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (const QChar c : word) {
+        if (c == u'.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (!isDigit(c) || ++count > kMostDigits) return std::nullopt;
+        digits = digits * 10 + (c.unicode() - u'0');
+        if (decimals >= 0) ++decimals;
+    }
+    if (count == 0 || (decimals >= 0 && word.front() == u'.')) return std::nullopt;
+    double divisor = 1;
+    for (int i = 0; i < decimals; ++i) divisor *= 10;
+    return double(digits) / divisor;
 }
 
 bool isClockTime(int hours, int minutes) {

@@ -25,7 +25,15 @@ bool isOrdinary(unsigned char byte) {
     return byte != kInterpretAsCommand && byte != kLineFeed && byte != kCarriageReturn && byte != kBell && byte != kNul;
 }
 
+bool isAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// Nearly every line is ASCII, which needs no decoder.
 QString decodeLine(QByteArrayView bytes) {
+    if (isAscii(bytes)) return QString::fromLatin1(bytes);
     return bytes.isValidUtf8() ? decodeUtf8Piece(bytes) : decodeWindows1252(bytes);
 }
 
