@@ -38,20 +38,26 @@ std::pair<int, QStringList> referencesIn(const std::vector<ArchivedSpot>& archiv
     return {lines, all};
 }
 
-TEST(RealSpotFiles, TabSeparatedArchiveOfZc4uw) {
-    SKIP_WITHOUT_REAL_FILE(path, "cluster/zc4uw_dxspots.txt");
-    const std::vector<ArchivedSpot> archive = tabSeparatedArchive(path);
-    ASSERT_EQ(archive.size(), 1880u);
-    expectReadAsArchived(archive, "zc4uw_dxspots.txt");
-    EXPECT_EQ(referencesIn(archive), std::pair(16, QStringList{"AS-004"}));
-}
-
-TEST(RealSpotFiles, FixedColumnArchiveOfVp2muw) {
-    SKIP_WITHOUT_REAL_FILE(path, "cluster/vp2muw_dxspots.txt");
-    const std::vector<ArchivedSpot> archive = fixedColumnArchive(path);
-    ASSERT_EQ(archive.size(), 823u);
-    expectReadAsArchived(archive, "vp2muw_dxspots.txt");
-    EXPECT_EQ(referencesIn(archive), std::pair(9, QStringList{"NA-103"}));
+// ZC4UW's archive is TAB-separated, VP2MUW's in fixed columns.
+TEST(RealSpotFiles, ArchivesOfTwoIslandDxpeditions) {
+    SKIP_WITHOUT_REAL_FILE(zc4uw, "cluster/zc4uw_dxspots.txt");
+    SKIP_WITHOUT_REAL_FILE(vp2muw, "cluster/vp2muw_dxspots.txt");
+    const struct {
+        std::vector<ArchivedSpot> archive;
+        const char* name;
+        size_t spots;
+        int linesWithReferences;
+        const char* reference;
+    } archives[] = {
+        {tabSeparatedArchive(zc4uw), "zc4uw_dxspots.txt", 1880, 16, "AS-004"},
+        {fixedColumnArchive(vp2muw), "vp2muw_dxspots.txt", 823, 9, "NA-103"},
+    };
+    for (const auto& archive : archives) {
+        ASSERT_EQ(archive.archive.size(), archive.spots) << archive.name;
+        expectReadAsArchived(archive.archive, archive.name);
+        EXPECT_EQ(referencesIn(archive.archive), std::pair(archive.linesWithReferences, QStringList{archive.reference}))
+            << archive.name;
+    }
 }
 
 TEST(RealSpotFiles, LinesAnotherClientFailedToRead) {
