@@ -1,5 +1,6 @@
 #include "cluster/cluster_client.h"
 
+#include <QNetworkProxy>
 #include <QTcpSocket>
 
 #include "cluster/node_line.h"
@@ -38,6 +39,7 @@ ClusterClient::~ClusterClient() {
 }
 
 void ClusterClient::connectToNode(const NodeAddress& node) {
+    m_reconnectTimer.stop();
     dropSocket();
     m_node = node;
     m_wanted = true;
@@ -62,6 +64,7 @@ void ClusterClient::connectNow() {
     m_callSent = false;
     m_loggedIn = false;
     m_socket = new QTcpSocket(this);
+    m_socket->setProxy(QNetworkProxy::NoProxy);  // a node is reached directly, as the list downloads are
     connect(m_socket, &QTcpSocket::connected, this, &ClusterClient::connected);
     connect(m_socket, &QTcpSocket::readyRead, this, &ClusterClient::readAvailable);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &ClusterClient::socketFailed);
