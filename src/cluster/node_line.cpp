@@ -15,7 +15,6 @@ constexpr QuestionEnding kQuestionEndings[] = {
     {u"login:", NodeLineKind::CallQuestion},    {u"call:", NodeLineKind::CallQuestion},
     {u"callsign:", NodeLineKind::CallQuestion}, {u"password:", NodeLineKind::PasswordQuestion},
     {u"name:", NodeLineKind::OtherQuestion},    {u"(Y or N) >", NodeLineKind::OtherQuestion},
-    {u"(Y/N)", NodeLineKind::OtherQuestion},    {u"(Y/N):", NodeLineKind::OtherQuestion},
 };
 
 struct LineStart {
@@ -31,9 +30,30 @@ constexpr LineStart kLineStarts[] = {
     {u"Sorry", NodeLineKind::Refusal},
 };
 
-QString withoutBells(QStringView line) {
-    QString text = line.toString();
-    text.remove(u'\a');
+// A control character other than TAB; a node's text is printed to terminals and lists, where an
+// escape sequence from the network must not act.
+bool isControl(QChar c) {
+    return (c < u' ' && c != u'\t') || (c >= u'\x7F' && c <= u'\x9F');
+}
+
+bool holdsControls(QStringView line) {
+    for (const QChar c : line)
+        if (isControl(c)) return true;
+    return false;
+}
+
+// What shows nothing where a node's text is shown: a bell, and the DEL a user's backspace key
+// leaves in a comment ("m\x7Fop").
+bool showsNothing(QChar c) {
+    return c == u'\a' || c == u'\x7F';
+}
+
+// The line without what shows nothing, every other control character a blank.
+QString withoutControls(QStringView line) {
+    QString text;
+    text.reserve(line.size());
+    for (const QChar c : line)
+        if (!showsNothing(c)) text += isControl(c) ? QChar(u' ') : c;
     return text;
 }
 
@@ -73,8 +93,7 @@ NodeLineKind questionKind(QStringView text) {
 }
 
 NodeLine readNodeLine(QStringView line) {
-    const QString text = line.contains(u'\a') ? withoutBells(line) : QString();
-    if (!text.isNull()) line = text;
+    if (holdsControls(line)) return readNodeLine(withoutControls(line));
     if (line.trimmed().isEmpty()) return {NodeLineKind::Blank, {}};
     if (std::optional<Spot> spot = readDxDeLine(line)) return {NodeLineKind::Spot, std::move(*spot)};
     for (const LineStart& start : kLineStarts)

@@ -23,7 +23,8 @@ struct NodeLine {
     Spot spot;  // for a Spot
 };
 
-// Tells what a line is; BEL bytes in it are passed over.
+// Tells what a line is. BEL and DEL bytes in it are passed over and other control characters (an
+// escape sequence) read as blanks, so no field of a spot holds one.
 NodeLine readNodeLine(QStringView line);
 
 // The kind of a question a node asks without ending its line ("login: "), or Text when the text

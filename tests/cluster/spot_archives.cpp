@@ -40,6 +40,11 @@ void takeDateTime(const QString& text, Spot& spot) {
     spot.time = text.mid(11, 2) + text.mid(14, 2) + u'Z';
 }
 
+// A comment as a terminal shows it: a few spotters' backspace keys left DEL bytes in theirs.
+QString shownText(QString comment) {
+    return comment.remove(QChar(0x7F));
+}
+
 ArchivedSpot archived(int lineNumber, const QString& line, Spot fields) {
     fields.kHz = fields.frequency.toDouble();
     QStringList references = looseReferences(fields.comment);
@@ -57,7 +62,7 @@ std::vector<ArchivedSpot> tabSeparatedArchive(const QString& path) {
         spot.spotter = spotterOf(field.value(0));
         spot.frequency = field.value(1);
         spot.dxCall = field.value(2);
-        spot.comment = field.value(3).trimmed();
+        spot.comment = shownText(field.value(3)).trimmed();
         takeDateTime(field.value(4), spot);
         spots.push_back(archived(i + 1, lines[i], std::move(spot)));
     }
@@ -74,7 +79,7 @@ std::vector<ArchivedSpot> fixedColumnArchive(const QString& path) {
         spot.spotter = spotterOf(line.left(colon + 1));
         spot.frequency = line.mid(colon + 1, 23 - colon - 1).trimmed();
         spot.dxCall = line.mid(26, 10).trimmed();
-        spot.comment = line.mid(36, 30).trimmed();
+        spot.comment = shownText(line.mid(36, 30)).trimmed();
         takeDateTime(line.mid(66), spot);
         spots.push_back(archived(i + 1, line, std::move(spot)));
     }

@@ -14,7 +14,15 @@ void requireWholeLine(const QString& line) {
     require(line.size() <= TelnetLineReader::kLongestLine, "a line keeps at most the longest line's bytes");
 }
 
+bool holdsControls(const QString& field) {
+    for (const QChar c : field)
+        if (c < u' ' || (c >= u'\x7F' && c <= u'\x9F')) return true;
+    return false;
+}
+
 void requireSpot(const Spot& spot) {
+    for (const QString& field : {spot.spotter, spot.frequency, spot.dxCall, spot.comment, spot.locator})
+        require(!holdsControls(field), "no field of a spot holds a control character");
     require(!spot.dxCall.isEmpty() && !spot.spotter.isEmpty(), "a spot has a DX call and a spotter");
     require(spot.kHz >= 0, "a frequency is no negative number");
     require(spot.time.isEmpty() || (spot.time.size() == 5 && spot.time.endsWith(u'Z')), "a time reads HHMMZ");
