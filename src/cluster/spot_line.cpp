@@ -12,6 +12,12 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+bool isOneWord(QStringView text) {
+    for (const QChar c : text)
+        if (isBlank(c)) return false;
+    return !text.isEmpty();
+}
+
 bool allDigits(QStringView text) {
     for (const QChar c : text)
         if (!isDigit(c)) return false;
@@ -207,7 +213,7 @@ std::optional<Spot> readShowDxLine(QStringView line) {
     const std::optional<QString> date = showDxDate(words.next());
     const QStringView time = words.next();
     const QStringView spotter = line.sliced(spotterStart + 1).chopped(1);
-    if (!kHz || dxCall.isEmpty() || !date || time.size() != 5 || !endsWithZuluTime(time) || spotter.isEmpty())
+    if (!kHz || dxCall.isEmpty() || !date || time.size() != 5 || !endsWithZuluTime(time) || !isOneWord(spotter))
         return std::nullopt;
     Spot spot;
     spot.spotter = spotter.toString();

@@ -124,6 +124,7 @@ TEST(NodeLine, OtherLinesAreToldApartAndSetAside) {
         {"CC11^14025.0^JA1XYZ^ 4-Oct-2018^1234Z^cq^G3ABC^339^223^GB7DJK^45^25^27^14^^^Japan^England^^IO91",
          NodeLineKind::Text},
         {"DX de G3ABC: nothing to spot here", NodeLineKind::Text},
+        {"14025.0  JA1XYZ      04-Dec-2023 0014Z  CQ up 2 <W3LPL and friends>", NodeLineKind::Text},
         {"DX de G3ABC:     14025.0", NodeLineKind::Text},
     };
     for (const auto& c : cases) EXPECT_EQ(readNodeLine(c.line).kind, c.kind) << c.line.toStdString();
