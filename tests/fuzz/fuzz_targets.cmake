@@ -11,6 +11,7 @@ set(SKERRY_FUZZ_TARGETS
     http_answer httpAnswer
     iota_json_list iotaJsonList
     adif_log adifLog
+    node_stream nodeStream
 )
 set(SKERRY_FUZZ_SOURCES ${CMAKE_CURRENT_LIST_DIR}/fuzz_input.cpp ${CMAKE_CURRENT_LIST_DIR}/fuzz_store.cpp)
 while(SKERRY_FUZZ_TARGETS)

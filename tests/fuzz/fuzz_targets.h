@@ -40,5 +40,8 @@ int fuzzOne(const uint8_t* data, size_t size);
 namespace adifLog {
 int fuzzOne(const uint8_t* data, size_t size);
 }
+namespace nodeStream {
+int fuzzOne(const uint8_t* data, size_t size);
+}
 
 }  // namespace fuzz

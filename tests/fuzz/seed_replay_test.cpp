@@ -19,6 +19,7 @@ const FuzzTarget kTargets[] = {
     {"debian_list", fuzz::debianList::fuzzOne},      {"jpeg_picture", fuzz::jpegPicture::fuzzOne},
     {"url_history", fuzz::urlHistory::fuzzOne},      {"http_answer", fuzz::httpAnswer::fuzzOne},
     {"iota_json_list", fuzz::iotaJsonList::fuzzOne}, {"adif_log", fuzz::adifLog::fuzzOne},
+    {"node_stream", fuzz::nodeStream::fuzzOne},
 };
 
 void PrintTo(const FuzzTarget& target, std::ostream* out) {
