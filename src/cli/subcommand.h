@@ -28,3 +28,4 @@ std::vector<Subcommand> logImportSubcommands();
 std::vector<Subcommand> listUpdateSubcommands();
 std::vector<Subcommand> reportSubcommands();
 std::vector<Subcommand> backupSubcommands();
+std::vector<Subcommand> mapSubcommands();

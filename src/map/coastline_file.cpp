@@ -1,0 +1,164 @@
+#include "map/coastline_file.h"
+
+#include "map/bin_polygons.h"
+#include "map/netcdf_file.h"
+
+namespace maps {
+
+namespace {
+
+// More points or pieces than any GSHHG resolution holds (the full one has some ten million
+// points) mark a damaged file before it is read into memory.
+constexpr int kMostPoints = 20'000'000;
+constexpr int kMostSegments = 2'000'000;
+// Antarctica's grounding line; the ice front is drawn instead.
+constexpr int kGroundingLineLevel = 6;
+constexpr int kNationalBorderLevel = 1;
+
+// The grid of bins a file cuts the globe into, and its counts.
+struct BinGrid {
+    int binMinutes = 0;
+    int columns = 0;
+    int bins = 0;
+    int segments = 0;
+    int points = 0;
+
+    double binDegrees() const { return binMinutes / 60.0; }
+    // The south-west corner of a bin; the bins run from 0° east and from the north pole, a row at a
+    // time. Bins east of 180° are taken west of it.
+    QPointF southWest(int bin) const {
+        double longitude = (bin % columns) * binDegrees();
+        if (longitude >= 180) longitude -= 360;
+        return {longitude, 90 - (bin / columns + 1) * binDegrees()};
+    }
+    QPointF toDegrees(int bin, QPoint units) const {
+        return southWest(bin) + QPointF(units.x(), units.y()) * (binDegrees() / kBinUnits);
+    }
+};
+
+BinGrid readGrid(const NetcdfFile& file) {
+    BinGrid grid;
+    grid.binMinutes = file.scalar("Bin_size_in_minutes");
+    grid.columns = file.scalar("N_bins_in_360_longitude_range");
+    const int rows = file.scalar("N_bins_in_180_degree_latitude_range");
+    grid.bins = file.scalar("N_bins_in_file");
+    grid.segments = file.scalar("N_segments_in_file");
+    grid.points = file.scalar("N_points_in_file");
+    if (grid.binMinutes <= 0 || grid.columns <= 0 || rows <= 0 || grid.columns * grid.binMinutes != 360 * 60 ||
+        rows * grid.binMinutes != 180 * 60 || grid.bins != grid.columns * rows)
+        file.fail(QStringLiteral("its bins (%1 minutes, %2 by %3, %4 in all) do not cover the globe")
+                      .arg(grid.binMinutes)
+                      .arg(grid.columns)
+                      .arg(rows)
+                      .arg(grid.bins));
+    if (grid.segments < 0 || grid.segments > kMostSegments || grid.points < 0 || grid.points > kMostPoints)
+        file.fail(QStringLiteral("it claims %1 pieces of %2 points").arg(grid.segments).arg(grid.points));
+    return grid;
+}
+
+// The relative positions of every point, as unsigned units of the bin.
+struct BinUnitsOfPoints {
+    std::vector<short> x;
+    std::vector<short> y;
+    QPoint at(int point) const { return {quint16(x[point]), quint16(y[point])}; }
+};
+
+BinUnitsOfPoints readPoints(const NetcdfFile& file, const BinGrid& grid) {
+    return {file.shorts("Relative_longitude_from_SW_corner_of_bin", grid.points),
+            file.shorts("Relative_latitude_from_SW_corner_of_bin", grid.points)};
+}
+
+// The pieces of one bin [first, first + count), checked against the file's counts.
+void checkRange(const NetcdfFile& file, const char* what, qint64 first, qint64 count, qint64 total) {
+    if (first < 0 || count < 0 || first + count > total)
+        file.fail(QStringLiteral("%1 %2 to %3 lie outside its %4")
+                      .arg(QLatin1String(what))
+                      .arg(first)
+                      .arg(first + count)
+                      .arg(total));
+}
+
+void addRun(PointRuns& runs, const std::vector<QPointF>& points, int level) {
+    runs.runs.push_back({int(runs.points.size()), int(points.size()), level});
+    runs.points.insert(runs.points.end(), points.begin(), points.end());
+}
+
+void addArea(PointRuns& areas, const BinGrid& grid, int bin, const BinPolygon& polygon) {
+    areas.runs.push_back({int(areas.points.size()), int(polygon.points.size()), polygon.level});
+    for (const QPoint& point : polygon.points) areas.points.push_back(grid.toDegrees(bin, point));
+    areas.pinned.insert(areas.pinned.end(), polygon.onEdge.begin(), polygon.onEdge.end());
+}
+
+// Each piece packs its number of points, level, side of entry and side of exit into one number.
+BinSegment unpackSegment(const NetcdfFile& file, int packed, int firstPoint, const BinUnitsOfPoints& units,
+                         const BinGrid& grid) {
+    BinSegment segment;
+    const int count = packed >> 9;
+    segment.level = (packed >> 6) & 7;
+    segment.entry = (packed >> 3) & 7;
+    segment.exit = packed & 7;
+    checkRange(file, "points", firstPoint, count, grid.points);
+    if (count < 2 || segment.entry > kInsideBin || segment.exit > kInsideBin ||
+        (segment.entry == kInsideBin) != (segment.exit == kInsideBin))
+        file.fail(QStringLiteral("a piece of %1 points enters on side %2 and leaves on side %3")
+                      .arg(count)
+                      .arg(segment.entry)
+                      .arg(segment.exit));
+    for (int point = firstPoint; point < firstPoint + count; ++point) segment.points.push_back(units.at(point));
+    return segment;
+}
+
+}  // namespace
+
+void readShorelines(const QString& fileName, CoastlineLayer& layer) {
+    const NetcdfFile file(fileName);
+    const BinGrid grid = readGrid(file);
+    const std::vector<int> firstSegment = file.ints("Id_of_first_segment_in_a_bin", grid.bins);
+    const std::vector<short> segmentCount = file.shorts("N_segments_in_a_bin", grid.bins);
+    const std::vector<short> cornerLevels = file.shorts("Embedded_node_levels_in_a_bin", grid.bins);
+    const std::vector<int> packed = file.ints("Embedded_npts_levels_exit_entry_for_a_segment", grid.segments);
+    const std::vector<int> firstPoint = file.ints("Id_of_first_point_in_a_segment", grid.segments);
+    const BinUnitsOfPoints units = readPoints(file, grid);
+    std::vector<BinSegment> segments;
+    std::vector<QPointF> line;
+    for (int bin = 0; bin < grid.bins; ++bin) {
+        checkRange(file, "pieces", firstSegment[bin], segmentCount[bin], grid.segments);
+        segments.clear();
+        for (int index = firstSegment[bin]; index < firstSegment[bin] + segmentCount[bin]; ++index) {
+            BinSegment segment = unpackSegment(file, packed[index], firstPoint[index], units, grid);
+            if (segment.level == kGroundingLineLevel) continue;
+            line.clear();
+            for (const QPoint& point : segment.points) line.push_back(grid.toDegrees(bin, point));
+            addRun(layer.shores, line, segment.level);
+            segments.push_back(std::move(segment));
+        }
+        // The corners' levels, three bits each; a bin no piece crosses has one level at all four.
+        const int cornerLevel = (quint16(cornerLevels[bin]) >> 9) & 7;
+        for (const BinPolygon& polygon : binPolygons(segments, cornerLevel)) addArea(layer.areas, grid, bin, polygon);
+    }
+}
+
+void readBorders(const QString& fileName, CoastlineLayer& layer) {
+    const NetcdfFile file(fileName);
+    const BinGrid grid = readGrid(file);
+    const std::vector<int> firstSegment = file.ints("Id_of_first_segment_in_a_bin", grid.bins);
+    const std::vector<short> segmentCount = file.shorts("N_segments_in_a_bin", grid.bins);
+    const std::vector<short> pointCount = file.shorts("N_points_for_a_segment", grid.segments);
+    const std::vector<short> level = file.shorts("Hierarchial_level_of_a_segment", grid.segments);
+    const std::vector<int> firstPoint = file.ints("Id_of_first_point_in_a_segment", grid.segments);
+    const BinUnitsOfPoints units = readPoints(file, grid);
+    std::vector<QPointF> line;
+    for (int bin = 0; bin < grid.bins; ++bin) {
+        checkRange(file, "pieces", firstSegment[bin], segmentCount[bin], grid.segments);
+        for (int index = firstSegment[bin]; index < firstSegment[bin] + segmentCount[bin]; ++index) {
+            if (level[index] != kNationalBorderLevel) continue;
+            checkRange(file, "points", firstPoint[index], pointCount[index], grid.points);
+            line.clear();
+            for (int point = firstPoint[index]; point < firstPoint[index] + pointCount[index]; ++point)
+                line.push_back(grid.toDegrees(bin, units.at(point)));
+            if (line.size() >= 2) addRun(layer.borders, line, kNationalBorderLevel);
+        }
+    }
+}
+
+}  // namespace maps
