@@ -51,7 +51,7 @@ void joinCrossingSegments(const std::vector<const BinSegment*>& open, int level,
     std::vector<bool> used(open.size(), false);
     for (size_t start = 0; start < open.size(); ++start) {
         if (used[start]) continue;
-        BinPolygon area{level, {}, {}};
+        BinPolygon area{level, {}, {}, false};
         size_t current = start;
         while (true) {
             used[current] = true;
@@ -93,7 +93,7 @@ std::vector<BinPolygon> binPolygons(const std::vector<BinSegment>& segments, int
     // The level around the pieces: below the lowest crossing one, or that of the corners.
     const int around = lowestCrossing == std::numeric_limits<int>::max() ? cornerLevel : lowestCrossing - 1;
     if (around > 0) {
-        BinPolygon whole{around, {}, {}};
+        BinPolygon whole{around, {}, {}, false};
         for (const QPoint& corner : kCorners) append(whole, corner, true);
         areas.push_back(std::move(whole));
     }
@@ -109,7 +109,7 @@ std::vector<BinPolygon> binPolygons(const std::vector<BinSegment>& segments, int
                 open.push_back(&segment);
                 continue;
             }
-            BinPolygon closed{level, {}, {}};
+            BinPolygon closed{level, {}, {}, true};
             appendSegment(closed, segment);
             areas.push_back(std::move(closed));
         }

@@ -21,11 +21,13 @@ struct BinSegment {
 
 // A closed area of a bin to be filled in the colour of its level, painted in the order of the
 // levels so that each lies on the one around it. `onEdge` marks the points on the bin's edge,
-// which neighbouring bins share and thinning keeps.
+// which neighbouring bins share and thinning keeps. The outline of a piece wholly inside the bin
+// (an island, a lake) is all shore.
 struct BinPolygon {
     int level = 1;
     std::vector<QPoint> points;
     std::vector<bool> onEdge;
+    bool allShore = false;
 };
 
 // The areas of one bin: the whole bin at the level around its pieces (nothing for open sea),

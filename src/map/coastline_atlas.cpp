@@ -41,7 +41,7 @@ QString defaultCoastlineFolder() {
 }
 
 const std::array<CoastlineResolution, 3>& coastlineResolutions() {
-    static const std::array<CoastlineResolution, 3> resolutions{{{'c', 0}, {'l', 3}, {'i', 12}}};
+    static const std::array<CoastlineResolution, 3> resolutions{{{'c', 0}, {'l', 4}, {'i', 16}}};
     return resolutions;
 }
 
@@ -55,9 +55,9 @@ int resolutionFor(double pixelsPerDegree) {
 CoastlineAtlas::CoastlineAtlas(QString folder) : m_folder(std::move(folder)) {}
 
 const AtlasLayer& CoastlineAtlas::layerFor(double pixelsPerDegree) {
-    const int index = resolutionFor(pixelsPerDegree);
-    std::unique_ptr<AtlasLayer>& layer = m_layers[size_t(index)];
-    if (!layer) layer = readLayer(m_folder, coastlineResolutions()[size_t(index)].letter);
+    const size_t index = size_t(resolutionFor(pixelsPerDegree));
+    std::unique_ptr<AtlasLayer>& layer = m_layers[index];
+    if (!layer) layer = readLayer(m_folder, coastlineResolutions()[index].letter);
     return *layer;
 }
 

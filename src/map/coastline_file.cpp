@@ -1,5 +1,8 @@
 #include "map/coastline_file.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "map/bin_polygons.h"
 #include "map/netcdf_file.h"
 
@@ -24,15 +27,14 @@ struct BinGrid {
     int points = 0;
 
     double binDegrees() const { return binMinutes / 60.0; }
-    // The south-west corner of a bin; the bins run from 0° east and from the north pole, a row at a
-    // time. Bins east of 180° are taken west of it.
-    QPointF southWest(int bin) const {
-        double longitude = (bin % columns) * binDegrees();
-        if (longitude >= 180) longitude -= 360;
-        return {longitude, 90 - (bin / columns + 1) * binDegrees()};
-    }
-    QPointF toDegrees(int bin, QPoint units) const {
-        return southWest(bin) + QPointF(units.x(), units.y()) * (binDegrees() / kBinUnits);
+    // A point of a bin in degrees, from the bin's south-west corner; the bins run from 0° east and
+    // from the north pole, a row at a time. Bins east of 180° are taken west of it.
+    Degrees toDegrees(int bin, QPoint units) const {
+        double west = (bin % columns) * binDegrees();
+        if (west >= 180) west -= 360;
+        const double south = 90 - (bin / columns + 1) * binDegrees();
+        const double unit = binDegrees() / kBinUnits;
+        return {float(west + units.x() * unit), float(south + units.y() * unit)};
     }
 };
 
@@ -78,15 +80,15 @@ void checkRange(const NetcdfFile& file, const char* what, qint64 first, qint64 c
                       .arg(total));
 }
 
-void addRun(PointRuns& runs, const std::vector<QPointF>& points, int level) {
-    runs.runs.push_back({int(runs.points.size()), int(points.size()), level});
+void addRun(PointRuns& runs, const std::vector<Degrees>& points, int level) {
     runs.points.insert(runs.points.end(), points.begin(), points.end());
+    runs.endRun(level, false);
 }
 
 void addArea(PointRuns& areas, const BinGrid& grid, int bin, const BinPolygon& polygon) {
-    areas.runs.push_back({int(areas.points.size()), int(polygon.points.size()), polygon.level});
     for (const QPoint& point : polygon.points) areas.points.push_back(grid.toDegrees(bin, point));
     areas.pinned.insert(areas.pinned.end(), polygon.onEdge.begin(), polygon.onEdge.end());
+    areas.endRun(polygon.level, polygon.allShore);
 }
 
 // Each piece packs its number of points, level, side of entry and side of exit into one number.
@@ -110,6 +112,18 @@ BinSegment unpackSegment(const NetcdfFile& file, int packed, int firstPoint, con
 
 }  // namespace
 
+void PointRuns::endRun(int level, bool allShore) {
+    const int first = runs.empty() ? 0 : runs.back().first + runs.back().count;
+    Run run{first, int(points.size()) - first, level, allShore, INFINITY, -INFINITY, INFINITY, -INFINITY};
+    for (auto point = points.begin() + first; point != points.end(); ++point) {
+        run.west = std::min(run.west, point->longitude);
+        run.east = std::max(run.east, point->longitude);
+        run.south = std::min(run.south, point->latitude);
+        run.north = std::max(run.north, point->latitude);
+    }
+    runs.push_back(run);
+}
+
 void readShorelines(const QString& fileName, CoastlineLayer& layer) {
     const NetcdfFile file(fileName);
     const BinGrid grid = readGrid(file);
@@ -119,17 +133,21 @@ void readShorelines(const QString& fileName, CoastlineLayer& layer) {
     const std::vector<int> packed = file.ints("Embedded_npts_levels_exit_entry_for_a_segment", grid.segments);
     const std::vector<int> firstPoint = file.ints("Id_of_first_point_in_a_segment", grid.segments);
     const BinUnitsOfPoints units = readPoints(file, grid);
+    // Every point is an area's; an area adds at most a few corners to a bin's points.
+    layer.areas.points.reserve(size_t(grid.points) + 8 * size_t(grid.bins));
     std::vector<BinSegment> segments;
-    std::vector<QPointF> line;
+    std::vector<Degrees> line;
     for (int bin = 0; bin < grid.bins; ++bin) {
         checkRange(file, "pieces", firstSegment[bin], segmentCount[bin], grid.segments);
         segments.clear();
         for (int index = firstSegment[bin]; index < firstSegment[bin] + segmentCount[bin]; ++index) {
             BinSegment segment = unpackSegment(file, packed[index], firstPoint[index], units, grid);
             if (segment.level == kGroundingLineLevel) continue;
-            line.clear();
-            for (const QPoint& point : segment.points) line.push_back(grid.toDegrees(bin, point));
-            addRun(layer.shores, line, segment.level);
+            if (segment.entry != kInsideBin) {
+                line.clear();
+                for (const QPoint& point : segment.points) line.push_back(grid.toDegrees(bin, point));
+                addRun(layer.shores, line, segment.level);
+            }
             segments.push_back(std::move(segment));
         }
         // The corners' levels, three bits each; a bin no piece crosses has one level at all four.
@@ -147,7 +165,7 @@ void readBorders(const QString& fileName, CoastlineLayer& layer) {
     const std::vector<short> level = file.shorts("Hierarchial_level_of_a_segment", grid.segments);
     const std::vector<int> firstPoint = file.ints("Id_of_first_point_in_a_segment", grid.segments);
     const BinUnitsOfPoints units = readPoints(file, grid);
-    std::vector<QPointF> line;
+    std::vector<Degrees> line;
     for (int bin = 0; bin < grid.bins; ++bin) {
         checkRange(file, "pieces", firstSegment[bin], segmentCount[bin], grid.segments);
         for (int index = firstSegment[bin]; index < firstSegment[bin] + segmentCount[bin]; ++index) {

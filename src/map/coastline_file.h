@@ -1,29 +1,41 @@
 #pragma once
 
-#include <QPointF>
 #include <QString>
 #include <vector>
 
 namespace maps {
 
-// Runs of points in degrees (x longitude from -180 to 180, y latitude), each a line or a closed
-// area with its level.
+// A point of a coastline in degrees, held in single precision (a metre at the date line): the
+// intermediate coastlines have a million points.
+struct Degrees {
+    float longitude;
+    float latitude;
+};
+
+// Runs of points in degrees, longitude from -180 to 180, each a line or a closed area with its
+// level.
 struct PointRuns {
     struct Run {
         int first;
         int count;
         int level;
+        bool allShore;                   // an area whose outline is a shoreline, drawn as one
+        float west, east, south, north;  // the rectangle round its points
     };
-    std::vector<QPointF> points;
+    std::vector<Degrees> points;
     std::vector<Run> runs;
     // Per point, for areas: it lies on the edge of its bin and is kept when the points are thinned,
     // so that neighbouring bins meet without a gap. Lines keep their two ends only.
     std::vector<bool> pinned;
+
+    // Makes the points added since the last run a run of its own.
+    void endRun(int level, bool allShore);
 };
 
 // One resolution of GSHHG's coastlines: the areas of land and water to fill in the order of
-// their level (1 land, 2 lake, 3 island in a lake, 4 pond), the shorelines to draw over them, and
-// the national borders.
+// their level (1 land, 2 lake, 3 island in a lake, 4 pond), the shorelines to draw over them (those
+// of the pieces that cross their bin; an island or lake wholly inside one is an area drawn with
+// its outline), and the national borders.
 struct CoastlineLayer {
     PointRuns areas;
     PointRuns shores;

@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "map/map_marks.h"
-#include "map/map_renderer.h"
 
 namespace maps {
 
@@ -59,19 +58,49 @@ MapProjection MapCanvasView::projection() const {
     return MapProjection(size(), scaleOfStep(wholeGlobeStep(size())), GeoPoint{0, 0});
 }
 
-QStringList MapCanvasView::legendLines() const {
+MapScene MapCanvasView::scene() const {
     static const std::vector<MapGroup> none;
-    return maps::legendLines(countShown(m_groups ? *m_groups : none, m_filter));
+    return MapScene{m_groups ? *m_groups : none, m_filter, projection(), mapStyleFor(palette())};
+}
+
+QStringList MapCanvasView::legendLines() const {
+    const MapScene shown = scene();
+    return maps::legendLines(countShown(shown.groups, shown.filter));
 }
 
 void MapCanvasView::paintMap(QPainter& painter) {
-    static const std::vector<MapGroup> none;
-    m_renderer.paint(painter, MapScene{m_groups ? *m_groups : none, m_filter, projection(), mapStyleFor(palette())});
+    m_renderer.paint(painter, scene());
+}
+
+bool MapCanvasView::baseShows(const MapProjection& view, const MapStyle& style) const {
+    return !m_base.image.isNull() && m_base.pixelsPerDegree == view.pixelsPerDegree() && m_base.style == &style &&
+           m_base.image.devicePixelRatio() == devicePixelRatioF() &&
+           QRectF(m_base.origin, m_base.image.deviceIndependentSize()).contains(QRectF(view.pictureOrigin(), size()));
+}
+
+void MapCanvasView::paintBase(const MapProjection& view, const MapStyle& style) {
+    // An arrow's step of margin round the view.
+    const QSizeF margin(width() * kArrowShare, height() * kArrowShare);
+    const MapProjection base(QSizeF(size()) + 2 * margin, view.pixelsPerDegree(), view.centre());
+    const double ratio = devicePixelRatioF();
+    // The image is kept while the view's size stays: a new one of a few megabytes costs more than
+    // painting into it.
+    const QSize pixels = (base.picture() * ratio).toSize();
+    if (m_base.image.size() != pixels) m_base.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_base.image.setDevicePixelRatio(ratio);
+    m_base.pixelsPerDegree = view.pixelsPerDegree();
+    m_base.style = &style;
+    m_base.origin = base.pictureOrigin();
+    QPainter painter(&m_base.image);
+    m_renderer.paintBase(painter, MapScene{scene().groups, m_filter, base, style});
 }
 
 void MapCanvasView::paintEvent(QPaintEvent*) {
+    const MapScene shown = scene();
+    if (!baseShows(shown.projection, shown.style)) paintBase(shown.projection, shown.style);
     QPainter painter(this);
-    paintMap(painter);
+    painter.drawImage(m_base.origin - shown.projection.pictureOrigin(), m_base.image);
+    m_renderer.paintOverlay(painter, shown);
 }
 
 void MapCanvasView::resizeEvent(QResizeEvent*) {

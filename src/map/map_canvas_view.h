@@ -1,20 +1,21 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <optional>
 #include <vector>
 
 #include "map/map_filter.h"
 #include "map/map_projection.h"
+#include "map/map_renderer.h"
 
 namespace maps {
-
-class MapRenderer;
 
 // The map itself in the map window: zoomed with the wheel and the keys + and -, moved by dragging
 // and with the arrow keys, a group's summary shown when the mouse rests on it, and a double
 // click opening its record. The scale steps along a fixed ladder, so that the coastlines
-// projected for a scale are found again when it comes back.
+// projected for a scale are found again when it comes back. The map below the groups is kept as
+// an image a little larger than the view, so that a pan only moves it.
 class MapCanvasView : public QWidget {
     Q_OBJECT
 
@@ -47,6 +48,18 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The map below the groups as last painted: its scale, style and top-left corner in world
+    // pixels.
+    struct BaseImage {
+        QImage image;
+        double pixelsPerDegree = 0;
+        const MapStyle* style = nullptr;
+        QPointF origin;
+    };
+
+    MapScene scene() const;
+    bool baseShows(const MapProjection& view, const MapStyle& style) const;
+    void paintBase(const MapProjection& view, const MapStyle& style);
     void zoomBy(int steps, QPointF anchor);
     void panBy(QPointF pixels);
     const MapGroup* groupAt(QPointF pixel) const;
@@ -57,6 +70,7 @@ private:
     int m_zoomStep = 0;
     std::optional<MapProjection> m_projection;  // none until the first size is known
     std::optional<QPointF> m_dragFrom;
+    BaseImage m_base;
 };
 
 }  // namespace maps

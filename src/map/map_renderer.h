@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QStringList>
 #include <vector>
 
@@ -31,6 +32,10 @@ public:
     explicit MapRenderer(CoastlineAtlas& atlas) : m_atlas(atlas) {}
 
     void paint(QPainter& painter, const MapScene& scene);
+    // The two parts of the picture: the map below the groups (sea, land, coastlines, graticule),
+    // which only moves while the view pans, and the groups, the legend and the notes over it.
+    void paintBase(QPainter& painter, const MapScene& scene);
+    void paintOverlay(QPainter& painter, const MapScene& scene);
 
     // The notes the last picture showed: what could not be drawn and why.
     const QStringList& notes() const { return m_notes; }
@@ -40,6 +45,7 @@ private:
 
     CoastlineAtlas& m_atlas;
     ProjectionCache m_cache;
+    std::vector<QPointF> m_points;  // a run's points as the painter takes them
     QStringList m_notes;
 };
 

@@ -20,7 +20,7 @@ struct MapStyle {
     QColor land;
     QColor shore;
     QColor border;
-    QColor graticule;
+    QColor graticule;  // on the sea
     QColor text;
     QColor panel;  // under the legend and the notes
     QColor markerEdge;

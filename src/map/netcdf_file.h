@@ -6,7 +6,8 @@
 namespace maps {
 
 // A NetCDF file open for reading (libnetcdf), with the few reads the GSHHG files need. Every
-// failure throws a Failure naming the file and what is wrong with it.
+// failure throws a Failure naming the file and what is wrong with it. Read on one thread only:
+// libnetcdf and the HDF5 library under it are not made for two.
 class NetcdfFile {
 public:
     explicit NetcdfFile(const QString& fileName);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointF>
 #include <QRectF>
 #include <list>
 #include <vector>
@@ -9,6 +8,12 @@
 
 namespace maps {
 
+// A point in world pixels, in single precision (a hundredth of a pixel at the finest scale).
+struct WorldPoint {
+    float x;
+    float y;
+};
+
 // Runs of points in world pixels at one scale, thinned to what the scale shows, each with the
 // rectangle around it so that a picture draws only the runs it shows.
 struct ProjectedRuns {
@@ -16,9 +21,14 @@ struct ProjectedRuns {
         int first;
         int count;
         int level;
-        QRectF bounds;
+        bool allShore;
+        float left, top, right, bottom;
+
+        bool meets(const QRectF& rect) const {
+            return left < rect.right() && right > rect.left() && top < rect.bottom() && bottom > rect.top();
+        }
     };
-    std::vector<QPointF> points;
+    std::vector<WorldPoint> points;
     std::vector<Run> runs;
 };
 
@@ -31,9 +41,10 @@ struct ProjectedLayer {
 };
 
 // Projects a layer into world pixels at a scale: x = (longitude + 180) · scale, y = (90 −
-// latitude) · scale. A point nearer than half a pixel to the last one kept is dropped, unless it
-// ends its run or is pinned; runs too small to show are left out.
-ProjectedLayer projectLayer(const CoastlineLayer& layer, double pixelsPerDegree);
+// latitude) · scale. A point within three quarters of a pixel of the last one kept is dropped,
+// unless it ends its run or is pinned; runs too small to show are left out. What `projected` held
+// before is replaced.
+void projectLayer(const CoastlineLayer& layer, double pixelsPerDegree, ProjectedLayer& projected);
 
 // The layers projected for the last few scales, so that zooming back and forth and every pan
 // reuse them instead of projecting the coastlines for each picture.
