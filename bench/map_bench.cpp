@@ -282,12 +282,3 @@ BENCHMARK(MapFirstZoomIntoIntermediate)->UseManualTime()->Unit(benchmark::kMilli
 BENCHMARK(MapZoomStepToANewScale)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

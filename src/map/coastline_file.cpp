@@ -58,19 +58,7 @@ BinGrid readGrid(const NetcdfFile& file) {
     return grid;
 }
 
-// The relative positions of every point, as unsigned units of the bin.
-struct BinUnitsOfPoints {
-    std::vector<short> x;
-    std::vector<short> y;
-    QPoint at(int point) const { return {quint16(x[point]), quint16(y[point])}; }
-};
-
-BinUnitsOfPoints readPoints(const NetcdfFile& file, const BinGrid& grid) {
-    return {file.shorts("Relative_longitude_from_SW_corner_of_bin", grid.points),
-            file.shorts("Relative_latitude_from_SW_corner_of_bin", grid.points)};
-}
-
-// The pieces of one bin [first, first + count), checked against the file's counts.
+// A range [first, first + count) of pieces or points, checked against the file's count of them.
 void checkRange(const NetcdfFile& file, const char* what, qint64 first, qint64 count, qint64 total) {
     if (first < 0 || count < 0 || first + count > total)
         file.fail(QStringLiteral("%1 %2 to %3 lie outside its %4")
@@ -79,6 +67,40 @@ void checkRange(const NetcdfFile& file, const char* what, qint64 first, qint64 c
                       .arg(first + count)
                       .arg(total));
 }
+
+// What shoreline and border files both hold: the grid of bins, each bin's pieces, the first point
+// of each piece and every point's place in its bin.
+struct BinnedFile {
+    explicit BinnedFile(const QString& fileName)
+        : file(fileName),
+          grid(readGrid(file)),
+          firstSegment(file.ints("Id_of_first_segment_in_a_bin", grid.bins)),
+          segmentCount(file.shorts("N_segments_in_a_bin", grid.bins)),
+          firstPoint(file.ints("Id_of_first_point_in_a_segment", grid.segments)),
+          x(file.shorts("Relative_longitude_from_SW_corner_of_bin", grid.points)),
+          y(file.shorts("Relative_latitude_from_SW_corner_of_bin", grid.points)) {}
+
+    // A point's place in its bin, in unsigned units.
+    QPoint units(int point) const { return {quint16(x[size_t(point)]), quint16(y[size_t(point)])}; }
+
+    // Calls `take(bin, first, end)` for every bin with the range of its pieces.
+    template <typename Take>
+    void forEachBin(Take take) const {
+        for (int bin = 0; bin < grid.bins; ++bin) {
+            const int first = firstSegment[size_t(bin)], count = segmentCount[size_t(bin)];
+            checkRange(file, "pieces", first, count, grid.segments);
+            take(bin, first, first + count);
+        }
+    }
+
+    NetcdfFile file;
+    BinGrid grid;
+    std::vector<int> firstSegment;
+    std::vector<short> segmentCount;
+    std::vector<int> firstPoint;
+    std::vector<short> x;
+    std::vector<short> y;
+};
 
 void addRun(PointRuns& runs, const std::vector<Degrees>& points, int level) {
     runs.points.insert(runs.points.end(), points.begin(), points.end());
@@ -92,21 +114,20 @@ void addArea(PointRuns& areas, const BinGrid& grid, int bin, const BinPolygon& p
 }
 
 // Each piece packs its number of points, level, side of entry and side of exit into one number.
-BinSegment unpackSegment(const NetcdfFile& file, int packed, int firstPoint, const BinUnitsOfPoints& units,
-                         const BinGrid& grid) {
+BinSegment unpackSegment(const BinnedFile& binned, int packed, int firstPoint) {
     BinSegment segment;
     const int count = packed >> 9;
     segment.level = (packed >> 6) & 7;
     segment.entry = (packed >> 3) & 7;
     segment.exit = packed & 7;
-    checkRange(file, "points", firstPoint, count, grid.points);
+    checkRange(binned.file, "points", firstPoint, count, binned.grid.points);
     if (count < 2 || segment.entry > kInsideBin || segment.exit > kInsideBin ||
         (segment.entry == kInsideBin) != (segment.exit == kInsideBin))
-        file.fail(QStringLiteral("a piece of %1 points enters on side %2 and leaves on side %3")
-                      .arg(count)
-                      .arg(segment.entry)
-                      .arg(segment.exit));
-    for (int point = firstPoint; point < firstPoint + count; ++point) segment.points.push_back(units.at(point));
+        binned.file.fail(QStringLiteral("a piece of %1 points enters on side %2 and leaves on side %3")
+                             .arg(count)
+                             .arg(segment.entry)
+                             .arg(segment.exit));
+    for (int point = firstPoint; point < firstPoint + count; ++point) segment.points.push_back(binned.units(point));
     return segment;
 }
 
@@ -125,23 +146,18 @@ void PointRuns::endRun(int level, bool allShore) {
 }
 
 void readShorelines(const QString& fileName, CoastlineLayer& layer) {
-    const NetcdfFile file(fileName);
-    const BinGrid grid = readGrid(file);
-    const std::vector<int> firstSegment = file.ints("Id_of_first_segment_in_a_bin", grid.bins);
-    const std::vector<short> segmentCount = file.shorts("N_segments_in_a_bin", grid.bins);
-    const std::vector<short> cornerLevels = file.shorts("Embedded_node_levels_in_a_bin", grid.bins);
-    const std::vector<int> packed = file.ints("Embedded_npts_levels_exit_entry_for_a_segment", grid.segments);
-    const std::vector<int> firstPoint = file.ints("Id_of_first_point_in_a_segment", grid.segments);
-    const BinUnitsOfPoints units = readPoints(file, grid);
+    const BinnedFile binned(fileName);
+    const BinGrid& grid = binned.grid;
+    const std::vector<short> cornerLevels = binned.file.shorts("Embedded_node_levels_in_a_bin", grid.bins);
+    const std::vector<int> packed = binned.file.ints("Embedded_npts_levels_exit_entry_for_a_segment", grid.segments);
     // Every point is an area's; an area adds at most a few corners to a bin's points.
     layer.areas.points.reserve(size_t(grid.points) + 8 * size_t(grid.bins));
     std::vector<BinSegment> segments;
     std::vector<Degrees> line;
-    for (int bin = 0; bin < grid.bins; ++bin) {
-        checkRange(file, "pieces", firstSegment[bin], segmentCount[bin], grid.segments);
+    binned.forEachBin([&](int bin, int first, int end) {
         segments.clear();
-        for (int index = firstSegment[bin]; index < firstSegment[bin] + segmentCount[bin]; ++index) {
-            BinSegment segment = unpackSegment(file, packed[index], firstPoint[index], units, grid);
+        for (int piece = first; piece < end; ++piece) {
+            BinSegment segment = unpackSegment(binned, packed[size_t(piece)], binned.firstPoint[size_t(piece)]);
             if (segment.level == kGroundingLineLevel) continue;
             if (segment.entry != kInsideBin) {
                 line.clear();
@@ -151,32 +167,27 @@ void readShorelines(const QString& fileName, CoastlineLayer& layer) {
             segments.push_back(std::move(segment));
         }
         // The corners' levels, three bits each; a bin no piece crosses has one level at all four.
-        const int cornerLevel = (quint16(cornerLevels[bin]) >> 9) & 7;
+        const int cornerLevel = (quint16(cornerLevels[size_t(bin)]) >> 9) & 7;
         for (const BinPolygon& polygon : binPolygons(segments, cornerLevel)) addArea(layer.areas, grid, bin, polygon);
-    }
+    });
 }
 
 void readBorders(const QString& fileName, CoastlineLayer& layer) {
-    const NetcdfFile file(fileName);
-    const BinGrid grid = readGrid(file);
-    const std::vector<int> firstSegment = file.ints("Id_of_first_segment_in_a_bin", grid.bins);
-    const std::vector<short> segmentCount = file.shorts("N_segments_in_a_bin", grid.bins);
-    const std::vector<short> pointCount = file.shorts("N_points_for_a_segment", grid.segments);
-    const std::vector<short> level = file.shorts("Hierarchial_level_of_a_segment", grid.segments);
-    const std::vector<int> firstPoint = file.ints("Id_of_first_point_in_a_segment", grid.segments);
-    const BinUnitsOfPoints units = readPoints(file, grid);
+    const BinnedFile binned(fileName);
+    const std::vector<short> pointCount = binned.file.shorts("N_points_for_a_segment", binned.grid.segments);
+    const std::vector<short> level = binned.file.shorts("Hierarchial_level_of_a_segment", binned.grid.segments);
     std::vector<Degrees> line;
-    for (int bin = 0; bin < grid.bins; ++bin) {
-        checkRange(file, "pieces", firstSegment[bin], segmentCount[bin], grid.segments);
-        for (int index = firstSegment[bin]; index < firstSegment[bin] + segmentCount[bin]; ++index) {
-            if (level[index] != kNationalBorderLevel) continue;
-            checkRange(file, "points", firstPoint[index], pointCount[index], grid.points);
+    binned.forEachBin([&](int bin, int first, int end) {
+        for (int piece = first; piece < end; ++piece) {
+            if (level[size_t(piece)] != kNationalBorderLevel) continue;
+            const int firstPoint = binned.firstPoint[size_t(piece)], count = pointCount[size_t(piece)];
+            checkRange(binned.file, "points", firstPoint, count, binned.grid.points);
             line.clear();
-            for (int point = firstPoint[index]; point < firstPoint[index] + pointCount[index]; ++point)
-                line.push_back(grid.toDegrees(bin, units.at(point)));
+            for (int point = firstPoint; point < firstPoint + count; ++point)
+                line.push_back(binned.grid.toDegrees(bin, binned.units(point)));
             if (line.size() >= 2) addRun(layer.borders, line, kNationalBorderLevel);
         }
-    }
+    });
 }
 
 }  // namespace maps
