@@ -14,7 +14,7 @@ namespace {
 std::vector<Subcommand> allSubcommands() {
     std::vector<Subcommand> all;
     for (auto&& part : {dataFolderSubcommands(), exchangeSubcommands(), logImportSubcommands(), listUpdateSubcommands(),
-                        reportSubcommands(), backupSubcommands(), clusterSubcommands()})
+                        reportSubcommands(), backupSubcommands(), clusterSubcommands(), mapSubcommands()})
         all.insert(all.end(), part.begin(), part.end());
     return all;
 }

@@ -14,11 +14,12 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
     if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-// Writing a PDF lays pages out with the installed fonts, which takes a GUI application; it runs
-// on the offscreen platform, so no display is needed. Everything else needs only the core.
+// Writing a PDF or drawing the map lays text out with the installed fonts, which takes a GUI
+// application; it runs on the offscreen platform, so no display is needed. Everything else needs
+// only the core.
 std::unique_ptr<QCoreApplication> application(int& argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "--pdf") != 0) continue;
+        if (qstrcmp(argv[i], "--pdf") != 0 && !(i == 1 && qstrcmp(argv[i], "map") == 0)) continue;
         qInstallMessageHandler(dropQtNotes);
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);

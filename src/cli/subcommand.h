@@ -29,3 +29,4 @@ std::vector<Subcommand> listUpdateSubcommands();
 std::vector<Subcommand> reportSubcommands();
 std::vector<Subcommand> backupSubcommands();
 std::vector<Subcommand> clusterSubcommands();
+std::vector<Subcommand> mapSubcommands();

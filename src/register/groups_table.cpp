@@ -1,6 +1,7 @@
 #include "register/groups_table.h"
 
 #include <QLocale>
+#include <limits>
 
 #include "register/store/database.h"
 #include "register/store/table_names.h"
@@ -38,10 +39,16 @@ QHash<QString, GroupFacts> readGroupFacts(store::Database& database) {
     while (select.step()) {
         GroupFacts& facts = stored[select.columnText(0)];
         facts.dxcc = select.columnText(1);
-        if (select.columnIsNull(2)) continue;
+        bool anyEdge = false;
         GroupBox box;
-        for (int edge = 0; edge < 4; ++edge) box.*kEdges[edge] = select.columnDouble(2 + edge);
-        facts.box = box;
+        // An edge stored as anything but a number (text put in by hand, one edge of four left
+        // NULL) is not a number, so that the box is not drawn at 0°.
+        for (int edge = 0; edge < 4; ++edge) {
+            anyEdge = anyEdge || !select.columnIsNull(2 + edge);
+            box.*kEdges[edge] = select.columnIsNumber(2 + edge) ? select.columnDouble(2 + edge)
+                                                                : std::numeric_limits<double>::quiet_NaN();
+        }
+        if (anyEdge) facts.box = box;
     }
     select.reset();
     return stored;

@@ -16,5 +16,6 @@ class Database;
 // Stores the facts of one group in place of those stored, inside the caller's write transaction.
 void writeGroupFacts(store::Database& database, const QString& reference, const GroupFacts& facts);
 
-// The stored facts by reference: the boxes to draw on a map.
+// The stored facts by reference: the boxes to draw on a map. An edge stored as anything but a
+// number reads as NaN; a box without any edge is none.
 QHash<QString, GroupFacts> readGroupFacts(store::Database& database);

@@ -150,6 +150,11 @@ bool Statement::columnIsNull(int column) const {
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
+bool Statement::columnIsNumber(int column) const {
+    const int type = sqlite3_column_type(m_stmt, column);
+    return type == SQLITE_INTEGER || type == SQLITE_FLOAT;
+}
+
 Database::Database(const QString& dataFolder) : m_path(dataFolder) {}
 
 Database::~Database() {

@@ -45,6 +45,8 @@ public:
     qint64 columnInteger(int column) const;
     double columnDouble(int column) const;
     bool columnIsNull(int column) const;
+    // Whether the value is stored as a number (integer or real), not as text, a blob or NULL.
+    bool columnIsNumber(int column) const;
 
 private:
     sqlite3* m_db;
