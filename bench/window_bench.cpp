@@ -17,7 +17,6 @@
 #include <QTableView>
 #include <functional>
 
-#include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/shell.h"
 #include "backup/backups.h"
@@ -30,6 +29,7 @@
 #include "register/codes.h"
 #include "register/start_state.h"
 #include "register/store/table.h"
+#include "window/dialogs.h"
 
 namespace {
 

@@ -19,7 +19,7 @@ add_executable(skerry_cards_widget_tests
     app/readable_colour_test.cpp
     ${CMAKE_SOURCE_DIR}/src/app/hyperlink.cpp
     ${CMAKE_SOURCE_DIR}/src/app/about_box_dialog.cpp
-    ${CMAKE_SOURCE_DIR}/src/app/program_picture.cpp
+    ${CMAKE_SOURCE_DIR}/src/window/program_picture.cpp
     ${CMAKE_SOURCE_DIR}/src/app/readable_colour.cpp
     ${CMAKE_SOURCE_DIR}/src/register/cards/qsl_card_panel.cpp
 )

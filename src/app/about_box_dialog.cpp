@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/application_title.h"
 #include "app/hyperlink.h"
-#include "app/program_picture.h"
 #include "app/readable_colour.h"
 #include "base/version.h"
+#include "window/application_title.h"
+#include "window/program_picture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <algorithm>
 
-#include "app/spoken_value.h"
+#include "window/spoken_value.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "app/application_title.h"
 #include "base/paths.h"
 #include "base/version.h"
 #include "register/cards/qsl_card_files.h"
+#include "window/application_title.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <QStringList>
 
-#include "app/dialogs.h"
 #include "app/first_run_rules.h"
 #include "app/ok_dialog.h"
 #include "backup/backups.h"
 #include "register/owner_table.h"
 #include "register/store/table_names.h"
+#include "window/dialogs.h"
 
 namespace {
 

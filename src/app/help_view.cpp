@@ -5,7 +5,7 @@
 #include <QShortcut>
 #include <QUrl>
 
-#include "app/dialogs.h"
+#include "window/dialogs.h"
 
 HelpView::HelpView(QWidget* owner) : QTextBrowser(owner) {
     setObjectName(QStringLiteral("HelpView"));

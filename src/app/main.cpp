@@ -2,17 +2,17 @@
 #include <optional>
 
 #include "app/about_box_dialog.h"
-#include "app/application_title.h"
 #include "app/command_line.h"
-#include "app/dialogs.h"
 #include "app/main_window.h"
-#include "app/program_picture.h"
 #include "app/shell.h"
-#include "app/splash_view.h"
 #include "base/clock.h"
 #include "base/paths.h"
 #include "logimport/upf_mode_dialog.h"
 #include "register/status_dialog.h"
+#include "window/application_title.h"
+#include "window/dialogs.h"
+#include "window/program_picture.h"
+#include "window/splash_view.h"
 
 int main(int argc, char* argv[]) {
     if (const std::optional<int> answered = answerProgramOptions(argc, argv)) return *answered;

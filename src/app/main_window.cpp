@@ -18,19 +18,24 @@
 #include <utility>
 
 #include "app/accessible_names.h"
-#include "app/application_title.h"
-#include "app/control_properties.h"
-#include "app/dialogs.h"
-#include "app/error_box.h"
-#include "app/gauge_view.h"
 #include "app/help_view.h"
-#include "app/splash_view.h"
+#include "backup/commands.h"
+#include "exchange/commands.h"
+#include "listupdate/commands.h"
+#include "logimport/commands.h"
+#include "register/cards/commands.h"
 #include "register/delivered_data.h"
 #include "register/list_grid_model.h"
 #include "register/owner_table.h"
 #include "register/record_panel.h"
 #include "register/start_state.h"
 #include "register/store/table_names.h"
+#include "window/application_title.h"
+#include "window/control_properties.h"
+#include "window/dialogs.h"
+#include "window/error_box.h"
+#include "window/gauge_view.h"
+#include "window/splash_view.h"
 
 namespace {
 
@@ -47,10 +52,9 @@ TForm1::TForm1(Paths paths, Dialogs& dialogs, Clock& clock, Shell& shell, QWidge
       m_shell(shell) {
     createControls();
     createMainMenu();
-    createUpdatePanel();
+    createBatchCommands();
     createReportViews();
     bindRecordControls();
-    watchCardPanel();
     connectCommands();
     nameControlsAccessibly(*this);
     runCommand([this] { FormCreate(); });

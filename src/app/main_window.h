@@ -15,6 +15,7 @@
 #include "register/store/table.h"
 #include "reports/report_layouts.h"
 #include "reports/report_preview_view.h"
+#include "window/command_window.h"
 
 class BatchProgress;
 class Clock;
@@ -46,12 +47,13 @@ enum class SummaryKind;
 struct WantListKind;
 }  // namespace reports
 
+class BackupCommands;
+class ExchangeCommands;
 class HttpClient;
+class ListUpdateCommands;
+class LogImportCommands;
 class QPlainTextEdit;
-class UpdatePanel;
-namespace updatepanel {
-enum class Moment;
-}
+class QslCardCommands;
 
 namespace firstrun {
 struct OwnerEntry;
@@ -60,7 +62,7 @@ struct OwnerEntry;
 // The main window `Form1`: every control and menu of the program, the table handle and the
 // values that live as long as the program. Its methods are the program's commands; each one
 // carries out its steps on the controls and leaves the rest to the layers below.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public CommandWindow {
     Q_OBJECT
 
 public:
@@ -70,8 +72,8 @@ public:
     ~TForm1() override;
 
     void FormCreate();
-    void LockMainWindow();
-    void UnlockMainWindow();
+    void LockMainWindow() override;
+    void UnlockMainWindow() override;
     void ExitButtonClick();
     void HelpButtonClick();
 
@@ -237,7 +239,9 @@ public:
     void DeleteCurrentRecord();
     void MyDetailsButtonClick();
 
-    // ---- QSL cards (src/register/cards/commands.cpp).
+    // ---- The batch commands (src/app/batch_command_entries.cpp): each handler hands its command
+    // to the command object of its folder, which sees the window as a CommandWindow.
+    // QSL cards (src/register/cards/).
     void DBGrid1DblClick();
 
     // ---- The award list and claims (src/register/claims/commands.cpp).
@@ -272,15 +276,15 @@ public:
     reports::SummaryLayout QuickRep2;
     reports::WantListLayout QuickRep3;
 
-    // ---- Log imports: UPF, the headquarters' CSV file, ADIF (src/logimport/commands.cpp).
+    // Log imports: UPF, the headquarters' CSV file, ADIF (src/logimport/).
     void ImportUPFClick();
     void N7HQImport1Click();
     void ImportADIFClick();
 
-    // ---- Island list updates and the update panel (src/listupdate/commands.cpp).
+    // Island list updates and the update panel (src/listupdate/).
     void fromFile1Click();
     void fromIotaList1Click();
-    void AbortClick();
+    void AbortClick() override;
     void viaInternet1Click();
     void btnGoClick();
     void btnStopClick();
@@ -295,12 +299,33 @@ public:
     QPushButton* ImportURL = nullptr;
     QPushButton* Abort = nullptr;
 
-    // ---- The checkpoint exchange (src/exchange/commands.cpp).
+    // The checkpoint exchange (src/exchange/).
     void ImportButtonClick();
     void ExportButtonClick();
 
-    // ---- Backups and restore (src/backup/commands.cpp).
+    // Backups and restore (src/backup/).
     void N9Backups1Click();
+
+    // ---- What the batch commands see of the window (src/app/command_window_steps.cpp).
+    store::Database& database() override { return Database1; }
+    store::Table& table() override { return Table1; }
+    Dialogs& dialogs() override { return m_dialogs; }
+    Clock& clock() override { return m_clock; }
+    const Paths& paths() const override { return m_paths; }
+    const std::array<int, 8>& startCounts() const override { return StartCounts; }
+    QString ownerCallsign() const override { return OwnerCallsign; }
+    QString ownerDirectoryNo() const override { return OwnerDirectoryNo; }
+    QWidget* dialogParent() override { return this; }
+    void unbindRecordPanels() override;
+    // The top-level menus a panel on show closes.
+    void setCommandMenusEnabled(bool enabled) override;
+    void setExchangeButtonsEnabled(bool enabled) override;
+    void enableViewButtonsAndBoxes() override;
+    void repaintNow() override;
+    BatchProgress& progress(const QString& caption) override;
+    void showStatusLine(const QString& text) override;
+    void serveInputDuring(const std::function<void()>& wait) override;
+    void startOnRestoredTables() override;
 
 protected:
     // ---- The events of the controls that are commands (src/app/main_window_events.cpp).
@@ -317,10 +342,6 @@ private:
     void setReportPageHeaders();
     void giveWindowBack();
     void releaseViewButtons();
-    void enableViewButtonsAndBoxes();
-    void setExchangeButtonsEnabled(bool enabled);
-    // The top-level menus a panel on show closes.
-    void setCommandMenusEnabled(bool enabled);
     void resetGroupLabel();
 
     Paths m_paths;
@@ -368,9 +389,6 @@ private:
     RecordPanelBindings* m_bindings = nullptr;
     bool m_followingTable = false;
 
-    // ---- QSL cards (src/register/cards/commands.cpp).
-    void watchCardPanel();
-
     // ---- Summaries and reports (src/reports/commands.cpp).
     void createReportViews();
     void createReportMenus();
@@ -380,23 +398,17 @@ private:
     using WantListText = std::function<QStringList(BatchProgress& progress)>;
     void showWantList(const reports::WantListKind& kind, const WantListText& text);
     void pointTable1At(const QString& tableName);
-    void startProgress(const QString& caption);
     reports::SummaryPanelView* m_summaryPanel = nullptr;
     std::unique_ptr<reports::ReportPreview> m_reportPreview;
 
-    // ---- Log imports (src/logimport/commands.cpp).
-    void importUpfFile(const QString& fileName);
-    void importAdifFile(const QString& fileName);
+    // ---- The batch commands (src/app/batch_command_entries.cpp).
+    void createBatchCommands();
+    std::unique_ptr<ExchangeCommands> m_exchange;
+    std::unique_ptr<ListUpdateCommands> m_listUpdates;
+    std::unique_ptr<LogImportCommands> m_logImports;
+    std::unique_ptr<BackupCommands> m_backups;
+    std::unique_ptr<QslCardCommands> m_cards;
 
-    // ---- Island list updates (src/listupdate/commands.cpp).
-    void createUpdatePanel();
-    void importIotaList(const QString& fileName);
-    void parkTableOnOwner();
-    void showPanelMoment(updatepanel::Moment moment);
-    std::optional<QString> downloadIntoMemo();
-    QString urlHistoryFile() const;
-    UpdatePanel* m_updatePanel = nullptr;
-
-    // ---- Backups (src/backup/commands.cpp, src/register/commands.cpp for Edit Mode).
+    // ---- The backup of Edit Mode (src/register/commands.cpp).
     backup::EditModeBackup m_editModeBackup;
 };

@@ -14,14 +14,14 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/application_title.h"
-#include "app/control_properties.h"
 #include "app/covering_panel.h"
-#include "app/gauge_view.h"
 #include "app/list_column_widths.h"
-#include "app/program_picture.h"
 #include "app/readable_colour.h"
 #include "register/list_grid_model.h"
+#include "window/application_title.h"
+#include "window/control_properties.h"
+#include "window/gauge_view.h"
+#include "window/program_picture.h"
 
 namespace {
 

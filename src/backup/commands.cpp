@@ -1,10 +1,11 @@
-// The backups of the main window: the dialog "&9 Backups" and the restore it leads to.
-#include <QAction>
+#include "backup/commands.h"
 
-#include "app/dialogs.h"
-#include "app/main_window.h"
 #include "backup/backups.h"
 #include "backup/backups_dialog.h"
+#include "register/store/database.h"
+#include "register/store/table.h"
+#include "window/command_window.h"
+#include "window/dialogs.h"
 
 namespace {
 
@@ -20,24 +21,23 @@ std::vector<BackupRow> backupRows(store::Database& db) {
 
 }  // namespace
 
-void TForm1::N9Backups1Click() {
-    TBackupsDialog dialog(backupRows(Database1), this);
-    if (m_dialogs.exec(dialog) != QDialog::Accepted) return;
+void BackupCommands::showBackups() {
+    CommandWindow& window = m_window;
+    TBackupsDialog dialog(backupRows(window.database()), window.dialogParent());
+    if (window.dialogs().exec(dialog) != QDialog::Accepted) return;
     const std::optional<QString> id = dialog.chosenId();
     if (!id) return;
     const QString question = QStringLiteral(
                                  "Restore the backup \"%1\"? The tables as they are now are backed up "
                                  "first.")
                                  .arg(*id);
-    if (m_dialogs.message(QStringLiteral("Restore"), question, QMessageBox::Question,
-                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    if (window.dialogs().message(QStringLiteral("Restore"), question, QMessageBox::Question,
+                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
-    LockMainWindow();
-    Table1.Close();
-    unbindOwnerPanel();
-    unbindIslandPanel();
-    backup::restore(Database1, *id, m_clock);
-    UnlockMainWindow();
-    // A folder the start could not open has its tables now: the program starts on them.
-    if (!m_started) FormCreate();
+    window.LockMainWindow();
+    window.table().Close();
+    window.unbindRecordPanels();
+    backup::restore(window.database(), *id, window.clock());
+    window.UnlockMainWindow();
+    window.startOnRestoredTables();
 }

@@ -1,17 +1,15 @@
-// The checkpoint exchange commands of the main window: the member file import and the update
-// file export. The line format and the table work are the core's; these carry out the window's steps.
+#include "exchange/commands.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 
-#include "app/dialogs.h"
-#include "app/gauge_view.h"
-#include "app/main_window.h"
 #include "backup/backups.h"
 #include "exchange/member_import.h"
 #include "exchange/update_export.h"
+#include "register/store/table.h"
+#include "window/command_window.h"
+#include "window/dialogs.h"
+#include "window/file_question.h"
 
 namespace {
 
@@ -26,32 +24,34 @@ QString withDefaultSuffix(const QString& fileName, const QString& suffix) {
 
 }  // namespace
 
-void TForm1::ImportButtonClick() {
-    LockMainWindow();
-    const QString file = m_dialogs.openFileName(QStringLiteral("Import Data from Checkpoint"), startFolder(),
-                                                QStringLiteral("Checkpoint Import file (*.mbr)"));
+void ExchangeCommands::importMemberFile() {
+    CommandWindow& window = m_window;
+    const QString file = lockAndAskForFile(window, [] {},
+                                           {QStringLiteral("Import Data from Checkpoint"), startFolder(),
+                                            QStringLiteral("Checkpoint Import file (*.mbr)")});
     if (!file.isEmpty()) {
-        GroupLabel->show();
-        Progress->show();
-        unbindOwnerPanel();
-        unbindIslandPanel();
-        backup::runAfterBackup(Database1, QStringLiteral("import-member"), m_clock,
-                               [&] { importMemberFile(Database1, Table1, file, StartCounts, *m_gaugeView); });
+        // The import names its phases itself.
+        BatchProgress& progress = window.progress(QString());
+        window.unbindRecordPanels();
+        backup::runAfterBackup(window.database(), QStringLiteral("import-member"), window.clock(), [&] {
+            ::importMemberFile(window.database(), window.table(), file, window.startCounts(), progress);
+        });
     }
-    UnlockMainWindow();
+    window.UnlockMainWindow();
 }
 
-void TForm1::ExportButtonClick() {
-    LockMainWindow();
-    unbindOwnerPanel();
-    unbindIslandPanel();
-    repaint();
-    const QString file = m_dialogs.saveFileName(QString(), proposedExportFileName(startFolder(), OwnerCallsign),
-                                                QStringLiteral("Checkpoint Export File (*.upd)"));
+void ExchangeCommands::exportUpdateFile() {
+    CommandWindow& window = m_window;
+    window.LockMainWindow();
+    window.unbindRecordPanels();
+    window.repaintNow();
+    const QString file =
+        window.dialogs().saveFileName(QString(), proposedExportFileName(startFolder(), window.ownerCallsign()),
+                                      QStringLiteral("Checkpoint Export File (*.upd)"));
     if (!file.isEmpty())
-        exportUpdateFile(Database1, Table1, withDefaultSuffix(file, QStringLiteral("upd")), OwnerCallsign,
-                         OwnerDirectoryNo, m_clock);
-    enableViewButtonsAndBoxes();
-    setExchangeButtonsEnabled(true);
-    Table1.setFiltered(false);
+        ::exportUpdateFile(window.database(), window.table(), withDefaultSuffix(file, QStringLiteral("upd")),
+                           window.ownerCallsign(), window.ownerDirectoryNo(), window.clock());
+    window.enableViewButtonsAndBoxes();
+    window.setExchangeButtonsEnabled(true);
+    window.table().setFiltered(false);
 }

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/spoken_value.h"
 #include "listupdate/iota_json_update.h"
 #include "register/group_facts.h"
+#include "window/spoken_value.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QSettings>
 #include <QTableWidget>
 
-#include "app/spoken_value.h"
+#include "window/spoken_value.h"
 
 namespace {
 

@@ -1,93 +1,83 @@
-// The log imports of the main window: worked or claimed references from a log's UPF file, the
-// confirmed contacts of the headquarters' CSV file, and the QSOs of an ADIF log after a preview.
-#include <QDir>
-#include <QLabel>
-#include <QProgressBar>
+#include "logimport/commands.h"
 
-#include "app/dialogs.h"
-#include "app/gauge_view.h"
-#include "app/main_window.h"
+#include <QDir>
+
 #include "backup/backups.h"
 #include "base/text_file.h"
-#include "listupdate/update_panel_rules.h"
+#include "listupdate/commands.h"
 #include "logimport/adif_import.h"
 #include "logimport/adif_preview_dialog.h"
 #include "logimport/csv_import.h"
 #include "logimport/upf_import.h"
 #include "logimport/upf_mode_choices.h"
 #include "logimport/upf_mode_dialog.h"
+#include "register/store/table.h"
+#include "window/command_window.h"
+#include "window/dialogs.h"
+#include "window/file_question.h"
 
-void TForm1::ImportUPFClick() {
-    LockMainWindow();
-    Table1.Close();
-    Table1.setReadOnly(false);
-    Table1.setFilter(QString());
-    const QString fileName = m_dialogs.openFileName(QStringLiteral("Import Data from Log"), QDir::homePath(),
-                                                    QStringLiteral("UPF Import File (*.upf)"));
-    if (!fileName.isEmpty()) importUpfFile(fileName);
-    UnlockMainWindow();
+void LogImportCommands::importLog(const FileQuestion& question,
+                                  void (LogImportCommands::*import)(const QString& fileName)) {
+    store::Table& table = m_window.table();
+    const QString fileName = lockAndAskForFile(
+        m_window,
+        [&] {
+            table.Close();
+            table.setReadOnly(false);
+            table.setFilter(QString());
+        },
+        question);
+    if (!fileName.isEmpty()) (this->*import)(fileName);
+    m_window.UnlockMainWindow();
+}
+
+void LogImportCommands::importUpfLog() {
+    importLog({QStringLiteral("Import Data from Log"), QDir::homePath(), QStringLiteral("UPF Import File (*.upf)")},
+              &LogImportCommands::importUpfFile);
 }
 
 // The steps between the file dialog and the unlocking; Abort in the mode dialog ends them early.
-void TForm1::importUpfFile(const QString& fileName) {
-    GroupLabel->setText(QStringLiteral("Parsing UPF data ..."));
-    GroupLabel->show();
-    Progress->setValue(0);
-    Progress->show();
-    repaint();
+void LogImportCommands::importUpfFile(const QString& fileName) {
+    CommandWindow& window = m_window;
+    BatchProgress& progress = window.progress(QStringLiteral("Parsing UPF data ..."));
     const TextLines lines = readTextLines(fileName);
-    TUPF_mode UPF_mode(this);
-    const std::optional<ImportMode> mode = upfmode::modeForResult(m_dialogs.exec(UPF_mode));
+    TUPF_mode UPF_mode(window.dialogParent());
+    const std::optional<ImportMode> mode = upfmode::modeForResult(window.dialogs().exec(UPF_mode));
     if (!mode) return;
-    backup::runAfterBackup(Database1, QStringLiteral("import-upf"), m_clock,
-                           [&] { importUpf(Database1, Table1, lines, *mode, *m_gaugeView); });
+    backup::runAfterBackup(window.database(), QStringLiteral("import-upf"), window.clock(),
+                           [&] { importUpf(window.database(), window.table(), lines, *mode, progress); });
 }
 
-void TForm1::N7HQImport1Click() {
-    LockMainWindow();
-    showPanelMoment(updatepanel::Moment::ImportRunning);
-    parkTableOnOwner();
-    const QString fileName = m_dialogs.openFileName(QString(), QDir::home().filePath(QStringLiteral("myqsos.csv")),
-                                                    QStringLiteral("HQ File (*.csv)"));
-    if (!fileName.isEmpty()) {
-        const TextLines lines = readTextLines(fileName);
-        backup::runAfterBackup(Database1, QStringLiteral("import-csv"), m_clock,
-                               [&] { importCsv(Database1, Table1, lines, StartCounts); });
-    }
-    Table1.setFiltered(false);
-    UnlockMainWindow();
-    AbortClick();
-    Table1.setReadOnly(true);
+void LogImportCommands::importHqFile() {
+    CommandWindow& window = m_window;
+    m_listUpdates.importTextFile(
+        {QString(), QDir::home().filePath(QStringLiteral("myqsos.csv")), QStringLiteral("HQ File (*.csv)")},
+        QStringLiteral("import-csv"),
+        [&](const TextLines& lines) { importCsv(window.database(), window.table(), lines, window.startCounts()); });
+    window.table().setFiltered(false);
+    window.UnlockMainWindow();
+    window.AbortClick();
+    window.table().setReadOnly(true);
 }
 
-void TForm1::ImportADIFClick() {
-    LockMainWindow();
-    Table1.Close();
-    Table1.setReadOnly(false);
-    Table1.setFilter(QString());
-    const QString fileName = m_dialogs.openFileName(QStringLiteral("Import ADIF Log"), QDir::homePath(),
-                                                    QStringLiteral("ADIF Log File (*.adi *.adif *.adx)"));
-    if (!fileName.isEmpty()) importAdifFile(fileName);
-    UnlockMainWindow();
+void LogImportCommands::importAdifLog() {
+    importLog(
+        {QStringLiteral("Import ADIF Log"), QDir::homePath(), QStringLiteral("ADIF Log File (*.adi *.adif *.adx)")},
+        &LogImportCommands::importAdifFile);
 }
 
 // Reads the log whole, shows what it would change and writes only what the user accepts.
-void TForm1::importAdifFile(const QString& fileName) {
-    GroupLabel->setText(QStringLiteral("Reading ADIF log ..."));
-    GroupLabel->show();
-    Progress->setValue(0);
-    Progress->show();
-    repaint();
-    const IslandRecordStates records = readIslandRecordStates(Table1);
+void LogImportCommands::importAdifFile(const QString& fileName) {
+    CommandWindow& window = m_window;
+    window.progress(QStringLiteral("Reading ADIF log ..."));
+    const IslandRecordStates records = readIslandRecordStates(window.table());
     const AdifLog log = readAdifLog(fileName, records);
     // The gauge has nothing to count while the user reads the preview; the line says what was read.
-    Progress->hide();
-    GroupLabel->setText(logSummary(fileName, log));
-    AdifPreviewDialog preview(fileName, log, records, this);
-    if (m_dialogs.exec(preview) != QDialog::Accepted) return;
-    backup::runAfterBackup(Database1, QStringLiteral("import-adif"), m_clock, [&] {
-        m_gaugeView->setCaption(QStringLiteral("Importing ADIF log ..."));
-        Progress->show();
-        applyAdifPlan(Database1, Table1, preview.plan(), *m_gaugeView);
+    window.showStatusLine(logSummary(fileName, log));
+    AdifPreviewDialog preview(fileName, log, records, window.dialogParent());
+    if (window.dialogs().exec(preview) != QDialog::Accepted) return;
+    backup::runAfterBackup(window.database(), QStringLiteral("import-adif"), window.clock(), [&] {
+        applyAdifPlan(window.database(), window.table(), preview.plan(),
+                      window.progress(QStringLiteral("Importing ADIF log ...")));
     });
 }

@@ -11,10 +11,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "app/control_properties.h"
-#include "app/dialogs.h"
 #include "app/main_window.h"
-#include "app/splash_view.h"
 #include "register/codes.h"
 #include "register/display_modes.h"
 #include "register/editing_rules.h"
@@ -23,6 +20,9 @@
 #include "register/record_panel.h"
 #include "register/status_dialog.h"
 #include "register/store/table_names.h"
+#include "window/control_properties.h"
+#include "window/dialogs.h"
+#include "window/splash_view.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/control_properties.h"
 #include "register/store/table.h"
+#include "window/control_properties.h"
 
 QString controlText(const QWidget* control) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();

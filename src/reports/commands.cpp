@@ -13,9 +13,9 @@
 #include <QTableView>
 #include <functional>
 
-#include "app/gauge_view.h"
 #include "app/main_window.h"
 #include "base/clock.h"
+#include "base/progress.h"
 #include "register/rarity_table.h"
 #include "register/store/table_names.h"
 #include "reports/award_summary.h"
@@ -114,9 +114,9 @@ void TForm1::showSummary(reports::SummaryKind kind) {
     EditMode->setEnabled(false);
     selectAllRecordsMode();
     setCommandMenusEnabled(false);
-    startProgress(kPreparingSummary);
+    BatchProgress& gauge = progress(kPreparingSummary);
 
-    const std::vector<reports::SummaryRow> rows = reports::countSummary(Table1, kind, *m_gaugeView);
+    const std::vector<reports::SummaryRow> rows = reports::countSummary(Table1, kind, gauge);
     if (kind == reports::SummaryKind::Group) {
         Table1.setFiltered(false);
         selectAllRecordsMode();
@@ -161,10 +161,9 @@ void TForm1::PrepareSummary() {
     EditMode->setEnabled(false);
     IotaDBCtrlGrid->hide();
     DBGrid1->hide();
-    startProgress(kPreparingSummary);
+    BatchProgress& gauge = progress(kPreparingSummary);
 
-    const std::vector<reports::SummaryRow> rows =
-        reports::countSummary(Table1, reports::SummaryKind::Printed, *m_gaugeView);
+    const std::vector<reports::SummaryRow> rows = reports::countSummary(Table1, reports::SummaryKind::Printed, gauge);
     Table1.setFiltered(false);
     Table1.Open();
     Progress->hide();
@@ -240,10 +239,10 @@ void TForm1::showWantList(const reports::WantListKind& kind, const WantListText&
     clearEditMode();
     IotaDBCtrlGrid->hide();
     DBGrid1->hide();
-    startProgress(kPreparingWantList);
+    BatchProgress& gauge = progress(kPreparingWantList);
 
     QuickRep3.QRLabel33 = reports::wantListHeader(OwnerCallsign, dateTimeText(m_clock), kind);
-    QuickRep3.QRMemo1 = text(*m_gaugeView);
+    QuickRep3.QRMemo1 = text(gauge);
     Table1.Open();
     Progress->hide();
     m_reportPreview->show(reports::wantListReport(QuickRep3.QRLabel33, QuickRep3.QRMemo1));
@@ -261,13 +260,4 @@ void TForm1::pointTable1At(const QString& tableName) {
     Table1.setFiltered(false);
     Table1.setFilter(QString());
     Table1.setTableName(tableName);
-}
-
-// The window is repainted at once: the counting that follows holds the event loop.
-void TForm1::startProgress(const QString& caption) {
-    Progress->setValue(0);
-    Progress->show();
-    GroupLabel->setText(caption);
-    GroupLabel->show();
-    repaint();
 }

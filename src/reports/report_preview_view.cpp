@@ -10,12 +10,12 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/dialogs.h"
-#include "app/error_box.h"
 #include "base/clock.h"
 #include "reports/render/page_setup.h"
 #include "reports/render/pdf_output.h"
 #include "reports/render/report_renderer.h"
+#include "window/dialogs.h"
+#include "window/error_box.h"
 
 namespace reports {
 

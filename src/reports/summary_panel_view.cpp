@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/spoken_value.h"
+#include "window/spoken_value.h"
 
 namespace reports {
 

@@ -6,9 +6,9 @@
 
 #include "app/about_box_dialog.h"
 #include "app/hyperlink.h"
-#include "app/program_picture.h"
 #include "support/recording_shell.h"
 #include "support/screenshot.h"
+#include "window/program_picture.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <QTest>
 #include <vector>
 
-#include "app/spoken_value.h"
 #include "listupdate/iota_json_preview_dialog.h"
 #include "logimport/adif_preview_dialog.h"
 #include "register/record_panel.h"
 #include "support/island_records.h"
 #include "support/report_fixture.h"
+#include "window/spoken_value.h"
 
 namespace {
 

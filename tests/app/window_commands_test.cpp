@@ -12,10 +12,10 @@
 #include <QTableView>
 #include <stdexcept>
 
-#include "app/control_properties.h"
 #include "app/help_view.h"
 #include "base/failure.h"
 #include "support/gui_fixture.h"
+#include "window/control_properties.h"
 
 namespace {
 

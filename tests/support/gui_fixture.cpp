@@ -15,9 +15,9 @@
 #include <QTableView>
 #include <QTest>
 
-#include "app/control_properties.h"
-#include "app/program_picture.h"
-#include "app/splash_view.h"
+#include "window/control_properties.h"
+#include "window/program_picture.h"
+#include "window/splash_view.h"
 
 void GuiTest::setOwner(const QString& callsign, const QString& directoryNo) {
     folder.setOwnerValue(QStringLiteral("Callsign"), callsign);

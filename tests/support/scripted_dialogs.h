@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "window/dialogs.h"
 
 // A question the code under test asked.
 struct AskedDialog {

@@ -1,12 +1,13 @@
-// The QSL card of the island record double-clicked in the list.
-#include <QAction>
-#include <QMenu>
+#include "register/cards/commands.h"
+
 #include <algorithm>
 
-#include "app/error_box.h"
-#include "app/main_window.h"
+#include "register/cards/qsl_card_panel.h"
 #include "register/codes.h"
-#include "register/list_grid_model.h"
+#include "register/store/table.h"
+#include "register/store/table_names.h"
+#include "window/command_window.h"
+#include "window/error_box.h"
 
 namespace {
 
@@ -18,18 +19,16 @@ bool isIslandTable(const QString& tableName) {
 
 }  // namespace
 
-void TForm1::DBGrid1DblClick() {
-    if (!isIslandTable(Table1.TableName())) return;
-    QSLPanel->show();
-    setCommandMenusEnabled(false);
-    // Every island view lists the reference in its first column.
-    QSLPanel->showCard(Table1.FieldByName(m_gridModel->columns().value(0)).AsString());
+QslCardCommands::QslCardCommands(CommandWindow& window, QslCardPanel& panel) : m_window(window), m_panel(panel) {
+    QObject::connect(&m_panel, &QslCardPanel::failed, &m_panel,
+                     [this](const QString& message) { showErrorBox(m_window.dialogs(), message); });
+    QObject::connect(&m_panel, &QslCardPanel::closed, &m_panel, [this] { m_window.setCommandMenusEnabled(true); });
 }
 
-// A picture that cannot be loaded is reported while the panel stays open; closing the panel
-// gives the menus back.
-void TForm1::watchCardPanel() {
-    connect(QSLPanel, &QslCardPanel::failed, this,
-            [this](const QString& message) { showErrorBox(m_dialogs, message); });
-    connect(QSLPanel, &QslCardPanel::closed, this, [this] { setCommandMenusEnabled(true); });
+void QslCardCommands::showCard() {
+    store::Table& table = m_window.table();
+    if (!isIslandTable(table.TableName())) return;
+    m_panel.show();
+    m_window.setCommandMenusEnabled(false);
+    m_panel.showCard(table.FieldByName(kIotaField).AsString());
 }

@@ -4,12 +4,12 @@
 #include <QLineEdit>
 #include <QTableView>
 
-#include "app/control_properties.h"
 #include "app/main_window.h"
 #include "register/claims/award_claims.h"
 #include "register/codes.h"
 #include "register/record_panel.h"
 #include "register/store/table_names.h"
+#include "window/control_properties.h"
 
 namespace {
 

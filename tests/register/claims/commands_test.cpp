@@ -8,11 +8,11 @@
 #include <QTableView>
 #include <QTest>
 
-#include "app/control_properties.h"
-#include "support/gui_fixture.h"
 #include "register/list_grid_model.h"
 #include "support/fixed_clock.h"
+#include "support/gui_fixture.h"
 #include "support/screenshot.h"
+#include "window/control_properties.h"
 
 namespace {
 

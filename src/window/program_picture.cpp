@@ -1,4 +1,4 @@
-#include "app/program_picture.h"
+#include "window/program_picture.h"
 
 #include <algorithm>
 #include <cmath>

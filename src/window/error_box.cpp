@@ -1,10 +1,10 @@
-#include "app/error_box.h"
+#include "window/error_box.h"
 
 #include <exception>
 
-#include "app/application_title.h"
-#include "app/dialogs.h"
 #include "base/failure.h"
+#include "window/application_title.h"
+#include "window/dialogs.h"
 
 QString errorBoxText(const QString& message) {
     if (message.endsWith(u'.')) return message;

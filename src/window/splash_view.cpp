@@ -1,12 +1,12 @@
-#include "app/splash_view.h"
+#include "window/splash_view.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/application_title.h"
-#include "app/program_picture.h"
+#include "window/application_title.h"
+#include "window/program_picture.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/gauge_view.h"
+#include "window/gauge_view.h"
 
 #include <QLabel>
 #include <QProgressBar>

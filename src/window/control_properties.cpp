@@ -1,4 +1,4 @@
-#include "app/control_properties.h"
+#include "window/control_properties.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/spoken_value.h"
+#include "window/spoken_value.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
