@@ -71,7 +71,7 @@ const CommandRow kCommands[] = {
     {"Needed14", Triggered, &TForm1::Needed14Click},
     {"ByRarity1", Triggered, &TForm1::ByRarity1Click},
     {"OK_Button", Clicked, &TForm1::OK_ButtonClick},
-    // "&4 Claim Award" … "&9 Backups", and the update panel.
+    // "&4 Claim Award" … "&8 More", and the update panel.
     {"ClaimAward", Triggered, &TForm1::ClaimAwardClick},
     {"N5ImportUPF1", Triggered, &TForm1::ImportUPFClick},
     {"viaInternet1", Triggered, &TForm1::viaInternet1Click},
@@ -80,6 +80,7 @@ const CommandRow kCommands[] = {
     {"N7HQImport1", Triggered, &TForm1::N7HQImport1Click},
     {"N8ImportADIF1", Triggered, &TForm1::ImportADIFClick},
     {"N9Backups1", Triggered, &TForm1::N9Backups1Click},
+    {"Map1", Triggered, &TForm1::Map1Click},
     {"btnGo", Clicked, &TForm1::btnGoClick},
     {"btnStop", Clicked, &TForm1::btnStopClick},
     {"ImportURL", Clicked, &TForm1::ImportURLClick},

@@ -171,7 +171,10 @@ void TForm1::runCommand(const std::function<void()>& command) {
         return;
     }
     ++m_commandDepth;
+    const store::Database::WriteMark writtenBefore = Database1.writeMark();
     const bool done = runWithErrorBox(m_dialogs, command);
+    // A failed command may have written rows before it failed: they are shown too.
+    if (Database1.writeMark() != writtenBefore) runWithErrorBox(m_dialogs, [this] { followTables(); });
     --m_commandDepth;
     if (!done) giveWindowBack();
 }

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -54,6 +55,10 @@ class ListUpdateCommands;
 class LogImportCommands;
 class QPlainTextEdit;
 class QslCardCommands;
+
+namespace maps {
+class MapView;
+}
 
 namespace firstrun {
 struct OwnerEntry;
@@ -206,8 +211,10 @@ public:
     QAction* fromFile1 = nullptr;
     QAction* fromIotaList1 = nullptr;
     QAction* N7HQImport1 = nullptr;
+    QMenu* More1 = nullptr;
     QAction* N8ImportADIF1 = nullptr;
     QAction* N9Backups1 = nullptr;
+    QAction* Map1 = nullptr;
 
     // ---- Continent and group views, record editing, the owner details view
     // (src/register/commands.cpp).
@@ -249,6 +256,12 @@ public:
     void SpeedButton1Click();
     void ClaimAwardClick();
     void AwardNumberDBComboBoxChange();
+
+    // ---- The windows beside the main window (src/app/island_windows.cpp): the map of the
+    // islands, opened or brought to the front.
+    void Map1Click();
+    // Shows a record in its continent view, as "Jump to" does: a double click on the map.
+    void showRecordInContinentView(const QString& reference);
 
     // ---- The About box (src/app/about_command.cpp).
     void InfoButtonClick();
@@ -400,6 +413,11 @@ private:
     void pointTable1At(const QString& tableName);
     reports::SummaryPanelView* m_summaryPanel = nullptr;
     std::unique_ptr<reports::ReportPreview> m_reportPreview;
+
+    // ---- The windows beside the main window (src/app/island_windows.cpp): they read the tables
+    // again after every command that wrote rows.
+    void followTables();
+    QPointer<maps::MapView> m_mapView;
 
     // ---- The batch commands (src/app/batch_command_entries.cpp).
     void createBatchCommands();

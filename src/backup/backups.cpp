@@ -88,7 +88,7 @@ QString keptRecordsMessage(const QString& failure, const std::optional<Backup>& 
     const QString id = made->name.id();
     return kept + QStringLiteral(
                       "the backup made just before the command (%1) holds the state before it: "
-                      "`skerrydesk-cli restore \"%1\"` or \"9 Backups\"")
+                      "`skerrydesk-cli restore \"%1\"` or \"8 More > Backups\"")
                       .arg(id);
 }
 

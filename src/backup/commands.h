@@ -2,12 +2,12 @@
 
 class CommandWindow;
 
-// The backups of the window: the dialog "&9 Backups" and the restore it leads to.
+// The backups of the window: the dialog "8 More > Backups" and the restore it leads to.
 class BackupCommands {
 public:
     explicit BackupCommands(CommandWindow& window) : m_window(window) {}
 
-    // "&9 Backups" (`N9Backups1Click`): the list of backups, and the one chosen restored after
+    // "8 More > Backups" (`N9Backups1Click`): the list of backups, and the one chosen restored after
     // the user confirms.
     void showBackups();
 

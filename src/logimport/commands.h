@@ -18,7 +18,7 @@ public:
     void importUpfLog();
     // "&7 HQ Import" (`N7HQImport1Click`).
     void importHqFile();
-    // "&8 Import ADIF" (`ImportADIFClick`).
+    // "8 More > Import ADIF" (`ImportADIFClick`).
     void importAdifLog();
 
 private:

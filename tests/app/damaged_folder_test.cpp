@@ -18,7 +18,7 @@ protected:
     void SetUp() override { setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711")); }
 };
 
-// "8 Import ADIF" reads every island record before the preview; a table without one of the
+// "8 More > Import ADIF" reads every island record before the preview; a table without one of the
 // fields it reads ends the command with the error box naming the field.
 TEST_F(DamagedFolder, ImportAdifOnATableWithoutAFieldShowsTheErrorBox) {
     for (const char* field : {"IOTA", "Island", "Status"}) {
@@ -50,12 +50,12 @@ TEST_F(DamagedFolder, AMemberImportFailingPartWayNamesTheBackupBeforeIt) {
     EXPECT_EQ(errorBoxTexts(dialogs),
               QStringList{QStringLiteral("Table \"IOTA-SA\" has no field \"Call\"; the records before the failure are "
                                          "written; the backup made just before the command (%1) holds the state "
-                                         "before it: `skerrydesk-cli restore \"%1\"` or \"9 Backups\".")
+                                         "before it: `skerrydesk-cli restore \"%1\"` or \"8 More > Backups\".")
                               .arg(backups.front().name.id())});
     expectNoViewShown(*form);
 }
 
-// The program starts on a folder whose database is lost with the error box; "9 Backups" still
+// The program starts on a folder whose database is lost with the error box; "8 More > Backups" still
 // lists the backups and Restore puts one in place, after which the program starts on it.
 TEST_F(DamagedFolder, RestoreInTheBackupsDialogMendsAFolderThatFailedToOpen) {
     for (const SpoiltDatabase& spoilt : spoiltDatabases()) {

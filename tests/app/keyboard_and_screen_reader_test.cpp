@@ -108,7 +108,7 @@ TEST_F(KeyboardAndScreenReaderTest, EveryControlOfTheWindowHasASpokenName) {
 
     const SpokenTree tree = spokenTree(form.get());
     EXPECT_TRUE(tree.badNames.isEmpty()) << tree.badNames.join(u'\n').toStdString();
-    for (const char* entry : {"8 Import ADIF", "9 Backups", "... from IOTA list (JSON)", "Want List (short)",
+    for (const char* entry : {"Import ADIF", "Backups", "Map", "... from IOTA list (JSON)", "Want List (short)",
                               "by rarity", "approved & claimed & worked"})
         EXPECT_TRUE(tree.menuEntries.contains(QLatin1String(entry))) << entry;
 

@@ -5,8 +5,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-#include "support/gui_fixture.h"
 #include "register/codes.h"
+#include "support/gui_fixture.h"
 
 namespace {
 

@@ -97,7 +97,7 @@ TEST(BackupCli, RestorePutsABackupInPlaceOfAZeroedARandomAnEmptyOrAMissingDataba
         const CliRun refused = cli(folder.path(), {"summary"});
         EXPECT_EQ(refused.exitCode, 1) << spoilt.name;
         EXPECT_TRUE(refused.err.contains(spoilt.refusal)) << spoilt.name << ": " << refused.err.toStdString();
-        for (const char* way : {"\"skerrydesk-cli backups\"", "\"skerrydesk-cli restore ID\"", "\"9 Backups\""})
+        for (const char* way : {"\"skerrydesk-cli backups\"", "\"skerrydesk-cli restore ID\"", "\"8 More > Backups\""})
             EXPECT_TRUE(refused.err.contains(way)) << spoilt.name << ": " << refused.err.toStdString();
 
         const CliRun restored = cli(folder.path(), {"restore", id});
@@ -167,7 +167,7 @@ TEST(BackupCli, ABatchFailingPartWaySaysWhatIsWrittenAndNamesTheBackupBeforeIt) 
         const QString id = listedBackups(folder).value(0).value(0);
         EXPECT_EQ(run.err, QStringLiteral("skerrydesk-cli: Table \"%1\" has no field \"%2\"; the records before the "
                                           "failure are written; the backup made just before the command (%3) holds "
-                                          "the state before it: `skerrydesk-cli restore \"%3\"` or \"9 Backups\"\n")
+                                          "the state before it: `skerrydesk-cli restore \"%3\"` or \"8 More > Backups\"\n")
                                .arg(failure.table, failure.field, id))
             << what;
         EXPECT_NE(readIslandRecords(folder), before) << what << ": the records before the failure are written";

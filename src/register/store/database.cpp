@@ -36,7 +36,8 @@ QString nativeFileName(sqlite3* db) {
 
 // The way back from a lost or damaged database, named with the commands that take it.
 const QString kRestoreHint = QStringLiteral(
-    "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"9 Backups\" in "
+    "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"8 More > Backups\" "
+    "in "
     "the program)");
 
 // What the user reads for the failures of the disk or the file that he can do something
@@ -257,6 +258,11 @@ bool Database::takeFolder() {
         if (heldElsewhere) return false;
         throw;
     }
+}
+
+Database::WriteMark Database::writeMark() const {
+    if (!m_db) return {};
+    return {m_db, sqlite3_total_changes64(m_db)};
 }
 
 void Database::execute(const QString& sql) {

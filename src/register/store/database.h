@@ -85,6 +85,15 @@ public:
     // Runs statements that deliver no rows.
     void execute(const QString& sql);
 
+    // Moves on with every row this connection writes, and with every new connection (a restore):
+    // the windows that show what the tables hold read them again when it moved.
+    struct WriteMark {
+        const void* connection = nullptr;
+        long long rowsWritten = 0;
+        bool operator==(const WriteMark&) const = default;
+    };
+    WriteMark writeMark() const;
+
     // Creates a new data folder file with the nine empty tables and those added beside them;
     // refuses when one exists.
     static void create(const QString& dataFolder);

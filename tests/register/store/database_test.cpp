@@ -111,7 +111,7 @@ TEST(Database, ASpoiltDataFileIsReportedWithWhatToDo) {
     const QString init = QStringLiteral("run \"skerrydesk-cli init\" to start again");
     // Every way back is named with the command that takes it.
     const QString restore = QStringLiteral(
-        "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"9 Backups\" "
+        "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"8 More > Backups\" "
         "in the program)");
     const SpoiltFile cases[] = {
         {"write-protected",
