@@ -17,6 +17,7 @@
 #include "register/store/table.h"
 #include "support/data_folder.h"
 #include "support/failing_vfs.h"
+#include "support/files.h"
 #include "support/island_records.h"
 #include "support/table_rows.h"
 
@@ -76,11 +77,10 @@ TEST_F(Backups, RestoringTheBackupOfAMemberImportGivesBackEveryRowOfEveryTable) 
 TEST_F(Backups, BackupsOfOneSecondAreNumberedAndListedNewestFirstAndHalfCopiesGo) {
     store::Database db(folder.dataFolder());
     QDir().mkpath(backup::backupFolder(folder.dataFolder()));
-    QFile stale(QDir(backup::backupFolder(folder.dataFolder())).filePath("2026-12-01T10-00-00 update.db.part"));
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.close();
+    const QString stale = writeFile(
+        QDir(backup::backupFolder(folder.dataFolder())).filePath("2026-12-01T10-00-00 update.db.part"), QByteArray());
     for (const char* command : {"update", "import-csv", "import-upf"}) backup::beforeCommand(db, command, clock);
-    EXPECT_FALSE(stale.exists()) << "a copy left half-written by a kill is removed";
+    EXPECT_FALSE(QFile::exists(stale)) << "a copy left half-written by a kill is removed";
     QStringList ids;
     for (const backup::Backup& backup : backup::listBackups(folder.dataFolder())) ids << backup.name.id();
     EXPECT_EQ(ids, (QStringList{"2026-12-09T14-07-09.3 import-upf", "2026-12-09T14-07-09.2 import-csv",
@@ -182,11 +182,7 @@ TEST_F(Backups, ABackupThatCannotBeWrittenFailsNamingTheFolderAndTheReasonAndLea
         {"full disk", [](FailingDisk& disk, const QString&) { disk.failAfter(0); }, "the disk is full"},
         {"write-protected", [](FailingDisk& disk, const QString&) { disk.setWriteProtected(true); }, "write-protected"},
         {"no folder but a file",
-         [](FailingDisk&, const QString& backupFolder) {
-             QFile file(backupFolder);
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-         },
-         "Not a directory"},
+         [](FailingDisk&, const QString& backupFolder) { writeFile(backupFolder, QByteArray()); }, "Not a directory"},
     };
     for (const UnwritableFolder& unwritable : cases) {
         TestDataFolder own;

@@ -15,6 +15,7 @@
 #include "backup/backups.h"
 #include "register/store/database.h"
 #include "support/cli_run.h"
+#include "support/files.h"
 #include "support/spoilt_database.h"
 #include "support/table_rows.h"
 
@@ -137,10 +138,7 @@ TEST(KillDuringBackup, ARestoreOverALostDatabaseKilledAtAnyMomentCanBeRunAgain) 
     for (int kill = 0; kill < kRestoreKills; ++kill) {
         for (const QString& aside : movedAsideFiles(folder.dataFolder()))
             QFile::remove(QDir(folder.dataFolder()).filePath(aside));
-        QFile live(folder.liveFile());
-        ASSERT_TRUE(live.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        live.write(spoilt);
-        live.close();
+        writeFile(folder.liveFile(), spoilt);
         const int delayMs = int(random() % unsigned(wholeRunMs + 1));
         folder.runKilled({"restore", id}, delayMs);
         const std::string at = "kill " + std::to_string(kill) + " after " + std::to_string(delayMs) + " ms";

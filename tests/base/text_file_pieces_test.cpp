@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "base/text_file.h"
+#include "support/files.h"
 
 namespace {
 
@@ -36,10 +36,7 @@ TEST(TextFilePieces, ReadsAsTheWholeBytesDecode) {
     QTemporaryDir dir;
     const QString fileName = dir.filePath("input.txt");
     for (const auto& [what, bytes] : cases) {
-        QFile file(fileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        file.close();
+        writeFile(fileName, bytes);
         EXPECT_EQ(readTextLines(fileName).toStringList(), splitLines(decodeText(bytes))) << what;
     }
 }

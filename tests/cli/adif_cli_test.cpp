@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 
 #include "support/cli_run.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/island_records.h"
 
 namespace {
@@ -54,14 +54,10 @@ TEST(ImportAdifCli, ConfirmedByNamesTheSourcesCounted) {
 TEST(ImportAdifCli, TellsTheLogsOriginAndTheSkippedQsosOnStderr) {
     TestDataFolder folder;
     prepare(folder, kStatusOrder);
-    const QString log = QDir(folder.path()).filePath(QStringLiteral("lotwreport.adi"));
-    QFile file(log);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n"
-        "<CALL:4>5B4H<IOTA:6>AS-004<QSL_RCVD:1>Y<eor>\n<CALL:4>K1AB<QSL_RCVD:1>Y<eor>\n"
-        "<CALL:4>K1XY<IOTA:2>AS<eor>\n<CALL:4>K1XZ<IOTA:2>AS<eor>\n");
-    file.close();
+    const QString log = writeFile(QDir(folder.path()).filePath(QStringLiteral("lotwreport.adi")),
+                                  "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n"
+                                  "<CALL:4>5B4H<IOTA:6>AS-004<QSL_RCVD:1>Y<eor>\n<CALL:4>K1AB<QSL_RCVD:1>Y<eor>\n"
+                                  "<CALL:4>K1XY<IOTA:2>AS<eor>\n<CALL:4>K1XZ<IOTA:2>AS<eor>\n");
     const CliRun run = cli(folder.path(), {"import-adif", log, "--dry-run"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "AS-004\t-\tW\t5B4H\n1 changed, 0 unchanged, 3 skipped\n");
@@ -95,11 +91,8 @@ TEST(ImportAdifCli, WrongCommandLinesAreUsageErrors) {
 TEST(ImportAdifCli, ABadFileIsRefusedAndNothingIsWritten) {
     TestDataFolder folder;
     const IslandRecords before = readIslandRecords(folder);
-    const QString log = QDir(folder.path()).filePath(QStringLiteral("cut.adi"));
-    QFile file(log);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<EOH><CALL:4>G4AB<IOTA:6>EU-005<EOR><CALL:4>G4AC<IOTA:6>EU-0");
-    file.close();
+    const QString log = writeFile(QDir(folder.path()).filePath(QStringLiteral("cut.adi")),
+                                  "<EOH><CALL:4>G4AB<IOTA:6>EU-005<EOR><CALL:4>G4AC<IOTA:6>EU-0");
     const CliRun run = cli(folder.path(), {"import-adif", log});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "skerrydesk-cli: Cannot read " + QDir::toNativeSeparators(log) +

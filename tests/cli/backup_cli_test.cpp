@@ -6,6 +6,7 @@
 
 #include "support/cli_run.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/island_records.h"
 #include "support/spoilt_database.h"
 #include "support/table_rows.h"
@@ -57,9 +58,7 @@ TEST(BackupCli, ABatchSubcommandBacksUpFirstAndRestoringThatBackupGivesTheTables
 TEST(BackupCli, ABackupThatCannotBeWrittenStopsEveryBatchSubcommandBeforeItChangesAnything) {
     TestDataFolder folder;
     writeRecordValues(folder, readRecordValues(fixtureFile("upf_status_decisions", "start.txt")));
-    QFile notAFolder(folder.dataFolder() + "/Backups");
-    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
-    notAFolder.close();
+    const QString notAFolder = writeFile(folder.dataFolder() + "/Backups", QByteArray());
     const QStringList commands[] = {
         {"import-member", fixtureFile("member/island-rules", "member.mbr")},
         {"import-upf", fixtureFile("upf_status_decisions", "input.upf"), "--mode", "claim"},
@@ -72,7 +71,7 @@ TEST(BackupCli, ABackupThatCannotBeWrittenStopsEveryBatchSubcommandBeforeItChang
         const TableRows before = readTableRows(liveFile(folder));
         const CliRun run = cli(folder.path(), command);
         EXPECT_EQ(run.exitCode, 1) << command[0].toStdString();
-        EXPECT_TRUE(run.err.contains(QDir::toNativeSeparators(notAFolder.fileName())))
+        EXPECT_TRUE(run.err.contains(QDir::toNativeSeparators(notAFolder)))
             << command[0].toStdString() << ": " << run.err.toStdString();
         EXPECT_TRUE(readTableRows(liveFile(folder)) == before) << command[0].toStdString();
         EXPECT_EQ(cli(folder.path(), command + QStringList{"--no-backup"}).exitCode, 0) << command[0].toStdString();

@@ -5,14 +5,9 @@
 
 #include "support/cli_run.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 
 namespace {
-
-void writeFile(const QString& fileName, const QByteArray& bytes) {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 TEST(ExchangeCli, ImportsAMemberFileAndExportsWithTheOwnerValuesReadAtStart) {
     TestDataFolder folder;

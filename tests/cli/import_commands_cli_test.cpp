@@ -11,22 +11,15 @@
 #include "register/delivered_data.h"
 #include "support/cli_run.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/island_records.h"
 #include "support/local_http_server.h"
 
 namespace {
 
-QString writeFile(const QString& folder, const QString& name, const QByteArray& bytes) {
-    const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
-}
-
 TEST(ImportCommandsCli, ImportUpfInEitherMode) {
     TestDataFolder folder;
-    const QString upf = writeFile(folder.path(), "log.upf", "AF-001 K1ABC first\nEU5 G4ABC\nAF-001 NONE\n");
+    const QString upf = writeFile(folder.path() + "/log.upf", "AF-001 K1ABC first\nEU5 G4ABC\nAF-001 NONE\n");
     const CliRun worked = cli(folder.path(), {"import-upf", upf, "--mode", "worked"});
     ASSERT_EQ(worked.exitCode, 0) << worked.err.toStdString();
     EXPECT_EQ(worked.out, "2 records written from " + QDir::toNativeSeparators(upf) + "\n");
@@ -42,7 +35,7 @@ TEST(ImportCommandsCli, ImportUpfInEitherMode) {
 
 TEST(ImportCommandsCli, ImportCsvSetsCallsAndStatuses) {
     TestDataFolder folder;
-    const QString csv = writeFile(folder.path(), "myqsos.csv",
+    const QString csv = writeFile(folder.path() + "/myqsos.csv",
                                   "\"AF-001\",\"K1ABC\",\"Accepted\"\r\n\"OC-002\",\"KH1X\",\"DELETED\"\r\n");
     const CliRun run = cli(folder.path(), {"import-csv", csv});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -54,7 +47,7 @@ TEST(ImportCommandsCli, ImportCsvSetsCallsAndStatuses) {
 TEST(ImportCommandsCli, UpdateFromAFile) {
     TestDataFolder folder;
     const QString text =
-        writeFile(folder.path(), "update.txt",
+        writeFile(folder.path() + "/update.txt",
                   "ISLAND   AF-002 5R8         Madagascar\r\nBI       EU-007\r\nISLAND   AF-999 X  Y\r\n");
     const CliRun run = cli(folder.path(), {"update", text});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -173,7 +166,7 @@ TEST(ImportCommandsCli, UpdateUrlRefusesAnAnswerWithoutIslandLines) {
 TEST(ImportCommandsCli, InitFromAnUpdateText) {
     QTemporaryDir dir;
     const QString text =
-        writeFile(dir.path(), "list.txt", "ISLAND   EU-005 G           Great Britain\r\nBI       EU-005\r\n");
+        writeFile(dir.filePath("list.txt"), "ISLAND   EU-005 G           Great Britain\r\nBI       EU-005\r\n");
     const CliRun run = cli(dir.path(), {"init", "--list", text});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.endsWith(" with 1 listed references\n")) << run.out.toStdString();
@@ -182,7 +175,7 @@ TEST(ImportCommandsCli, InitFromAnUpdateText) {
     EXPECT_TRUE(again.err.contains("already exists")) << again.err.toStdString();
 
     QTemporaryDir empty;
-    const QString none = writeFile(empty.path(), "none.txt", "no island lines here\n");
+    const QString none = writeFile(empty.filePath("none.txt"), "no island lines here\n");
     const CliRun nothing = cli(empty.path(), {"init", "--list", none});
     EXPECT_EQ(nothing.exitCode, 1);
     EXPECT_TRUE(nothing.err.contains("lists no island references")) << nothing.err.toStdString();

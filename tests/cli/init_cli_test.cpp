@@ -13,6 +13,7 @@
 
 #include "register/store/database.h"
 #include "support/cli_run.h"
+#include "support/files.h"
 
 namespace {
 
@@ -33,11 +34,7 @@ QString writeListFile(const QString& folder) {
     for (const auto& group : kGroups)
         for (int number = 1; number <= group.references; ++number)
             lines << QString("%1       %2-%3").arg(group.keyword, group.continent).arg(number, 3, 10, QChar('0'));
-    const QString fileName = QDir(folder).filePath("list.txt");
-    QFile file(fileName);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(lines.join("\r\n").toUtf8());
-    return fileName;
+    return writeFile(QDir(folder).filePath("list.txt"), lines.join("\r\n").toUtf8());
 }
 
 QString dataFile(const QString& workingFolder) {

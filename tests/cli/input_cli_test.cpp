@@ -12,18 +12,12 @@
 #include "base/text_file.h"
 #include "support/cli_run.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 
 namespace {
 
 // A refused input must end at once; a command that reads a pipe would wait here until killed.
 constexpr int kRefusalLimitMs = 20000;
-
-QString writeFile(const QString& fileName, const QByteArray& bytes) {
-    QFile file(fileName);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return fileName;
-}
 
 QByteArray utf16(const QString& text, bool bigEndian) {
     QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");

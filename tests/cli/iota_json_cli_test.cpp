@@ -6,6 +6,7 @@
 
 #include "support/cli_run.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/iota_lists.h"
 #include "support/island_records.h"
 
@@ -75,11 +76,7 @@ TEST(IotaJsonCli, WantListByRarityNeedsTheListFirst) {
 TEST(IotaJsonCli, RefusesBadInputChangingNothing) {
     TestDataFolder folder;
     const IslandRecords before = readIslandRecords(folder);
-    const QString broken = QDir(folder.path()).filePath("broken.json");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[{\"refno\": ");
-    file.close();
+    const QString broken = writeFile(QDir(folder.path()).filePath("broken.json"), "[{\"refno\": ");
 
     const CliRun bad = cli(folder.path(), {"import-list", broken});
     EXPECT_EQ(bad.exitCode, 1);
@@ -114,7 +111,7 @@ TEST(IotaJsonCli, CompleteListThatDropsAWorkedReferenceKeepsItAndSaysSo) {
     TestDataFolder folder;
     writeRecordValues(folder, {{"AF-003", {{"Status", "W"}, {"Call", "ZD8X"}}}});
     QTemporaryDir dir;
-    const QString list = writeIotaListFile(dir.filePath("fulllist.json"), completeIotaList({"AF-001", "AF-003"}));
+    const QString list = writeFile(dir.filePath("fulllist.json"), completeIotaList({"AF-001", "AF-003"}));
     const CliRun run = cli(folder.path(), {"import-list", list});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(
@@ -132,7 +129,7 @@ TEST(IotaJsonCli, CompleteListThatDropsAWorkedReferenceKeepsItAndSaysSo) {
 // init --list takes the programme's JSON list as well as an update text.
 TEST(IotaJsonCli, InitTakesTheProgrammesList) {
     QTemporaryDir dir;
-    const QString list = writeIotaListFile(dir.filePath("fulllist.json"), "\xEF\xBB\xBF \n" + completeIotaList());
+    const QString list = writeFile(dir.filePath("fulllist.json"), "\xEF\xBB\xBF \n" + completeIotaList());
     const CliRun init = cli(dir.path(), {"init", "--list", list});
     ASSERT_EQ(init.exitCode, 0) << init.err.toStdString();
     EXPECT_TRUE(init.out.endsWith(" with 1050 listed references\n")) << init.out.toStdString();

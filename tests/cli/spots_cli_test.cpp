@@ -7,10 +7,10 @@
 #include <QProcess>
 #include <QTcpServer>
 
-#include "cluster/spot_archives.h"
 #include "support/cli_run.h"
 #include "support/data_folder.h"
 #include "support/local_cluster_node.h"
+#include "support/spot_archives.h"
 
 namespace {
 

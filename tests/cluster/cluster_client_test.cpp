@@ -9,9 +9,9 @@
 #include <functional>
 
 #include "cluster/cluster_client.h"
-#include "cluster/spot_archives.h"
 #include "support/local_cluster_node.h"
 #include "support/qt_printers.h"
+#include "support/spot_archives.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include "cluster/island_references.h"
 #include "cluster/node_line.h"
-#include "cluster/spot_archives.h"
 #include "support/qt_printers.h"
 #include "support/real_files.h"
+#include "support/spot_archives.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -7,6 +6,7 @@
 
 #include "base/text_file.h"
 #include "support/failing_vfs.h"
+#include "support/files.h"
 #include "support/gui_fixture.h"
 
 namespace {
@@ -69,10 +69,7 @@ TEST_F(ExchangeTest, ImportRunsTheGaugeToTheEndAndUnlocks) {
 
 TEST_F(ExchangeTest, UnreadableFileIsReportedBeforeAnyTableIsWritten) {
     // A log picked by mistake is no member file: it would empty every owner row.
-    QFile log(out.filePath("log.upf"));
-    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-    log.write("EU-005 G3ABC first\r\n");
-    log.close();
+    writeFile(out.filePath("log.upf"), "EU-005 G3ABC first\r\n");
     for (const QString name : {"missing.mbr", "log.upf"}) {
         dialogs.answerOpenFile(out.filePath(name)).answerMessage();
         form->ImportButton->click();
@@ -108,11 +105,7 @@ TEST_F(ExchangeTest, ExportWritesTheFileThenTheDateAndARoundTripKeepsTheCalls) {
 }
 
 TEST_F(ExchangeTest, AFailingWriteLeavesTheOldFileAndTheDate) {
-    const QString file = out.filePath("old.upd");
-    QFile old(file);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("KAYROLL  2.07\r\nold\r\n");
-    old.close();
+    const QString file = writeFile(out.filePath("old.upd"), "KAYROLL  2.07\r\nold\r\n");
     dialogs.answerSaveFile(out.filePath("no/such/folder/x.upd")).answerMessage();
     form->ExportButton->click();
     ASSERT_EQ(errorBoxTexts(dialogs).size(), 1);

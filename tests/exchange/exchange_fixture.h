@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
-#include <QFile>
 #include <QList>
 #include <QPair>
 #include <QStringList>
@@ -14,6 +13,7 @@
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/fixed_clock.h"
 #include "support/recorded_progress.h"
 
@@ -36,12 +36,9 @@ protected:
         database.close();
     }
 
+    // A file of the given bytes beside the data folder.
     QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString fileName = folder.path() + "/" + name;
-        QFile file(fileName);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return fileName;
+        return ::writeFile(folder.path() + "/" + name, bytes);
     }
 
     // The progress the import under test is shown on.

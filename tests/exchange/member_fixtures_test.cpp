@@ -53,10 +53,9 @@ QStringList expectedChanges(const QString& fileName) {
 }
 
 void writeExpected(const QString& fileName, const QStringList& changes) {
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("# Every cell that importing member.mbr changes: table|row|field|new value|\n");
-    for (const QString& change : changes) file.write(change.toUtf8() + '\n');
+    QByteArray bytes = "# Every cell that importing member.mbr changes: table|row|field|new value|\n";
+    for (const QString& change : changes) bytes += change.toUtf8() + '\n';
+    writeFile(fileName, bytes);
 }
 
 QStringList changesOfImport(const QString& caseFolder) {

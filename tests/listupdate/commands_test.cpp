@@ -57,11 +57,7 @@ protected:
     Paths programPaths() const { return Paths{folder.path(), programFolder.path()}; }
     QString historyFile() const { return QDir(programFolder.path()).filePath(QStringLiteral("history.dat")); }
 
-    void writeHistory(const QByteArray& bytes) {
-        QFile file(historyFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void writeHistory(const QByteArray& bytes) { writeFile(historyFile(), bytes); }
 
     // Opens the panel, types the address and presses Go.
     void download(const QString& address) {

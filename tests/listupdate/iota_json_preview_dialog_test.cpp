@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "listupdate/iota_json_preview_dialog.h"
+#include "support/files.h"
 #include "support/gui_fixture.h"
 #include "support/iota_lists.h"
 #include "support/island_records.h"
@@ -105,7 +106,7 @@ TEST_F(IotaJsonImport, CompleteListShowsWhatItLeavesOutUnderItsOwnHeading) {
     form = startForm();
     form->show();
     QTemporaryDir dir;
-    const QString list = writeIotaListFile(dir.filePath("fulllist.json"), completeIotaList({"AF-001", "AF-003"}));
+    const QString list = writeFile(dir.filePath("fulllist.json"), completeIotaList({"AF-001", "AF-003"}));
     dialogs.answerOpenFile(list).answerExec(QDialog::Accepted, [](QDialog& dialog) {
         auto* preview = qobject_cast<TIotaJsonPreview*>(&dialog);
         ASSERT_NE(preview, nullptr);

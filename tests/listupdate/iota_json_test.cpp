@@ -13,17 +13,10 @@
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/island_records.h"
 
 namespace {
-
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
 
 // A group as one line: reference, name, share, deletion mark; "?" for what is absent.
 QString groupText(const IotaGroup& group) {
@@ -123,7 +116,7 @@ TEST(IotaJsonList, RefusesWhatIsNoIotaList) {
     };
     QTemporaryDir dir;
     for (const BadList& bad : lists) {
-        const QString file = writeFile(dir, bad.name, bad.bytes);
+        const QString file = writeFile(dir.filePath(bad.name), bad.bytes);
         try {
             readIotaJsonList(file);
             ADD_FAILURE() << bad.name << " was read";
@@ -277,7 +270,7 @@ TEST(IotaJsonUpdate, RarityIsReplacedWholeAndTheNineTablesStayAsTheyAre) {
     EXPECT_EQ(apply("iota_json_groups"), fromGroups) << "made anew where missing";
     EXPECT_EQ(apply("iota_json_fulllist").size(), 2) << "the full list's shares replace the others";
     QTemporaryDir dir;
-    const QString noShares = writeFile(dir, "list.json", "[{\"refno\": \"AF-001\", \"name\": \"Agalega\"}]");
+    const QString noShares = writeFile(dir.filePath("list.json"), "[{\"refno\": \"AF-001\", \"name\": \"Agalega\"}]");
     {
         store::Database db(folder.dataFolder());
         store::Table table(db);

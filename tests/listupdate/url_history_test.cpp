@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "base/failure.h"
@@ -30,11 +29,7 @@ TEST(UrlHistory, IsWrittenWholeWithCrLfAndReadBack) {
 
 TEST(UrlHistory, ReadingSkipsEmptyLines) {
     QTemporaryDir dir;
-    const QString file = dir.filePath(kUrlHistoryFileName);
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("http://a.example/\n\r\nhttp://b.example/");
-    out.close();
+    const QString file = writeFile(dir.filePath(kUrlHistoryFileName), "http://a.example/\n\r\nhttp://b.example/");
     EXPECT_EQ(readUrlHistory(file), QStringList({"http://a.example/", "http://b.example/"}));
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "base/text_file.h"
@@ -9,6 +8,7 @@
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/island_records.h"
 
 namespace {
@@ -158,12 +158,7 @@ TEST(AdifOrigin, TheLogsOriginDecidesWhatItsConfirmationsAre) {
         return plan.changes.empty() ? QString() : plan.changes.front().after;
     };
     for (const OriginCase& origin : cases) {
-        const QString fileName = dir.filePath(QStringLiteral("log.adi"));
-        QFile file(fileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(origin.log);
-        file.close();
-        const AdifLog log = readAdifLog(fileName, records);
+        const AdifLog log = readAdifLog(writeFile(dir.filePath(QStringLiteral("log.adi")), origin.log), records);
         EXPECT_EQ(log.origin, origin.origin) << origin.name;
         EXPECT_EQ(statusAfter(log, defaultConfirmationSources()), QLatin1String(origin.byDefault)) << origin.name;
         EXPECT_EQ(statusAfter(log, ConfirmationSources().set()), QLatin1String(origin.byService)) << origin.name;

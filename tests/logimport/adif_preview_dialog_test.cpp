@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -10,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "logimport/adif_preview_dialog.h"
+#include "support/files.h"
 #include "support/gui_fixture.h"
 #include "support/island_records.h"
 #include "support/screenshot.h"
@@ -84,14 +84,10 @@ TEST_F(AdifImportWindow, ImportWritesWhatThePreviewShows) {
 // while LoTW is counted. The skipped QSOs come grouped, the malformed reference first.
 TEST_F(AdifImportWindow, ALotwReportConfirmsByLotwOnly) {
     QTemporaryDir dir;
-    const QString fileName = dir.filePath(QStringLiteral("lotwreport.adi"));
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n"
-        "<CALL:4>5B4H<IOTA:6>AS-004<QSL_RCVD:1>Y<eor>\n<CALL:4>K1AB<QSL_RCVD:1>Y<eor>\n"
-        "<CALL:4>K1XY<IOTA:4>AS04<QSL_RCVD:1>Y<eor>\n");
-    file.close();
+    const QString fileName = writeFile(dir.filePath(QStringLiteral("lotwreport.adi")),
+                                       "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n"
+                                       "<CALL:4>5B4H<IOTA:6>AS-004<QSL_RCVD:1>Y<eor>\n<CALL:4>K1AB<QSL_RCVD:1>Y<eor>\n"
+                                       "<CALL:4>K1XY<IOTA:4>AS04<QSL_RCVD:1>Y<eor>\n");
     auto form = startForm();
     form->show();
     dialogs.answerOpenFile(fileName).answerExec(QDialog::Rejected, [&](QDialog& dialog) {

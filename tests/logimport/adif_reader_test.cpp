@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <random>
 
 #include "base/failure.h"
 #include "logimport/adi_tags.h"
 #include "logimport/adif_reader.h"
+#include "support/files.h"
 #include "support/island_records.h"
 #include "support/qt_printers.h"
 
@@ -16,13 +16,7 @@ namespace {
 // The reader as the import uses it, asked for IOTA and CALL.
 class AdifReading : public ::testing::Test {
 protected:
-    QString file(const QByteArray& bytes) {
-        const QString fileName = m_dir.filePath(QStringLiteral("log.adi"));
-        QFile out(fileName);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-        return fileName;
-    }
+    QString file(const QByteArray& bytes) { return writeFile(m_dir.filePath(QStringLiteral("log.adi")), bytes); }
 
     // Each record handed over as "number IOTA CALL", a "!" and the fault added to a damaged one.
     static QStringList records(const QString& fileName) {

@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,13 +22,7 @@ class LogImport : public GuiTest {
 protected:
     void SetUp() override { setOwner(QStringLiteral("DL1ABC"), QStringLiteral("4711")); }
 
-    QString inputFile(const QString& name, const QByteArray& bytes) {
-        const QString fileName = m_files.filePath(name);
-        QFile file(fileName);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
-        file.write(bytes);
-        return fileName;
-    }
+    QString inputFile(const QString& name, const QByteArray& bytes) { return writeFile(m_files.filePath(name), bytes); }
 
     // Lays a fixture's start values over the data folder; the records as they then are.
     IslandRecords prepare(const QString& caseName) {

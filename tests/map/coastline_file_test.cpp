@@ -10,6 +10,7 @@
 #include "base/failure.h"
 #include "map/coastline_atlas.h"
 #include "map/coastline_file.h"
+#include "support/files.h"
 
 namespace {
 
@@ -127,10 +128,7 @@ TEST(CoastlineFile, AMissingDamagedOrInconsistentFileFailsNamingItAndWhy) {
     const auto read = [&] { maps::readShorelines(fileName, layer); };
     EXPECT_EQ(failureOf(read), fileName + " is missing");
 
-    QFile junk(fileName);
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, '\x7f'));
-    junk.close();
+    writeFile(fileName, QByteArray(4096, '\x7f'));
     EXPECT_EQ(failureOf(read), fileName + " cannot be read: NetCDF: Unknown file format");
 
     writeSmallShorelineFile(fileName, 0);

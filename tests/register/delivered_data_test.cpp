@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "base/failure.h"
 #include "listupdate/listed_islands.h"
 #include "register/store/database.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 
 namespace {
 
@@ -87,13 +87,11 @@ TEST(DeliveredData, RefusesAnExistingDatabaseAndChangesNothing) {
 
 TEST(DeliveredData, ReadsTheDebianListFirstLineFirst) {
     QTemporaryDir dir;
-    QFile list(dir.filePath("iota.tbl"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write(
-        "EU-005|Great Britain|G|G\r\nEU-005|Isle of Wight|G|GB\r\nbad line\r\nXX-001|Nowhere|X|\r\n"
-        "NA-136|Connecticut State group|W\r\nEU-000|No island|X|\r\nOC-001|Austr\xC3\xA1lia|VK|VK\r\n");
-    list.close();
-    const auto islands = readIotaTable(list.fileName());
+    const QString list =
+        writeFile(dir.filePath("iota.tbl"),
+                  "EU-005|Great Britain|G|G\r\nEU-005|Isle of Wight|G|GB\r\nbad line\r\nXX-001|Nowhere|X|\r\n"
+                  "NA-136|Connecticut State group|W\r\nEU-000|No island|X|\r\nOC-001|Austr\xC3\xA1lia|VK|VK\r\n");
+    const auto islands = readIotaTable(list);
     ASSERT_EQ(islands.size(), 3u);
     EXPECT_EQ(islands[0].name, "Great Britain");
     EXPECT_EQ(islands[1].prefix, "W");

@@ -46,12 +46,11 @@ QStringList pageText(const std::vector<reports::LaidOutPage>& pages) {
 
 QString compareWithGolden(const QStringList& text, const QString& goldenName) {
     const QString path = QDir(QStringLiteral(SKERRY_GOLDEN)).filePath(goldenName);
-    QFile file(path);
     if (regeneratingReferences()) {
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return QStringLiteral("cannot write ") + path;
-        file.write((text.join(u'\n') + u'\n').toUtf8());
+        writeFile(path, (text.join(u'\n') + u'\n').toUtf8());
         return QString();
     }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QStringLiteral("no reference %1; run the tests with SKERRY_REGENERATE_REFERENCES=1 to write it")
             .arg(path);

@@ -8,6 +8,7 @@
 
 #include "support/cli_run.h"
 #include "support/data_folder.h"
+#include "support/files.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -129,11 +130,7 @@ CliRun cliOnAFullDisk(const QString& workingFolder, const QStringList& arguments
 TEST_F(ReportCommands, APdfThatCannotBeWrittenWholeLeavesTheOlderOne) {
     const QString file = folder.path() + "/summary.pdf";
     const QByteArray older = "%PDF- the older summary";
-    {
-        QFile pdf(file);
-        ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
-        pdf.write(older);
-    }
+    writeFile(file, older);
     const CliRun run = cliOnAFullDisk(folder.path(), {"print-summary", "--pdf", file});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith("skerrydesk-cli: Cannot write the PDF file \"" + file + "\": "))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -9,6 +11,15 @@
 inline QByteArray fileBytes(const QString& fileName) {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the bytes as the whole file, as they are (a text's line ends are the caller's), and gives
+// its name. A file that cannot be written fails the test.
+inline QString writeFile(const QString& fileName, const QByteArray& bytes) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write " << fileName.toStdString();
+    return fileName;
 }
 
 // Bytes drawn from `lowest` to 255, the same for the same seed: junk to feed a reader.

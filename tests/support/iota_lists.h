@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,11 +34,4 @@ inline QByteArray completeIotaList(const QStringList& omitted = {}) {
                                       {"pc_credited", QString::number(number % 50)}});
         }
     return QJsonDocument(groups).toJson(QJsonDocument::Compact);
-}
-
-// Writes the bytes into a file and gives its name.
-inline QString writeIotaListFile(const QString& fileName, const QByteArray& bytes) {
-    QFile file(fileName);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-    return fileName;
 }

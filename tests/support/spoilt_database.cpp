@@ -1,4 +1,5 @@
 #include "support/spoilt_database.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,11 +7,6 @@
 #include <QRandomGenerator>
 
 namespace {
-
-void overwriteWhole(const QString& file, const QByteArray& bytes) {
-    QFile out(file);
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) out.write(bytes);
-}
 
 QByteArray randomBytes(qint64 size) {
     QByteArray bytes(size, '\0');
@@ -22,11 +18,11 @@ QByteArray randomBytes(qint64 size) {
 
 std::vector<SpoiltDatabase> spoiltDatabases() {
     return {
-        {"zeroed", [](const QString& file) { overwriteWhole(file, QByteArray(QFileInfo(file).size(), '\0')); },
+        {"zeroed", [](const QString& file) { writeFile(file, QByteArray(QFileInfo(file).size(), '\0')); },
          "is not a Skerrydesk database"},
-        {"random bytes", [](const QString& file) { overwriteWhole(file, randomBytes(QFileInfo(file).size())); },
+        {"random bytes", [](const QString& file) { writeFile(file, randomBytes(QFileInfo(file).size())); },
          "is not a Skerrydesk database"},
-        {"empty", [](const QString& file) { overwriteWhole(file, QByteArray()); }, "is empty"},
+        {"empty", [](const QString& file) { writeFile(file, QByteArray()); }, "is empty"},
         {"missing", [](const QString& file) { QFile::remove(file); }, "holds no database", true},
     };
 }

@@ -7,6 +7,7 @@
 
 #include "base/failure.h"
 #include "register/cards/jpeg_decoder.h"
+#include "support/files.h"
 
 namespace {
 
@@ -41,11 +42,7 @@ QString withClaimedSize(const QTemporaryDir& dir, int width, int height, Frame f
     bytes[at + 6] = char(height & 0xFF);
     bytes[at + 7] = char(width >> 8);
     bytes[at + 8] = char(width & 0xFF);
-    const QString name = dir.filePath(QStringLiteral("claimed.jpg"));
-    QFile target(name);
-    EXPECT_TRUE(target.open(QIODevice::WriteOnly));
-    target.write(bytes);
-    return name;
+    return writeFile(dir.filePath(QStringLiteral("claimed.jpg")), bytes);
 }
 
 void expectEveryPixel(const DecodedPicture& picture, int red, int green, int blue) {
@@ -92,8 +89,7 @@ TEST(JpegDecoder, ReducesWhileDecodingToNoLessThanTheShownSize) {
 
 TEST(JpegDecoder, BrokenFilesFailNamingTheFile) {
     QTemporaryDir dir;
-    const QString empty = dir.filePath(QStringLiteral("empty.jpg"));
-    QFile(empty).open(QIODevice::WriteOnly);
+    const QString empty = writeFile(dir.filePath(QStringLiteral("empty.jpg")), QByteArray());
     const QString files[] = {
         fixture(QStringLiteral("truncated.jpg")),     fixture(QStringLiteral("corrupt.jpg")),
         fixture(QStringLiteral("not_a_picture.jpg")), empty,

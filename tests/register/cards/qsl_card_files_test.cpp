@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <vector>
 
 #include "base/paths.h"
 #include "register/cards/qsl_card_files.h"
+#include "support/files.h"
 
 namespace {
 
@@ -20,8 +20,7 @@ protected:
     }
 
     static void putPicture(const QTemporaryDir& folder, const QString& name) {
-        QFile file(QDir(folder.filePath(kQslPictureFolder)).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        writeFile(QDir(folder.filePath(kQslPictureFolder)).filePath(name), QByteArray());
     }
 
     QString picture(const QString& name) const { return QDir(program.filePath(kQslPictureFolder)).filePath(name); }
@@ -112,7 +111,7 @@ TEST(InstalledProgramFiles, ComeFromShareAndTheUserDataFolder) {
     const QDir share(prefix.filePath(QStringLiteral("share/skerrydesk")));
     ASSERT_TRUE(QDir().mkpath(share.path()) && QDir().mkpath(prefix.filePath(QStringLiteral("bin"))));
     for (const QString& name : {QStringLiteral("SKERRYDESK.HLP"), kNoQslPicture})
-        ASSERT_TRUE(QFile(share.filePath(name)).open(QIODevice::WriteOnly));
+        writeFile(share.filePath(name), QByteArray());
     const Paths installed{working.path(), prefix.filePath(QStringLiteral("bin")), userData.path()};
     const QString pictures = prefix.filePath(QStringLiteral("bin/QSLimages"));
 
@@ -122,7 +121,7 @@ TEST(InstalledProgramFiles, ComeFromShareAndTheUserDataFolder) {
     EXPECT_EQ(files.QSLNoneFile, share.filePath(kNoQslPicture));
     EXPECT_EQ(files.QSLFrontFile, QDir(pictures).filePath(QStringLiteral("EU-005f.jpg")));
 
-    ASSERT_TRUE(QFile(working.filePath(QStringLiteral("SKERRYDESK.HLP"))).open(QIODevice::WriteOnly));
+    writeFile(working.filePath(QStringLiteral("SKERRYDESK.HLP")), QByteArray());
     EXPECT_EQ(installed.programFile(QStringLiteral("SKERRYDESK.HLP")),
               working.filePath(QStringLiteral("SKERRYDESK.HLP")))
         << "the working folder's help file comes first";

@@ -1,4 +1,4 @@
-#include "cluster/spot_archives.h"
+#include "support/spot_archives.h"
 
 #include <QFile>
 #include <QRegularExpression>
