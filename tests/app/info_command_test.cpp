@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QPushButton>
 #include <QTest>
 
 #include "app/about_box_dialog.h"
@@ -34,7 +33,7 @@ TEST_F(InfoCommand, ShowsTheAboutBoxModallyAndDestroysIt) {
         QTest::mouseClick(box->Link1, Qt::LeftButton, {}, box->Link1->rect().center());
     });
 
-    form->InfoButton->click();
+    press(*form, QStringLiteral("InfoButton"));
 
     ASSERT_EQ(dialogs.asked().size(), 1u);
     EXPECT_EQ(dialogs.asked().front().kind, AskedDialog::Kind::Exec);
@@ -48,7 +47,7 @@ TEST_F(InfoCommand, BoxIsDestroyedAfterAFailureWhileShown) {
     dialogs.answerExec(QDialog::Rejected, [](QDialog&) { throw Failure(QStringLiteral("Cannot show the box")); });
     dialogs.answerMessage();
 
-    form->InfoButton->click();
+    press(*form, QStringLiteral("InfoButton"));
 
     EXPECT_EQ(errorBoxTexts(dialogs), (QStringList{QStringLiteral("Cannot show the box.")}));
     EXPECT_EQ(aboutBoxesLeft(), 0);

@@ -21,9 +21,9 @@ namespace {
 
 // Puts the window into the state of a continent view in Edit Mode, with the award panel bound.
 void showSomeView(TForm1& form) {
-    form.EuropeButtonClick();
-    form.RadioButton3->setChecked(true);
-    form.EditMode->setChecked(true);
+    press(form, QStringLiteral("EuropeButton"));
+    press(form, QStringLiteral("RadioButton3"));
+    press(form, QStringLiteral("EditMode"));
     form.MyDetailsDBCtrlGrid->show();
     form.ClaimAwardDBCtrlGrid->show();
     bindField(form.DBText2, QStringLiteral("Award_name"));
@@ -71,9 +71,9 @@ TEST_F(WindowCommands, LockHidesEveryViewAndDisablesTheControls) {
 }
 
 TEST_F(WindowCommands, ViewButtonsStayPressedOneAtATime) {
-    form->AfricaButton->click();
-    form->AsiaButton->click();
-    form->AsiaButton->click();
+    press(*form, QStringLiteral("AfricaButton"));
+    press(*form, QStringLiteral("AsiaButton"));
+    press(*form, QStringLiteral("AsiaButton"));
     EXPECT_FALSE(form->AfricaButton->isChecked());
     EXPECT_TRUE(form->AsiaButton->isChecked());
     form->LockMainWindow();
@@ -116,7 +116,7 @@ TEST_F(WindowCommands, HelpOpensTheHelpFileAtItsContents) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_SOURCE_DATA "/SKERRYDESK.HLP"),
                             QDir(folder.path()).filePath(QStringLiteral("SKERRYDESK.HLP"))));
 
-    form->HelpButton->click();
+    press(*form, QStringLiteral("HelpButton"));
 
     EXPECT_TRUE(dialogs.asked().empty());
     auto* help = form->findChild<HelpView*>();
@@ -124,14 +124,14 @@ TEST_F(WindowCommands, HelpOpensTheHelpFileAtItsContents) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->source().fragment(), QStringLiteral("Contents"));
     EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("Display selection")));
-    form->HelpButton->click();
+    press(*form, QStringLiteral("HelpButton"));
     EXPECT_EQ(form->findChildren<HelpView*>().size(), 1);
 }
 
 TEST_F(WindowCommands, MissingHelpFileIsReportedByName) {
     dialogs.answerMessage();
 
-    form->HelpButtonClick();
+    press(*form, QStringLiteral("HelpButton"));
 
     ASSERT_EQ(dialogs.asked().size(), 1u);
     EXPECT_TRUE(dialogs.asked().front().text.contains(QStringLiteral("SKERRYDESK.HLP")));
@@ -139,7 +139,7 @@ TEST_F(WindowCommands, MissingHelpFileIsReportedByName) {
 }
 
 TEST_F(WindowCommands, ExitClosesTheWindowWithoutAsking) {
-    form->ExitButton->click();
+    press(*form, QStringLiteral("ExitButton"));
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(dialogs.asked().empty());
 }

@@ -22,7 +22,7 @@ protected:
         folder.setOwnerValue("Last exported", "01-01-20");
         form = startForm();
         form->show();
-        form->EuropeButtonClick();
+        press(*form, "EuropeButton");
     }
 
     // Closes the window so that the folder can be read directly.
@@ -34,13 +34,13 @@ protected:
 
 TEST_F(ExchangeTest, CancelledImportAndExportChangeNothing) {
     dialogs.answerOpenFile(QString());
-    form->ImportButtonClick();
+    press(*form, "ImportButton");
     expectNoViewShown(*form);
     ASSERT_EQ(dialogs.asked(AskedDialog::Kind::OpenFile).size(), 1u);
     EXPECT_EQ(dialogs.asked(AskedDialog::Kind::OpenFile).front().title, "Import Data from Checkpoint");
 
     dialogs.answerSaveFile(QString());
-    form->ExportButtonClick();
+    press(*form, "ExportButton");
     expectNoViewShown(*form);
     const AskedDialog save = dialogs.asked(AskedDialog::Kind::SaveFile).front();
     EXPECT_EQ(save.text, QDir::home().filePath("g3kma.upd")) << "the callsign keeps its letter case";
@@ -54,7 +54,7 @@ TEST_F(ExchangeTest, ImportRunsTheGaugeToTheEndAndUnlocks) {
     QObject::connect(form->Progress, &QProgressBar::valueChanged,
                      [&](int value) { highest = std::max(highest, value); });
     dialogs.answerOpenFile(memberFixture("island-rules"));
-    form->ImportButtonClick();
+    press(*form, "ImportButton");
     EXPECT_EQ(highest, 100);
     expectNoViewShown(*form);
     EXPECT_EQ(form->GroupLabel->text(), "Groups");
@@ -72,7 +72,7 @@ TEST_F(ExchangeTest, UnreadableFileIsReportedBeforeAnyTableIsWritten) {
     writeFile(out.filePath("log.upf"), "EU-005 G3ABC first\r\n");
     for (const QString name : {"missing.mbr", "log.upf"}) {
         dialogs.answerOpenFile(out.filePath(name)).answerMessage();
-        form->ImportButton->click();
+        press(*form, "ImportButton");
     }
     const QStringList errors = errorBoxTexts(dialogs);
     ASSERT_EQ(errors.size(), 2);
@@ -85,10 +85,10 @@ TEST_F(ExchangeTest, UnreadableFileIsReportedBeforeAnyTableIsWritten) {
 
 TEST_F(ExchangeTest, ExportWritesTheFileThenTheDateAndARoundTripKeepsTheCalls) {
     dialogs.answerOpenFile(memberFixture("island-rules"));
-    form->ImportButtonClick();
+    press(*form, "ImportButton");
     const QString file = out.filePath("export");
     dialogs.answerSaveFile(file);
-    form->ExportButtonClick();
+    press(*form, "ExportButton");
     expectNoViewShown(*form);
     EXPECT_EQ(form->Table1.TableName(), "Owner");
 
@@ -107,7 +107,7 @@ TEST_F(ExchangeTest, ExportWritesTheFileThenTheDateAndARoundTripKeepsTheCalls) {
 TEST_F(ExchangeTest, AFailingWriteLeavesTheOldFileAndTheDate) {
     const QString file = writeFile(out.filePath("old.upd"), "KAYROLL  2.07\r\nold\r\n");
     dialogs.answerSaveFile(out.filePath("no/such/folder/x.upd")).answerMessage();
-    form->ExportButton->click();
+    press(*form, "ExportButton");
     ASSERT_EQ(errorBoxTexts(dialogs).size(), 1);
     EXPECT_TRUE(errorBoxTexts(dialogs).front().contains("x.upd"));
     expectNoViewShown(*form);
@@ -125,8 +125,7 @@ protected:
 TEST_F(FullDiskImport, ImportFromCPShowsTheErrorBoxWhenTheDiskIsFull) {
     dialogs.answerOpenFile(memberFixture("island-rules")).answerMessage();
     disk.failAfter(0);
-    ASSERT_TRUE(form->ImportButton->isVisible() && form->ImportButton->isEnabled());
-    form->ImportButton->click();
+    press(*form, "ImportButton");
     disk.heal();
     const QStringList errors = errorBoxTexts(dialogs);
     ASSERT_EQ(errors.size(), 1);

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -61,16 +60,16 @@ protected:
 
     // Opens the panel, types the address and presses Go.
     void download(const QString& address) {
-        form->viaInternet1Click();
+        press(*form, QStringLiteral("viaInternet1"));
         form->cbURL->setEditText(address);
-        form->btnGo->click();
+        press(*form, QStringLiteral("btnGo"));
     }
 
-    // Presses a button once the download waits, after looking at the window.
-    void whileWaiting(QPushButton* TForm1::*button, std::function<void()> look = {}) {
-        QTimer::singleShot(150, form.get(), [this, button, look] {
+    // Presses a control once the download waits, after looking at the window.
+    void whileWaiting(const QString& control, std::function<void()> look = {}) {
+        QTimer::singleShot(150, form.get(), [this, control, look] {
             if (look) look();
-            ((*form).*button)->click();
+            press(*form, control);
         });
     }
 
@@ -87,7 +86,7 @@ protected:
 
 TEST_F(ListUpdate, OpeningThePanelForTheFirstTime) {
     start();
-    form->viaInternet1Click();
+    press(*form, QStringLiteral("viaInternet1"));
     EXPECT_FALSE(form->InternetPanel->isHidden());
     EXPECT_EQ(form->InternetPanel->geometry(), form->centralWidget()->rect()) << "the panel covers the client area";
     EXPECT_EQ(panelButtons(*form), (std::array<bool, 4>{true, false, false, true}));
@@ -103,7 +102,7 @@ TEST_F(ListUpdate, OpeningThePanelForTheFirstTime) {
 TEST_F(ListUpdate, OpeningThePanelReadsTheHistory) {
     start();
     writeHistory("http://a.example/update.txt\r\nhttp://b.example/list.txt\r\n");
-    form->viaInternet1Click();
+    press(*form, QStringLiteral("viaInternet1"));
     EXPECT_EQ(comboItems(*form->cbURL), (QStringList{"http://a.example/update.txt", "http://b.example/list.txt"}));
     EXPECT_EQ(form->cbURL->currentText(), QStringLiteral("Select URL to update from and press Go!"));
 }
@@ -122,7 +121,7 @@ TEST_F(ListUpdate, ImportAppliesTheDownloadLikeTheSameFile) {
     download(server.url("/update.txt"));
     EXPECT_EQ(panelButtons(*form), kAfterDownload);
     EXPECT_EQ(form->memoHTML->toPlainText().split(u'\n'), splitLines(decodeText(body)));
-    form->ImportURL->click();
+    press(*form, QStringLiteral("ImportURL"));
     EXPECT_TRUE(form->Table1.ReadOnly());
     EXPECT_FALSE(form->Table1.Filtered());
     expectNoViewShown(*form);
@@ -130,7 +129,7 @@ TEST_F(ListUpdate, ImportAppliesTheDownloadLikeTheSameFile) {
 
     dialogs.answerOpenFile(fixture("update_island_rules", "update.txt"));
     auto fromFile = startForm(Paths{other.path(), programFolder.path()});
-    fromFile->fromFile1Click();
+    press(*fromFile, QStringLiteral("fromFile1"));
     fromFile.reset();
     EXPECT_EQ(recordDifferences(readIslandRecords(other), fetched), QStringList());
     EXPECT_EQ(fetched["OC-002"]["Island"], QStringLiteral("Howland and Baker")) << "the last line is applied";
@@ -142,7 +141,7 @@ TEST_F(ListUpdate, UpdateFromFileFollowsTheRulesAndCancelChangesNothing) {
     const IslandRecords before = readIslandRecords(folder);
     start();
     dialogs.answerOpenFile(QString());
-    form->fromFile1Click();
+    press(*form, QStringLiteral("fromFile1"));
     EXPECT_EQ(dialogs.asked().back().text, QDir::home().filePath(QStringLiteral("update.txt")));
     expectNoViewShown(*form);
     EXPECT_FALSE(form->Table1.Active());
@@ -155,7 +154,7 @@ TEST_F(ListUpdate, UpdateFromFileFollowsTheRulesAndCancelChangesNothing) {
     writeRecordValues(folder, startValues);
     dialogs.answerOpenFile(fixture("update_island_rules", "update.txt"));
     start();
-    form->fromFile1Click();
+    press(*form, QStringLiteral("fromFile1"));
     EXPECT_TRUE(form->Table1.ReadOnly());
     EXPECT_EQ(form->Table1.TableName(), QStringLiteral("IOTA-SA"));
     const IslandRecords expected =
@@ -191,7 +190,7 @@ TEST_F(ListUpdate, FailedDownloadsShowTheClientsMessage) {
         EXPECT_EQ(form->memoHTML->toPlainText(), QString()) << address.toStdString();
         EXPECT_EQ(panelButtons(*form), kAfterDownload) << address.toStdString();
         EXPECT_FALSE(form->InternetPanel->isHidden());
-        form->AbortClick();
+        press(*form, QStringLiteral("Abort"));
     }
     EXPECT_EQ(comboItems(*form->cbURL), (QStringList{server.url("/missing"), server.url("/big"),
                                                      QStringLiteral("Select URL to update from and press Go!")}))
@@ -226,7 +225,7 @@ TEST_F(ListUpdate, StopBreaksOffASilentServer) {
     server.answer("/silent", {{}, {}, true});
     dialogs.answerMessage();
     bool looked = false;
-    whileWaiting(&TForm1::btnStop, [&] {
+    whileWaiting(QStringLiteral("btnStop"), [&] {
         looked = true;
         EXPECT_EQ(panelButtons(*form), (std::array<bool, 4>{false, true, false, true}));
         EXPECT_TRUE(hourglassShown());
@@ -245,7 +244,7 @@ TEST_F(ListUpdate, StopBreaksOffASilentServer) {
 TEST_F(ListUpdate, AbortDuringADownloadBreaksItOff) {
     start();
     server.answer("/silent", {{}, {}, true});
-    whileWaiting(&TForm1::Abort);
+    whileWaiting(QStringLiteral("Abort"));
     download(server.url("/silent"));
     EXPECT_EQ(errorBoxTexts(dialogs), QStringList()) << "the user closed the panel: nothing to report";
     expectNoViewShown(*form);
@@ -259,7 +258,7 @@ TEST_F(ListUpdate, AFailingCommandWhileADownloadWaitsHasItsOwnErrorBox) {
     server.answer("/silent", {{}, {}, true});
     const QString missing = QDir(folder.path()).filePath(QStringLiteral("missing.txt"));
     dialogs.answerOpenFile(missing).answerMessage().answerMessage();
-    QTimer::singleShot(150, form.get(), [this] { form->fromFile1->trigger(); });
+    whileWaiting(QStringLiteral("fromFile1"));
     download(server.url("/silent"));
     const QStringList boxes = errorBoxTexts(dialogs);
     ASSERT_EQ(boxes.size(), 1) << "the download ended with the panel it was shown in";
@@ -272,14 +271,14 @@ TEST_F(ListUpdate, HistoryIsWrittenOnImportAndNotOnAbort) {
     const IslandRecords before = readIslandRecords(folder);
     start();
     download(server.url("/update.txt"));
-    form->Abort->click();
+    press(*form, QStringLiteral("Abort"));
     expectNoViewShown(*form);
     EXPECT_FALSE(QFile::exists(historyFile()));
     EXPECT_EQ(comboItems(*form->cbURL), QStringList{server.url("/update.txt")}) << "kept for this run";
 
     download(server.url("/update.txt"));
     EXPECT_EQ(comboItems(*form->cbURL), QStringList{server.url("/update.txt")});
-    form->ImportURL->click();
+    press(*form, QStringLiteral("ImportURL"));
     EXPECT_EQ(fileBytes(historyFile()), server.url("/update.txt").toLatin1() + "\r\n");
     expectNoViewShown(*form);
     EXPECT_EQ(recordsAfterClosing(), before);
@@ -293,10 +292,10 @@ TEST_F(ListUpdate, AnAddressInOtherLetterCaseIsNotAddedTwice) {
     download(server.url("/update.txt").replace(QStringLiteral("http://"), QStringLiteral("HTTP://")));
     EXPECT_EQ(comboItems(*form->cbURL), QStringList{server.url("/update.txt")});
     form->cbURL->setEditText(server.url("/other.txt"));
-    form->btnGo->click();
+    press(*form, QStringLiteral("btnGo"));
     EXPECT_EQ(comboItems(*form->cbURL), (QStringList{server.url("/update.txt"), server.url("/other.txt")}))
         << "a new address goes to the end";
-    form->ImportURL->click();
+    press(*form, QStringLiteral("ImportURL"));
     EXPECT_EQ(readTextLines(historyFile()).toStringList(),
               (QStringList{server.url("/update.txt"), server.url("/other.txt")}));
     EXPECT_TRUE(errorBoxTexts(dialogs).isEmpty());
@@ -311,7 +310,7 @@ TEST_F(ListUpdate, JunkFromTheServerChangesNothing) {
     for (const char* path : {"/picture", "/long"}) {
         download(server.url(path));
         EXPECT_NE(form->memoHTML->toPlainText(), QString()) << path;
-        form->ImportURL->click();
+        press(*form, QStringLiteral("ImportURL"));
     }
     EXPECT_TRUE(errorBoxTexts(dialogs).isEmpty());
     EXPECT_EQ(recordsAfterClosing(), before);

@@ -137,7 +137,7 @@ TEST_F(RarityWantList, ListsTheNeededReferencesRarestFirst) {
         "CREATE TABLE \"Rarity\" (IOTA TEXT PRIMARY KEY, Credited REAL);"
         "INSERT INTO \"Rarity\" VALUES ('AN-001', 30), ('AN-002', 4.25)");
     startReportingForm();
-    trigger(QStringLiteral("ByRarity1"));
+    press(*form, QStringLiteral("ByRarity1"));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown.front().labelText("QRLabel33").endsWith(" / rarest first, % of members credited"));
     const QStringList memo = shown.front().report.band(reports::BandType::Summary)->memo->lines;

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -30,11 +29,11 @@ protected:
         return readIslandRecords(folder);
     }
 
-    // Runs a command as the menu does, through the error wrapper, on a window of its own;
-    // the window is closed again so that the records can be read.
-    void runOnce(void (TForm1::*command)()) {
+    // Presses a menu entry on a window of its own; the window is closed again so that the
+    // records can be read.
+    void runOnce(const QString& entry) {
         auto form = startForm();
-        form->runCommand([&] { (form.get()->*command)(); });
+        press(*form, entry);
         expectNoViewShown(*form);
     }
 
@@ -57,7 +56,7 @@ TEST_F(LogImport, UpfImportInEitherModeFollowsTheDecisionTable) {
         const IslandRecords before = prepare(QStringLiteral("upf_status_decisions"));
         dialogs.answerOpenFile(fixtureFile(QStringLiteral("upf_status_decisions"), QStringLiteral("input.upf")))
             .answerExec(mode.result);
-        runOnce(&TForm1::ImportUPFClick);
+        runOnce(QStringLiteral("N5ImportUPF1"));
         const IslandRecords expected = withValues(
             before, readRecordValues(fixtureFile(QStringLiteral("upf_status_decisions"), mode.expectedFile)));
         EXPECT_EQ(recordDifferences(expected, readIslandRecords(folder)), QStringList()) << mode.name;
@@ -68,7 +67,7 @@ TEST_F(LogImport, UpfImportInEitherModeFollowsTheDecisionTable) {
 TEST_F(LogImport, UpfFileDialogAndModeDialogAsDescribed) {
     dialogs.answerOpenFile(QString());
     auto form = startForm();
-    form->ImportUPFClick();
+    press(*form, QStringLiteral("N5ImportUPF1"));
     const auto asked = dialogs.asked(AskedDialog::Kind::OpenFile);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, QStringLiteral("Import Data from Log"));
@@ -79,15 +78,15 @@ TEST_F(LogImport, CancelOrAbortChangesNothing) {
     const IslandRecords before = prepare(QStringLiteral("upf_status_decisions"));
     const QString upf = fixtureFile(QStringLiteral("upf_status_decisions"), QStringLiteral("input.upf"));
     dialogs.answerOpenFile(QString());
-    runOnce(&TForm1::ImportUPFClick);
+    runOnce(QStringLiteral("N5ImportUPF1"));
     EXPECT_TRUE(dialogs.asked(AskedDialog::Kind::Exec).empty()) << "no mode is asked without a file";
     dialogs.answerOpenFile(upf).answerExec(upfmode::kResultCancel);
-    runOnce(&TForm1::ImportUPFClick);
+    runOnce(QStringLiteral("N5ImportUPF1"));
     // Closing the dialog by its title bar gives Cancel as Abort does; any other result too.
     dialogs.answerOpenFile(upf).answerExec(QDialog::Rejected);
-    runOnce(&TForm1::ImportUPFClick);
+    runOnce(QStringLiteral("N5ImportUPF1"));
     dialogs.answerOpenFile(QString());
-    runOnce(&TForm1::N7HQImport1Click);
+    runOnce(QStringLiteral("N7HQImport1"));
     EXPECT_EQ(recordDifferences(before, readIslandRecords(folder)), QStringList());
     EXPECT_TRUE(dialogs.scriptUsedUp());
     EXPECT_TRUE(errorBoxTexts(dialogs).isEmpty());
@@ -111,7 +110,7 @@ TEST_F(LogImport, UpfGaugeStepsThroughTheSevenPasses) {
             EXPECT_EQ(form->Progress->value(), 0);
             for (QPushButton* button : form->viewButtons()) EXPECT_FALSE(button->isEnabled());
         });
-    form->ImportUPFClick();
+    press(*form, QStringLiteral("N5ImportUPF1"));
     EXPECT_EQ(shown, (QList<int>{14, 28, 42, 56, 70, 84, 98}));
     EXPECT_TRUE(form->Progress->isHidden());
     EXPECT_EQ(form->GroupLabel->text(), QStringLiteral("Groups"));
@@ -122,7 +121,7 @@ TEST_F(LogImport, CsvImportSetsCallsAndStatusesAndLeavesTheTableReadOnly) {
     const IslandRecords before = prepare(QStringLiteral("csv_statuses"));
     dialogs.answerOpenFile(fixtureFile(QStringLiteral("csv_statuses"), QStringLiteral("input.csv")));
     auto form = startForm();
-    form->N7HQImport1Click();
+    press(*form, QStringLiteral("N7HQImport1"));
     const auto asked = dialogs.asked(AskedDialog::Kind::OpenFile);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].text, QDir::home().filePath(QStringLiteral("myqsos.csv")));
@@ -140,7 +139,7 @@ TEST_F(LogImport, CsvImportSetsCallsAndStatusesAndLeavesTheTableReadOnly) {
 TEST_F(LogImport, CsvCancelLeavesTheTableReadOnly) {
     dialogs.answerOpenFile(QString());
     auto form = startForm();
-    form->N7HQImport1Click();
+    press(*form, QStringLiteral("N7HQImport1"));
     expectNoViewShown(*form);
     EXPECT_TRUE(form->Table1.ReadOnly());
     EXPECT_FALSE(form->Table1.Active());
@@ -151,8 +150,8 @@ TEST_F(LogImport, AnUnreadableFileEndsTheCommandWithTheErrorBox) {
     const QString missing = QDir(folder.path()).filePath(QStringLiteral("missing.upf"));
     dialogs.answerOpenFile(missing).answerMessage();
     dialogs.answerOpenFile(missing).answerMessage();
-    runOnce(&TForm1::ImportUPFClick);
-    runOnce(&TForm1::N7HQImport1Click);
+    runOnce(QStringLiteral("N5ImportUPF1"));
+    runOnce(QStringLiteral("N7HQImport1"));
     const QStringList boxes = errorBoxTexts(dialogs);
     ASSERT_EQ(boxes.size(), 2);
     for (const QString& box : boxes)
@@ -179,14 +178,14 @@ std::vector<Junk> junkFiles() {
 
 struct JunkCommand {
     const char* name;
-    void (TForm1::*command)();
+    const char* entry;
     bool asksMode;
 };
 
 const JunkCommand kJunkCommands[] = {
-    {"UPF import", &TForm1::ImportUPFClick, true},
-    {"CSV import", &TForm1::N7HQImport1Click, false},
-    {"update from file", &TForm1::fromFile1Click, false},
+    {"UPF import", "N5ImportUPF1", true},
+    {"CSV import", "N7HQImport1", false},
+    {"update from file", "fromFile1", false},
 };
 
 // Files chosen by mistake hold no contact and no record line: every command gets through them.
@@ -198,7 +197,7 @@ TEST_F(LogImport, EveryCommandGetsThroughJunkFiles) {
         for (const JunkCommand& command : kJunkCommands) {
             dialogs.answerOpenFile(fileName);
             if (command.asksMode) dialogs.answerExec(upfmode::kResultYes);
-            runOnce(command.command);
+            runOnce(command.entry);
             EXPECT_TRUE(dialogs.scriptUsedUp()) << command.name << " on " << junk.name;
             EXPECT_EQ(recordDifferences(before, readIslandRecords(folder)), QStringList())
                 << command.name << " on " << junk.name;
@@ -211,22 +210,21 @@ TEST_F(LogImport, EveryCommandGetsThroughJunkFiles) {
 TEST_F(LogImport, FiftyMegabyteFilesAreImported) {
     struct Big {
         const char* line;
-        void (TForm1::*command)();
+        const char* entry;
         bool asksMode;
         const char* field;
         const char* value;
     };
     const Big files[] = {
-        {"AF-001 K1ABC a comment that makes the line longer", &TForm1::ImportUPFClick, true, "Call", "K1ABC"},
-        {"\"AS-001\",\"K2ABC\",\"Accepted\" and a tail to make it longer", &TForm1::N7HQImport1Click, false, "Status",
-         "A"},
+        {"AF-001 K1ABC a comment that makes the line longer", "N5ImportUPF1", true, "Call", "K1ABC"},
+        {"\"AS-001\",\"K2ABC\",\"Accepted\" and a tail to make it longer", "N7HQImport1", false, "Status", "A"},
     };
     for (const Big& big : files) {
         const QByteArray line = QByteArray(big.line) + "\r\n";
         const QString fileName = inputFile(QStringLiteral("big"), line.repeated(50 * 1024 * 1024 / line.size()));
         dialogs.answerOpenFile(fileName);
         if (big.asksMode) dialogs.answerExec(upfmode::kResultNo);
-        runOnce(big.command);
+        runOnce(big.entry);
         const IslandRecords after = readIslandRecords(folder);
         const QString reference = QString::fromLatin1(big.line).remove(u'"').left(6);
         EXPECT_EQ(after[reference][big.field], QLatin1String(big.value)) << big.line;
@@ -237,17 +235,16 @@ TEST_F(LogImport, FiftyMegabyteFilesAreImported) {
 // The menu entries run the commands.
 TEST_F(LogImport, MenuEntriesRunTheCommands) {
     auto form = startForm();
-    const std::pair<QAction*, QString> entries[] = {
-        {form->N5ImportUPF1, QDir::homePath()},
-        {form->N7HQImport1, QDir::home().filePath(QStringLiteral("myqsos.csv"))},
-        {form->fromFile1, QDir::home().filePath(QStringLiteral("update.txt"))},
+    const std::pair<const char*, QString> entries[] = {
+        {"N5ImportUPF1", QDir::homePath()},
+        {"N7HQImport1", QDir::home().filePath(QStringLiteral("myqsos.csv"))},
+        {"fromFile1", QDir::home().filePath(QStringLiteral("update.txt"))},
     };
     for (const auto& [entry, proposed] : entries) {
-        ASSERT_TRUE(entry->isEnabled()) << entry->objectName().toStdString();
         dialogs.answerOpenFile(QString());
-        entry->trigger();
-        ASSERT_FALSE(dialogs.asked().empty()) << entry->objectName().toStdString();
-        EXPECT_EQ(dialogs.asked().back().text, proposed) << entry->objectName().toStdString();
+        press(*form, entry);
+        ASSERT_FALSE(dialogs.asked().empty()) << entry;
+        EXPECT_EQ(dialogs.asked().back().text, proposed) << entry;
         expectNoViewShown(*form);
     }
 }

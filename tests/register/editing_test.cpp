@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "support/gui_fixture.h"
 #include "register/status_dialog.h"
+#include "support/gui_fixture.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ protected:
             "UPDATE \"IOTA-EU\" SET Status = 'W', Call = 'EI7W' WHERE IOTA = 'EU-007';");
         form = startForm();
         form->show();
-        form->EuropeButtonClick();
-        form->EditMode->setChecked(true);
+        press(*form, "EuropeButton");
+        press(*form, "EditMode");
     }
 
     void jumpTo(const QString& number) { form->JumpTo->setText(number); }
@@ -168,7 +168,7 @@ TEST_F(EditingTest, CtrlDeleteAsksBeforeDeleting) {
 }
 
 TEST_F(EditingTest, OwnerDetailsListEveryRowAndEditOnlyThePublicOnes) {
-    form->MyDetailsButtonClick();
+    press(*form, "MyDetailsButton");
     EXPECT_TRUE(form->MyDetailsButton->isChecked());
     EXPECT_EQ(form->Table1.TableName(), "Owner");
     EXPECT_TRUE(form->Table1.Filtered());
@@ -181,7 +181,7 @@ TEST_F(EditingTest, OwnerDetailsListEveryRowAndEditOnlyThePublicOnes) {
     EXPECT_EQ(form->DBText1->text(), "Name");
 
     typeAndLeave(form->DBEdit1, "Kari Nordmann");
-    form->EditMode->setChecked(false);
+    press(*form, "EditMode");
     EXPECT_FALSE(form->Table1.Filtered());
     EXPECT_TRUE(form->Table1.ReadOnly());
     EXPECT_EQ(form->Table1.RecordCount(), 36) << "every owner row, read-only";

@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "support/gui_fixture.h"
 #include "register/list_grid_model.h"
+#include "support/gui_fixture.h"
 
 namespace {
 
@@ -85,29 +85,29 @@ protected:
 
 TEST_F(ViewTest, EveryResultingView) {
     const ViewState continent{"IOTA-EU", "Status <> 'U'", true, true, 1, true, false, kContinentColumns, false};
-    form->EuropeButtonClick();
+    press(*form, "EuropeButton");
     expectView(*form, continent, "continent view");
     EXPECT_TRUE(form->EuropeButton->isChecked());
     EXPECT_EQ(visibleReferences(*form), (QStringList{"EU-001", "EU-002", "EU-005", "EU-007", "EU-115"}));
     EXPECT_TRUE(form->IotaDBCtrlGrid->isHidden());
     EXPECT_EQ(form->DBGrid1->toolTip(), "To display QSL double-click!");
 
-    form->RadioButton3->setChecked(true);
+    press(*form, "RadioButton3");
     expectView(*form, {"IOTA-EU", "Status = 'C'", true, true, 3, true, false, kContinentColumns, false},
                "mode C in a continent view");
     EXPECT_EQ(visibleReferences(*form), QStringList{"EU-007"});
-    form->RadioButton10->setChecked(true);
+    press(*form, "RadioButton10");
     EXPECT_EQ(form->Table1.Filter(), "Call = '/*'");
     EXPECT_EQ(visibleReferences(*form), QStringList{"EU-115"});
 
-    form->EditMode->setChecked(true);
+    press(*form, "EditMode");
     expectView(*form, {"IOTA-EU", "", false, false, 1, true, true, kContinentColumns, false}, "Edit Mode ticked");
     EXPECT_FALSE(form->IotaDBCtrlGrid->isHidden());
     EXPECT_FALSE(form->JumpTo->isHidden());
     EXPECT_TRUE(form->ImportButton->isHidden()) << "Jump to stands in the place of the import button";
     EXPECT_EQ(form->Table1.RecordCount(), 140);
 
-    form->BritishIsles1Click();
+    press(*form, "BritishIsles1");
     const ViewState britishIsles{"IOTA-EU", "ABW = 'B'", true, true, 1, false, false, kGroupColumns, true};
     expectView(*form, britishIsles, "British Isles");
     EXPECT_EQ(form->CurrentGroup, "B");
@@ -115,36 +115,36 @@ TEST_F(ViewTest, EveryResultingView) {
     EXPECT_EQ(visibleReferences(*form), (QStringList{"EU-005", "EU-007", "EU-115", "EU-120"}))
         << "the group's all shows its unallocated records too";
 
-    form->RadioButton7->setChecked(true);
+    press(*form, "RadioButton7");
     expectView(*form, {"IOTA-EU", "Status = 'W'  and ABW = 'B'", true, true, 7, false, false, kGroupColumns, true},
                "mode W in a group view");
-    form->RadioButton3->setChecked(true);
+    press(*form, "RadioButton3");
     EXPECT_EQ(form->Table1.Filter(), "Status = 'C' and ABW = 'B'");
-    form->RadioButton10->setChecked(true);
+    press(*form, "RadioButton10");
     EXPECT_EQ(form->Table1.Filter(), "Status = 'C' and ABW = 'B'") << "/Call keeps the group view's filter";
     EXPECT_TRUE(form->Table1.Filtered());
 
-    form->EuropeButtonClick();
+    press(*form, "EuropeButton");
     expectView(*form, continent, "Europe after British Isles");
     EXPECT_EQ(form->CurrentGroup, "");
 }
 
 TEST_F(ViewTest, GroupMenusPressTheirContinentButton) {
     const struct {
-        void (TForm1::*handler)();
+        const char* entry;
         const char* table;
         const char* group;
         QPushButton* TForm1::*button;
     } groups[] = {
-        {&TForm1::Europe2Click, "IOTA-EU", "A", &TForm1::EuropeButton},
-        {&TForm1::Asia2Click, "IOTA-AS", "A", &TForm1::AsiaButton},
-        {&TForm1::Northamerica2Click, "IOTA-NA", "A", &TForm1::NorthamericaButton},
-        {&TForm1::BritishIsles1Click, "IOTA-EU", "B", &TForm1::EuropeButton},
-        {&TForm1::Northamerica3Click, "IOTA-NA", "W", &TForm1::NorthamericaButton},
-        {&TForm1::Southamerica2Click, "IOTA-SA", "W", &TForm1::SouthamericaButton},
+        {"Europe2", "IOTA-EU", "A", &TForm1::EuropeButton},
+        {"Asia2", "IOTA-AS", "A", &TForm1::AsiaButton},
+        {"Northamerica2", "IOTA-NA", "A", &TForm1::NorthamericaButton},
+        {"BritishIsles1", "IOTA-EU", "B", &TForm1::EuropeButton},
+        {"Northamerica3", "IOTA-NA", "W", &TForm1::NorthamericaButton},
+        {"Southamerica2", "IOTA-SA", "W", &TForm1::SouthamericaButton},
     };
     for (const auto& group : groups) {
-        (form.get()->*group.handler)();
+        press(*form, group.entry);
         expectView(
             *form,
             {group.table, QString("ABW = '%1'").arg(group.group), true, true, 1, false, false, kGroupColumns, true},
@@ -155,26 +155,26 @@ TEST_F(ViewTest, GroupMenusPressTheirContinentButton) {
 }
 
 TEST_F(ViewTest, EditModeFollowsTheContinentAndLeavesUnallocatedRecordsShown) {
-    form->AfricaButtonClick();
-    form->EditMode->setChecked(true);
-    form->AsiaButtonClick();
+    press(*form, "AfricaButton");
+    press(*form, "EditMode");
+    press(*form, "AsiaButton");
     expectView(*form, {"IOTA-AS", "", false, false, 1, true, true, kContinentColumns, false},
                "continent chosen in Edit Mode");
     EXPECT_FALSE(form->IotaDBCtrlGrid->isHidden());
     EXPECT_EQ(form->IotaID->text(), "AS-001");
 
-    form->EditMode->setChecked(false);
+    press(*form, "EditMode");
     expectView(*form, {"IOTA-AS", "", true, true, 1, true, false, kContinentColumns, false}, "Edit Mode cleared");
     EXPECT_EQ(form->Table1.RecordCount(), 29) << "unallocated records stay visible under all";
-    form->RadioButton1->setChecked(true);
+    press(*form, "RadioButton1");
     EXPECT_EQ(form->Table1.RecordCount(), 29) << "choosing the selected mode again runs nothing";
-    form->RadioButton6->setChecked(true);
-    form->RadioButton1->setChecked(true);
+    press(*form, "RadioButton6");
+    press(*form, "RadioButton1");
     EXPECT_EQ(form->Table1.RecordCount(), 2);
 }
 
 TEST_F(ViewTest, ListAndHandleFollowEachOther) {
-    form->EuropeButtonClick();
+    press(*form, "EuropeButton");
     form->Table1.Next();
     EXPECT_EQ(form->DBGrid1->currentIndex().row(), 1);
     form->DBGrid1->selectRow(3);
@@ -192,15 +192,15 @@ TEST_F(ViewTest, ScreenshotsOfTheViews) {
     const QString folderName = qEnvironmentVariable("SKERRY_SCREENSHOT_DIR");
     if (folderName.isEmpty()) GTEST_SKIP() << "set SKERRY_SCREENSHOT_DIR to save screenshots";
     const std::pair<const char*, std::function<void()>> views[] = {
-        {"continent", [&] { form->OceaniaButtonClick(); }},
-        {"group", [&] { form->BritishIsles1Click(); }},
+        {"continent", [&] { press(*form, "OceaniaButton"); }},
+        {"group", [&] { press(*form, "BritishIsles1"); }},
         {"edit-mode",
          [&] {
-             form->EuropeButtonClick();
-             form->EditMode->setChecked(true);
+             press(*form, "EuropeButton");
+             press(*form, "EditMode");
              form->JumpTo->setText("5");
          }},
-        {"my-details", [&] { form->MyDetailsButtonClick(); }},
+        {"my-details", [&] { press(*form, "MyDetailsButton"); }},
     };
     for (const auto& [name, show] : views) {
         show();

@@ -12,9 +12,9 @@
 #include <QRegularExpression>
 #include <QTableView>
 
-#include "support/report_fixture.h"
 #include "reports/render/page_setup.h"
 #include "reports/render/pdf_output.h"
+#include "support/report_fixture.h"
 
 namespace {
 
@@ -232,7 +232,7 @@ TEST_F(ReportCommandsTest, EveryIslandListCommandPrintsItsList) {
             EXPECT_EQ(menuPathOf(form->MainMenu1->actions(), entry), QStringList{"&3 Reports"} + area.path) << list;
 
             shown.clear();
-            trigger(name);
+            press(*form, name);
             ASSERT_EQ(shown.size(), 1u) << list;
             const ShownReport& printed = shown.front();
             const QString filter = area.group.isEmpty() ? selection.continentFilter
@@ -258,36 +258,36 @@ TEST_F(ReportCommandsTest, EveryIslandListCommandPrintsItsList) {
 }
 
 TEST_F(ReportCommandsTest, ListsHoldTheirIslandsInReferenceOrder) {
-    trigger("neededW10");
+    press(*form, "neededW10");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].labelText("QRLabel1"), "IOTA Europe (needed)");
     EXPECT_EQ(detailLines(shown[0]), (QStringList{"EU-001 W", "EU-115 -"}));
 
-    trigger("CPclaimedapproved4");
+    press(*form, "CPclaimedapproved4");
     EXPECT_EQ(detailLines(shown[1]), (QStringList{"EU-005 C", "EU-007 A"})) << "statuses mixed, not grouped";
 
     // Only the Arctic islands of the Asian table; Oceania's stands in no group list.
-    trigger("CPclaimed9");
+    press(*form, "CPclaimed9");
     EXPECT_EQ(detailLines(shown[2]), QStringList{"AS-001 C"});
-    trigger("approvedclaimedworked1");
+    press(*form, "approvedclaimedworked1");
     EXPECT_EQ(detailLines(shown[3]), QStringList{"AS-001 C"});
 
     // Nothing selected: the list prints all the same, without detail lines.
-    trigger("CPapproved3");
+    press(*form, "CPapproved3");
     EXPECT_EQ(shown[4].labelText("QRLabel1"), "IOTA Antarctica (approved)");
     EXPECT_TRUE(shown[4].report.data->rows.empty());
 
     // Deleted and unallocated references stand in no list.
     for (const char* all : {"approvedclaimedworked9", "neededW10"}) {
-        trigger(all);
+        press(*form, all);
         for (const QString& line : detailLines(shown.back())) EXPECT_FALSE(line.endsWith('D') || line.endsWith('U'));
     }
 }
 
 TEST_F(ReportCommandsTest, ListFromAGroupViewSetsItsOwnFilter) {
-    form->BritishIsles1Click();
-    form->RadioButton3->setChecked(true);
-    trigger("worked13");
+    press(*form, "BritishIsles1");
+    press(*form, "RadioButton3");
+    press(*form, "worked13");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].tableName, "IOTA-SA");
     EXPECT_EQ(shown[0].filter, "Status = 'W'");
@@ -296,8 +296,8 @@ TEST_F(ReportCommandsTest, ListFromAGroupViewSetsItsOwnFilter) {
 }
 
 TEST_F(ReportCommandsTest, PrintedSummaryCountsEveryRowOntoOnePage) {
-    form->AfricaButtonClick();
-    trigger("PrintSummary1");
+    press(*form, "AfricaButton");
+    press(*form, "PrintSummary1");
     ASSERT_EQ(shown.size(), 1u);
     const ShownReport& summary = shown.front();
     EXPECT_EQ(summary.report.title, "Summary");
@@ -329,7 +329,7 @@ TEST_F(ReportCommandsTest, PrintedSummaryCountsEveryRowOntoOnePage) {
 }
 
 TEST_F(ReportCommandsTest, WantListOfNeededReferences) {
-    trigger("NeededWorked1");
+    press(*form, "NeededWorked1");
     ASSERT_EQ(shown.size(), 1u);
     const ShownReport& wantList = shown.front();
     EXPECT_EQ(wantList.report.title, "Want List");
@@ -362,7 +362,7 @@ TEST_F(ReportCommandsTest, WantListOfNeededReferences) {
 }
 
 TEST_F(ReportCommandsTest, WantListOfNeededAndWorkedReferencesMarksTheWorked) {
-    trigger("Needed14");
+    press(*form, "Needed14");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].labelText("QRLabel33").startsWith("Want List for DL1ABC as of "));
     EXPECT_TRUE(shown[0].labelText("QRLabel33").endsWith(" / ( )=worked!"));
@@ -378,7 +378,7 @@ TEST_F(ReportCommandsTest, StoreFailureMidReportGivesTheWindowBack) {
     form->Database1.execute("DROP TABLE \"IOTA-OC\"");
     for (const char* command : {"PrintSummary1", "NeededWorked1", "Needed14", "needed7"}) {
         dialogs.answerMessage();
-        trigger(command);
+        press(*form, command);
         const QStringList errors = errorBoxTexts(dialogs);
         ASSERT_FALSE(errors.isEmpty()) << command;
         EXPECT_TRUE(errors.back().contains("IOTA-OC")) << errors.back().toStdString();
@@ -406,7 +406,7 @@ TEST_F(GuiTest, PdfsOfTheReports) {
          {std::pair{"PrintSummary1", "printed-summary.pdf"}, std::pair{"neededW10", "europe-needed-list.pdf"},
           std::pair{"Needed14", "want-list-worked.pdf"}}) {
         fileName = name;
-        form->findChild<QAction*>(entry)->trigger();
+        press(*form, entry);
         EXPECT_TRUE(QFile::exists(QDir(folderName).filePath(name))) << name;
     }
     EXPECT_TRUE(dialogs.asked().empty());

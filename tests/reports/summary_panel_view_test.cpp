@@ -96,19 +96,12 @@ protected:
         ReportTest::SetUp();
         startReportingForm();
     }
-
-    void pressOk() {
-        auto* ok = form->findChild<QPushButton*>("OK_Button");
-        ASSERT_NE(ok, nullptr);
-        ASSERT_TRUE(ok->isVisible());
-        ok->click();
-    }
 };
 
 TEST_F(SummaryTest, ContinentalSummaryShowsEveryContinentAndTheirSum) {
-    form->EuropeButtonClick();
-    form->RadioButton3->setChecked(true);
-    trigger("ContinentalAwards1");
+    press(*form, "EuropeButton");
+    press(*form, "RadioButton3");
+    press(*form, "ContinentalAwards1");
 
     expectPanel(*form, "Continental Summary", kContinental);
     expectSummaryState(*form);
@@ -119,24 +112,24 @@ TEST_F(SummaryTest, ContinentalSummaryShowsEveryContinentAndTheirSum) {
 }
 
 TEST_F(SummaryTest, GroupSummaryBlanksTheRowsItDoesNotUse) {
-    trigger("ContinentalAwards1");
-    pressOk();
-    form->BritishIsles1Click();
-    trigger("GroupAwards1");
+    press(*form, "ContinentalAwards1");
+    press(*form, "OK_Button");
+    press(*form, "BritishIsles1");
+    press(*form, "GroupAwards1");
 
     expectPanel(*form, "Group Summary", kGroups);
     expectSummaryState(*form);
     EXPECT_FALSE(form->Table1.Filtered());
 
-    pressOk();
-    trigger("ContinentalAwards1");
+    press(*form, "OK_Button");
+    press(*form, "ContinentalAwards1");
     expectPanel(*form, "Continental Summary", kContinental);
 }
 
 TEST_F(SummaryTest, OkGivesTheWindowBackWithNoViewShown) {
     for (const char* summary : {"ContinentalAwards1", "GroupAwards1"}) {
-        trigger(summary);
-        pressOk();
+        press(*form, summary);
+        press(*form, "OK_Button");
         expectNoViewShown(*form);
         EXPECT_EQ(form->GroupLabel->text(), "Groups") << summary;
         EXPECT_FALSE(form->Table1.Active()) << summary;
@@ -144,7 +137,7 @@ TEST_F(SummaryTest, OkGivesTheWindowBackWithNoViewShown) {
         EXPECT_EQ(form->Table1.TableName(), "IOTA-SA") << summary;
     }
     // The window works as before: a continent can be picked.
-    form->AsiaButton->click();
+    press(*form, "AsiaButton");
     EXPECT_TRUE(form->RadioButton3->isEnabled());
     EXPECT_FALSE(form->DBGrid1->isHidden());
 }
@@ -154,7 +147,7 @@ TEST_F(SummaryTest, StoreFailureMidSummaryGivesTheWindowBack) {
     form->Database1.execute("DROP TABLE \"IOTA-SA\"");
     for (const char* summary : {"ContinentalAwards1", "GroupAwards1"}) {
         dialogs.answerMessage();
-        trigger(summary);
+        press(*form, summary);
         const QStringList errors = errorBoxTexts(dialogs);
         ASSERT_FALSE(errors.isEmpty()) << summary;
         EXPECT_TRUE(errors.back().contains("IOTA-SA")) << errors.back().toStdString();
@@ -174,10 +167,10 @@ TEST_F(GuiTest, ScreenshotsOfTheSummaryPanel) {
     form->show();
     for (const auto& [entry, name] :
          {std::pair{"ContinentalAwards1", "continental-summary"}, std::pair{"GroupAwards1", "group-summary"}}) {
-        form->findChild<QAction*>(entry)->trigger();
+        press(*form, entry);
         QApplication::processEvents();
         EXPECT_TRUE(form->grab().save(QDir(folderName).filePath(QString("%1.png").arg(name)))) << name;
-        form->findChild<QPushButton*>("OK_Button")->click();
+        press(*form, "OK_Button");
     }
 }
 

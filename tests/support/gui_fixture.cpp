@@ -88,6 +88,25 @@ bool reachableIn(const QList<QAction*>& entries, const QAction* entry) {
     return false;
 }
 
+// The control a test presses, or none after a failure saying why.
+QWidget* controlToPress(TForm1& form, const QString& name) {
+    const QList<QWidget*> controls = form.findChildren<QWidget*>(name);
+    if (controls.size() != 1) {
+        ADD_FAILURE() << controls.size() << " controls are named " << name.toStdString();
+        return nullptr;
+    }
+    QWidget* control = controls.front();
+    if (!control->isVisible()) {
+        ADD_FAILURE() << name.toStdString() << " is not on show";
+        return nullptr;
+    }
+    if (!control->isEnabled()) {
+        ADD_FAILURE() << name.toStdString() << " is disabled";
+        return nullptr;
+    }
+    return control;
+}
+
 }  // namespace
 
 bool reachable(const TForm1& form, const QAction* entry) {
@@ -100,11 +119,32 @@ void press(TForm1& form, const QString& name) {
         entry->trigger();
         return;
     }
-    auto* button = form.findChild<QAbstractButton*>(name);
-    ASSERT_NE(button, nullptr) << "no control " << name.toStdString();
-    ASSERT_TRUE(button->isVisible()) << name.toStdString() << " is not on show";
-    ASSERT_TRUE(button->isEnabled()) << name.toStdString() << " is disabled";
+    QWidget* control = controlToPress(form, name);
+    if (!control) return;
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    ASSERT_NE(button, nullptr) << name.toStdString() << " is no button";
     button->click();
+}
+
+void doubleClick(TForm1& form, const QString& name) {
+    QWidget* control = controlToPress(form, name);
+    if (!control) return;
+    QWidget* target = control;
+    QPoint point = control->rect().center();
+    if (auto* list = qobject_cast<QAbstractItemView*>(control)) {
+        const QModelIndex current = list->currentIndex();
+        ASSERT_TRUE(current.isValid()) << name.toStdString() << " has no current row";
+        list->scrollTo(current);
+        target = list->viewport();
+        point = list->visualRect(current).center();
+    }
+    // The first click of the two presses the row the second one opens.
+    QTest::mouseClick(target, Qt::LeftButton, {}, point);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, point);
+}
+
+void typeInto(TForm1& form, const QString& name, const QString& keys) {
+    if (QWidget* control = controlToPress(form, name)) QTest::keyClicks(control, keys);
 }
 
 void activate(QWidget& window) {

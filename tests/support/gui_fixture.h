@@ -47,10 +47,22 @@ void expectNoSplashLeft();
 // Whether a menu entry can be reached from the menu bar: it and every menu above it are enabled.
 bool reachable(const TForm1& form, const QAction* entry);
 
-// Presses a control by its name as the user does: a button must be there, visible and enabled,
-// and is clicked; a menu entry must be reachable, and is triggered. Either runs through the
-// window's error wrapper.
+// Tests give the window its commands as the user does, by the name of the control or menu entry
+// that runs them, through press and its two siblings, which check the control the same way. A
+// menu entry must be reachable and is triggered; a control must be the one of its name, on show
+// and enabled. Each command runs through the window's error wrapper.
+//
+// Presses a button or a menu entry.
 void press(TForm1& form, const QString& name);
+// Double-clicks a control: a list on its current row, brought into view, anything else in its
+// middle.
+void doubleClick(TForm1& form, const QString& name);
+// Types keys into a control, one by one.
+void typeInto(TForm1& form, const QString& name, const QString& keys);
+
+// Window methods no control runs: tests call these themselves, and scripts/check-test-presses
+// lets their calls through and those of no other command.
+//   LockMainWindow, UnlockMainWindow: the steps a batch command takes around its work.
 
 // Makes the window the active one, as the user's click does, so that focus and access keys work
 // (the offscreen platform gives the activation to each splash window and keeps it there).

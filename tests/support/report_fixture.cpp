@@ -1,9 +1,6 @@
 #include "support/report_fixture.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,13 +47,6 @@ void ReportTest::startReportingForm(CapturingPreview::Look look) {
     form = startForm();
     form->show();
     form->setReportPreview(std::make_unique<CapturingPreview>(*form, shown, std::move(look)));
-}
-
-void ReportTest::trigger(const QString& name) {
-    auto* entry = form->findChild<QAction*>(name);
-    ASSERT_NE(entry, nullptr) << name.toStdString();
-    ASSERT_TRUE(reachable(*form, entry)) << name.toStdString();
-    entry->trigger();
 }
 
 std::unique_ptr<TestDataFolder> fullDataFolder() {

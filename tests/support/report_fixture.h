@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "support/gui_fixture.h"
 #include "reports/render/report.h"
 #include "reports/report_preview_view.h"
+#include "support/gui_fixture.h"
 
 // A report as the preview was given it, with what the window and its table handle held while
 // the preview was open.
@@ -51,8 +51,6 @@ protected:
     void SetUp() override;
     // Starts the window on a prepared folder and puts the capturing preview in.
     void startReportingForm(CapturingPreview::Look look = {});
-    // Triggers a menu entry by its name; the entry and the menus above it must be enabled.
-    void trigger(const QString& name);
 
     std::unique_ptr<TForm1> form;
     std::vector<ShownReport> shown;

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "support/gui_fixture.h"
 #include "register/cards/qsl_card_panel.h"
+#include "support/gui_fixture.h"
 #include "support/screenshot.h"
 
 namespace {
@@ -41,7 +41,7 @@ protected:
     // Double-clicks the record of a reference in the list shown.
     void openCardOf(const QString& reference) {
         ASSERT_TRUE(form->Table1.Locate(QStringLiteral("IOTA"), reference)) << reference.toStdString();
-        form->DBGrid1DblClick();
+        doubleClick(*form, QStringLiteral("DBGrid1"));
     }
 
     // The picture files shown on opening and after each of two turns.
@@ -61,11 +61,11 @@ protected:
     std::unique_ptr<TForm1> form;
 };
 
-// The mouse as a user double-clicks: the first click of the two selects the row.
-void doubleClickRow(QTableView& list, int row) {
-    const QPoint centre = list.visualRect(list.model()->index(row, 0)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+// Picks a row of the list with the mouse, then double-clicks it.
+void doubleClickRow(TForm1& form, int row) {
+    QTableView& list = *form.DBGrid1;
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(row, 0)).center());
+    doubleClick(form, QStringLiteral("DBGrid1"));
 }
 
 // The six menus a card closes; "&7 HQ Import" stays open.
@@ -86,7 +86,7 @@ TEST_F(QslCardTest, PanelIsHiddenAtStartAndCoversTheWholeClientArea) {
 
 TEST_F(QslCardTest, FrontOnlyShowsFrontPlaceholderFront) {
     putCard(QStringLiteral("front.jpg"), QStringLiteral("EU-005f.jpg"));
-    form->EuropeButtonClick();
+    press(*form, QStringLiteral("EuropeButton"));
 
     const QStringList expected{picture(QStringLiteral("EU-005f.jpg")), picture(kNoQslPicture),
                                picture(QStringLiteral("EU-005f.jpg"))};
@@ -101,7 +101,7 @@ TEST_F(QslCardTest, FrontOnlyShowsFrontPlaceholderFront) {
 TEST_F(QslCardTest, BothSidesAlternate) {
     putCard(QStringLiteral("front.jpg"), QStringLiteral("OC-001f.jpg"));
     putCard(QStringLiteral("back.jpg"), QStringLiteral("OC-001b.jpg"));
-    form->OceaniaButtonClick();
+    press(*form, QStringLiteral("OceaniaButton"));
 
     const QStringList expected{picture(QStringLiteral("OC-001f.jpg")), picture(QStringLiteral("OC-001b.jpg")),
                                picture(QStringLiteral("OC-001f.jpg"))};
@@ -110,15 +110,15 @@ TEST_F(QslCardTest, BothSidesAlternate) {
 }
 
 TEST_F(QslCardTest, NoCardShowsThePlaceholder) {
-    form->AfricaButtonClick();
+    press(*form, QStringLiteral("AfricaButton"));
     EXPECT_EQ(shownWhileTurning(QStringLiteral("AF-003")), QStringList(3, picture(kNoQslPicture)));
     EXPECT_FALSE(form->QSLPanel->QSLImage->picture().isNull());
 }
 
 TEST_F(QslCardTest, CloseGivesTheMenusBackAndLeavesTheListAsItWas) {
     putCard(QStringLiteral("front.jpg"), QStringLiteral("EU-007f.jpg"));
-    form->EuropeButtonClick();
-    form->RadioButton6->setChecked(true);
+    press(*form, QStringLiteral("EuropeButton"));
+    press(*form, QStringLiteral("RadioButton6"));
     openCardOf(QStringLiteral("EU-007"));
     const int row = form->Table1.RecNo();
 
@@ -165,10 +165,10 @@ TEST_F(QslCardTest, TheCardCoversTheWindowForReal) {
 
 TEST_F(QslCardTest, DoubleClickInAGroupViewOpensTheCardOfThatRow) {
     putCard(QStringLiteral("back.jpg"), QStringLiteral("EU-115f.jpg"));
-    form->BritishIsles1Click();
+    press(*form, QStringLiteral("BritishIsles1"));
     ASSERT_EQ(form->Table1.RecordCount(), 2);
 
-    doubleClickRow(*form->DBGrid1, 1);
+    doubleClickRow(*form, 1);
 
     EXPECT_TRUE(form->QSLPanel->isVisible());
     EXPECT_EQ(form->QSLPanel->QSLcard->text(), QStringLiteral("EU-115"));
@@ -177,16 +177,15 @@ TEST_F(QslCardTest, DoubleClickInAGroupViewOpensTheCardOfThatRow) {
 }
 
 TEST_F(QslCardTest, MyDetailsAndTheAwardListHaveNoCards) {
-    const std::pair<const char*, void (TForm1::*)()> views[] = {
-        {"My Details", &TForm1::MyDetailsButtonClick},
-        {"award list", &TForm1::SpeedButton1Click},
-        {"claim view", &TForm1::ClaimAwardClick},
+    const std::pair<const char*, const char*> views[] = {
+        {"My Details", "MyDetailsButton"},
+        {"award list", "SpeedButton1"},
+        {"claim view", "ClaimAward"},
     };
     for (const auto& [name, view] : views) {
-        ((*form).*view)();
+        press(*form, view);
         ASSERT_TRUE(form->DBGrid1->isVisible()) << name;
-        doubleClickRow(*form->DBGrid1, 0);
-        form->DBGrid1DblClick();
+        doubleClickRow(*form, 0);
         EXPECT_TRUE(form->QSLPanel->isHidden()) << name;
         expectCardMenusEnabled(*form, true);
     }
@@ -194,7 +193,7 @@ TEST_F(QslCardTest, MyDetailsAndTheAwardListHaveNoCards) {
 }
 
 TEST_F(QslCardTest, BrokenPictureIsReportedByNameAndClosingStillWorks) {
-    form->EuropeButtonClick();
+    press(*form, QStringLiteral("EuropeButton"));
     for (const QString& broken : {QStringLiteral("corrupt.jpg"), QStringLiteral("truncated.jpg")}) {
         QFile::remove(picture(QStringLiteral("EU-005f.jpg")));
         putCard(broken, QStringLiteral("EU-005f.jpg"));
@@ -222,7 +221,7 @@ TEST_F(QslCardTest, BrokenPictureIsReportedByNameAndClosingStillWorks) {
 
 TEST_F(QslCardTest, MalformedReferenceNamesNoFileOutsideThePictureFolder) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_FIXTURES "/cards/front.jpg"), program.filePath("ASf.jpg")));
-    form->AsiaButtonClick();
+    press(*form, QStringLiteral("AsiaButton"));
 
     openCardOf(QStringLiteral("../AS"));
 
@@ -237,7 +236,7 @@ TEST_F(QslCardTest, PicturesAreLookedForBesideTheProgramNotInTheWorkingFolder) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_FIXTURES "/cards/front.jpg"), working + "/NA-001f.jpg"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(SKERRY_FIXTURES "/cards/front.jpg"), working + "/NA-015f.jpg"));
     putCard(QStringLiteral("back.jpg"), QStringLiteral("NA-015f.jpg"));
-    form->NorthamericButtonClick();
+    press(*form, QStringLiteral("NorthamericaButton"));
 
     openCardOf(QStringLiteral("NA-001"));
     EXPECT_EQ(form->QSLPanel->shownFile(), picture(kNoQslPicture));

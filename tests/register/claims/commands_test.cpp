@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTest>
 
 #include "register/list_grid_model.h"
 #include "support/fixed_clock.h"
@@ -35,11 +34,10 @@ protected:
     // The award on the list's current record.
     QString currentAward() { return form->Table1.FieldByName(QStringLiteral("Award_name")).AsString(); }
 
-    // Chooses an item of the award number box on a row of the claim list.
+    // Chooses an item of the award number box on a row of the claim list by typing its first letter.
     void choose(int row, const QString& item) {
         form->Table1.MoveTo(row);
-        form->AwardNumberDBComboBox->setCurrentText(item);
-        form->AwardNumberDBComboBoxChange();
+        typeInto(*form, QStringLiteral("AwardNumberDBComboBox"), item.left(1));
     }
 
     // An award's number and issue date as written, read once the program has let go of the folder.
@@ -88,9 +86,9 @@ void expectAwardListState(const TForm1& form) {
 }  // namespace
 
 TEST_F(ClaimsTest, AwardListShowsEveryAward) {
-    form->EuropeButtonClick();
+    press(*form, QStringLiteral("EuropeButton"));
 
-    form->SpeedButton1->click();
+    press(*form, QStringLiteral("SpeedButton1"));
 
     expectAwardListState(*form);
     EXPECT_FALSE(form->Table1.Filtered());
@@ -104,18 +102,18 @@ TEST_F(ClaimsTest, AwardListFromEditModeOrAGroupViewLeavesTheDisplayModesOff) {
     const std::pair<const char*, std::function<void()>> views[] = {
         {"Edit Mode",
          [&] {
-             form->AsiaButtonClick();
-             form->EditMode->setChecked(true);
+             press(*form, QStringLiteral("AsiaButton"));
+             press(*form, QStringLiteral("EditMode"));
          }},
         {"group view in mode C",
          [&] {
-             form->BritishIsles1Click();
-             form->RadioButton3->setChecked(true);
+             press(*form, QStringLiteral("BritishIsles1"));
+             press(*form, QStringLiteral("RadioButton3"));
          }},
     };
     for (const auto& [name, view] : views) {
         view();
-        form->SpeedButton1Click();
+        press(*form, QStringLiteral("SpeedButton1"));
         SCOPED_TRACE(name);
         expectAwardListState(*form);
         EXPECT_TRUE(form->CurrentGroup.isEmpty());
@@ -125,7 +123,7 @@ TEST_F(ClaimsTest, AwardListFromEditModeOrAGroupViewLeavesTheDisplayModesOff) {
 }
 
 TEST_F(ClaimsTest, ClaimViewListsOnlyTheAwardsNotIssued) {
-    form->ClaimAward->trigger();
+    press(*form, QStringLiteral("ClaimAward"));
 
     expectAwardListState(*form);
     EXPECT_EQ(form->Table1.Filter(), QStringLiteral("Award_number = 'NONE' or Award_number ='CLAIM'"));
@@ -165,7 +163,7 @@ TEST_F(ClaimsTest, AnEmptyClaimViewShowsAnEmptyPanel) {
 }
 
 TEST_F(ClaimsTest, ClaimStoresTheClaimDateAndReopensAtTheFirstAward) {
-    form->ClaimAwardClick();
+    press(*form, QStringLiteral("ClaimAward"));
     const int row = int(listedAwards().indexOf(QStringLiteral("IOTA 700")));
 
     choose(row, QStringLiteral("CLAIM"));
@@ -178,7 +176,7 @@ TEST_F(ClaimsTest, ClaimStoresTheClaimDateAndReopensAtTheFirstAward) {
 }
 
 TEST_F(ClaimsTest, NoneStoresNoIssueDate) {
-    form->ClaimAwardClick();
+    press(*form, QStringLiteral("ClaimAward"));
     const int row = int(listedAwards().indexOf(QStringLiteral("IOTA 500")));
 
     choose(row, QStringLiteral("NONE"));
@@ -189,7 +187,7 @@ TEST_F(ClaimsTest, NoneStoresNoIssueDate) {
 }
 
 TEST_F(ClaimsTest, LastAwardOfTheListIsPostedToo) {
-    form->ClaimAwardClick();
+    press(*form, QStringLiteral("ClaimAward"));
 
     choose(form->Table1.RecordCount() - 1, QStringLiteral("CLAIM"));
 
@@ -198,12 +196,11 @@ TEST_F(ClaimsTest, LastAwardOfTheListIsPostedToo) {
 }
 
 TEST_F(ClaimsTest, ChoosingFromTheBoxRunsTheChange) {
-    form->ClaimAwardClick();
-    ASSERT_TRUE(form->AwardNumberDBComboBox->isEnabled());
+    press(*form, QStringLiteral("ClaimAward"));
     form->AwardNumberDBComboBox->setFocus();
 
     // Typing the first letter chooses "CLAIM" (Up and Down scroll the panel instead).
-    QTest::keyClick(form->AwardNumberDBComboBox, Qt::Key_C);
+    typeInto(*form, QStringLiteral("AwardNumberDBComboBox"), QStringLiteral("c"));
 
     EXPECT_EQ(form->Table1.RecNo(), 0);
     EXPECT_EQ(form->DateDBEdit->text(), QStringLiteral("08-12-07"));
@@ -211,9 +208,9 @@ TEST_F(ClaimsTest, ChoosingFromTheBoxRunsTheChange) {
 }
 
 TEST_F(ClaimsTest, AwardListAfterTheClaimViewShowsEveryAwardAgain) {
-    form->ClaimAwardClick();
+    press(*form, QStringLiteral("ClaimAward"));
 
-    form->SpeedButton1Click();
+    press(*form, QStringLiteral("SpeedButton1"));
 
     expectAwardListState(*form);
     EXPECT_TRUE(form->ClaimAwardDBCtrlGrid->isHidden());
@@ -224,9 +221,9 @@ TEST_F(ClaimsTest, AwardListAfterTheClaimViewShowsEveryAwardAgain) {
 }
 
 TEST_F(ClaimsTest, AContinentViewEndsTheClaimView) {
-    form->ClaimAwardClick();
+    press(*form, QStringLiteral("ClaimAward"));
 
-    form->EuropeButtonClick();
+    press(*form, QStringLiteral("EuropeButton"));
 
     EXPECT_TRUE(form->ClaimAwardDBCtrlGrid->isHidden());
     for (QWidget* field : std::initializer_list<QWidget*>{form->DBText2, form->AwardNumberDBComboBox, form->DateDBEdit})
