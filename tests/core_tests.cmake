@@ -16,6 +16,7 @@ gtest_discover_tests(skerry_core_tests)
 
 add_executable(skerry_cli_tests cli/cli_test.cpp cli/init_cli_test.cpp cli/help_cli_test.cpp)
 target_link_libraries(skerry_cli_tests PRIVATE skerry_testsupport GTest::gtest_main)
-target_compile_definitions(skerry_cli_tests PRIVATE SKERRY_CLI="$<TARGET_FILE:skerrydesk-cli>")
-add_dependencies(skerry_cli_tests skerrydesk-cli)
+target_compile_definitions(skerry_cli_tests PRIVATE SKERRY_CLI="$<TARGET_FILE:skerrydesk-cli>"
+    SKERRY_CLI_MAN_PAGE="${SKERRY_CLI_MAN_PAGE}")
+add_dependencies(skerry_cli_tests skerrydesk-cli man_pages)
 gtest_discover_tests(skerry_cli_tests)
