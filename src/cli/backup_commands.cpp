@@ -8,15 +8,13 @@
 namespace {
 
 // One line per backup, newest first: id, date, command, size in bytes, tab-separated.
-void listBackups(const QStringList& arguments, QTextStream& out) {
-    requireArgumentCount(arguments, 0, "backups");
+void listBackups(const Arguments&, QTextStream& out) {
     for (const backup::Backup& backup : backup::listBackups(Paths::current().dataFolder()))
         out << backup.name.id() << '\t' << backup.name.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << '\t'
             << backup.name.command << '\t' << backup.size << '\n';
 }
 
-void backUpByHand(const QStringList& arguments, QTextStream& out) {
-    requireArgumentCount(arguments, 0, "backup");
+void backUpByHand(const Arguments&, QTextStream& out) {
     OpenDataFolder folder;
     const backup::Backup made = backup::beforeCommand(folder.database, QStringLiteral("backup"));
     folder.database.close();
@@ -25,8 +23,7 @@ void backUpByHand(const QStringList& arguments, QTextStream& out) {
 
 // The folder is not opened as the other subcommands open it: its database may be the very thing
 // that is lost.
-void restoreBackup(const QStringList& arguments, QTextStream& out) {
-    requireArgumentCount(arguments, 1, "restore ID");
+void restoreBackup(const Arguments& arguments, QTextStream& out) {
     store::Database database(Paths::current().dataFolder());
     const backup::Restored restored = backup::restore(database, arguments[0]);
     database.close();
@@ -41,9 +38,8 @@ void restoreBackup(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> backupSubcommands() {
     return {
-        {"backups", "backups", "list the backups in ./Data/Backups, newest first (id, date, command, size)",
-         listBackups},
-        {"backup", "backup", "back up the tables into ./Data/Backups", backUpByHand},
-        {"restore", "restore ID", "put a backup in place of the tables, backing them up first", restoreBackup},
+        {"backups", {}, "list the backups in ./Data/Backups, newest first (id, date, command, size)", listBackups},
+        {"backup", {}, "back up the tables into ./Data/Backups", backUpByHand},
+        {"restore", {positional("ID")}, "put a backup in place of the tables, backing them up first", restoreBackup},
     };
 }

@@ -4,11 +4,6 @@
 #include "base/version.h"
 #include "cli/subcommand.h"
 
-void requireArgumentCount(const QStringList& arguments, int count, const char* usage) {
-    if (arguments.size() != count)
-        throw UsageError{QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(usage))};
-}
-
 namespace {
 
 std::vector<Subcommand> allSubcommands() {
@@ -19,11 +14,15 @@ std::vector<Subcommand> allSubcommands() {
     return all;
 }
 
+QString usageText(const Subcommand& command) {
+    return QStringLiteral("usage: skerrydesk-cli ") + usageLine(command.name, command.parameters);
+}
+
 void printHelp(const std::vector<Subcommand>& subcommands, QTextStream& out) {
     out << "usage: skerrydesk-cli SUBCOMMAND [ARGUMENTS]\n"
            "Works on the data folder ./Data of the working folder.\n\nSubcommands:\n";
     for (const Subcommand& command : subcommands)
-        out << "  " << QString::fromLatin1(command.usage).leftJustified(34) << ' ' << command.summary << '\n';
+        out << "  " << usageLine(command.name, command.parameters).leftJustified(34) << ' ' << command.summary << '\n';
     out << "\nskerrydesk-cli SUBCOMMAND --help shows the usage of one subcommand, --version the version.\n";
 }
 
@@ -33,15 +32,16 @@ bool isHelpOption(const QString& argument) {
 
 // A subcommand's own help: its usage line, then what it does.
 void printSubcommandHelp(const Subcommand& command, QTextStream& out) {
-    out << "usage: skerrydesk-cli " << command.usage << "\n\n" << command.summary << '\n';
+    out << usageText(command) << "\n\n" << command.summary << '\n';
 }
 
 int run(const Subcommand& command, const QStringList& arguments, QTextStream& out, QTextStream& err) {
     try {
-        command.run(arguments, out);
+        command.run(Arguments(command.parameters, arguments), out);
         return 0;
     } catch (const UsageError& usage) {
-        err << usage.message << '\n';
+        err << usageText(command) << '\n';
+        if (!usage.detail.isEmpty()) err << usage.detail << '\n';
         return 2;
     } catch (const Failure& failure) {
         err << "skerrydesk-cli: " << failure.message() << '\n';

@@ -9,29 +9,9 @@
 
 namespace {
 
-const char* const kSpotsUsage = "spots HOST:PORT [--needed | --needed-worked] [--count N] [--timeout SECONDS]";
-
-UsageError spotsUsage(const QString& detail = {}) {
-    const QString usage = QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(kSpotsUsage));
-    return UsageError{detail.isEmpty() ? usage : usage + u'\n' + detail};
-}
-
-// Takes "OPTION NUMBER" out of the arguments: a whole number from 1 on; nothing when absent.
-std::optional<int> takeWholeNumber(QStringList& arguments, const QString& option, const QString& name) {
-    const qsizetype at = arguments.indexOf(option);
-    if (at < 0) return std::nullopt;
-    bool isNumber = false;
-    const int number = arguments.value(at + 1).toInt(&isNumber);
-    if (!isNumber || number < 1) throw spotsUsage(QStringLiteral("%1 is a whole number from 1 on").arg(name));
-    arguments.remove(at, 2);
-    return number;
-}
-
-SpotSelection takeSelection(QStringList& arguments) {
-    const bool needed = arguments.removeAll(QStringLiteral("--needed")) > 0;
-    const bool neededWorked = arguments.removeAll(QStringLiteral("--needed-worked")) > 0;
-    if (needed && neededWorked) throw spotsUsage();
-    return needed ? SpotSelection::Needed : neededWorked ? SpotSelection::NeededWorked : SpotSelection::Any;
+SpotSelection selection(const Arguments& arguments) {
+    if (arguments.has("--needed")) return SpotSelection::Needed;
+    return arguments.has("--needed-worked") ? SpotSelection::NeededWorked : SpotSelection::Any;
 }
 
 struct SpotsRequest {
@@ -41,16 +21,10 @@ struct SpotsRequest {
     std::optional<int> timeoutSeconds;
 };
 
-SpotsRequest spotsRequest(QStringList arguments) {
-    SpotsRequest request;
-    request.selection = takeSelection(arguments);
-    request.count = takeWholeNumber(arguments, QStringLiteral("--count"), QStringLiteral("N"));
-    request.timeoutSeconds = takeWholeNumber(arguments, QStringLiteral("--timeout"), QStringLiteral("SECONDS"));
-    requireArgumentCount(arguments, 1, kSpotsUsage);
+SpotsRequest spotsRequest(const Arguments& arguments) {
     const std::optional<NodeAddress> node = parseNodeAddress(arguments[0]);
-    if (!node) throw spotsUsage(QStringLiteral("HOST:PORT names the node, e.g. dxc.example.org:7300"));
-    request.node = *node;
-    return request;
+    if (!node) throw UsageError{QStringLiteral("HOST:PORT names the node, e.g. dxc.example.org:7300")};
+    return {*node, selection(arguments), arguments.wholeNumber("--count"), arguments.wholeNumber("--timeout")};
 }
 
 // The owner's callsign and the island records, read at once: the data folder is free again while
@@ -83,7 +57,7 @@ bool endsTheRun(NodeState state) {
 
 // Prints the island spots of the selection as they arrive, until the count or the time-out;
 // fails when the node cannot be reached, refuses the login or closes the connection.
-void spots(const QStringList& arguments, QTextStream& out) {
+void spots(const Arguments& arguments, QTextStream& out) {
     const SpotsRequest request = spotsRequest(arguments);
     const RegisterAtStart start = readRegisterAtStart();
     ClusterTimings timings;
@@ -121,7 +95,9 @@ void spots(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> clusterSubcommands() {
     return {
-        {"spots", kSpotsUsage,
+        {"spots",
+         {positional("HOST:PORT"), option("--needed"), orOption("--needed-worked"), numberOption("--count", "N"),
+          numberOption("--timeout", "SECONDS")},
          "log in to a DX cluster node with the owner's callsign and print the spots naming an island reference, "
          "tab-separated, until N of them or the time-out",
          spots},

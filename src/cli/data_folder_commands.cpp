@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr const char* kInitUsage = "init [--list FILE]";
-
 int initFromUpdateText(const QString& fileName) {
     const TextLines lines = readTextLines(fileName);
     if (listedIslands(lines).empty())
@@ -28,11 +26,9 @@ int initFromList(const QString& fileName) {
     return initFromUpdateText(fileName);
 }
 
-void init(const QStringList& arguments, QTextStream& out) {
-    const bool fromList = arguments.size() == 2 && arguments[0] == QLatin1String("--list");
-    if (!arguments.isEmpty() && !fromList)
-        throw UsageError{QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(kInitUsage))};
-    const int listed = fromList ? initFromList(arguments[1]) : createDataFolderFromDebianList(QDir::currentPath());
+void init(const Arguments& arguments, QTextStream& out) {
+    const std::optional<QString> list = arguments.value("--list");
+    const int listed = list ? initFromList(*list) : createDataFolderFromDebianList(QDir::currentPath());
     out << "Created " << QDir::toNativeSeparators(QDir::current().filePath(QStringLiteral("Data"))) << " with "
         << listed << " listed references\n";
 }
@@ -41,7 +37,8 @@ void init(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> dataFolderSubcommands() {
     return {
-        {"init", kInitUsage,
+        {"init",
+         {option("--list", "FILE")},
          "create ./Data with the delivered tables from Debian's IOTA list and the delivered groups, or from an update "
          "text or the award programme's JSON list",
          init},

@@ -2,7 +2,7 @@
 
 #include "base/clock.h"
 #include "base/text_file.h"
-#include "cli/backup_option.h"
+#include "cli/batch_write.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "exchange/member_import.h"
@@ -10,17 +10,14 @@
 
 namespace {
 
-void importMember(QStringList arguments, QTextStream& out) {
-    const BackupOption backup(arguments);
-    requireArgumentCount(arguments, 1, "import-member FILE");
+void importMember(const Arguments& arguments, QTextStream& out) {
     // The file is read, and refused when it is none, before the data folder is taken.
     Gauge silent;
     const TextLines lines = readMemberFile(arguments[0], silent);
     OpenDataFolder folder;
-    const MemberImportResult result = backup.run(folder.database, "import-member", [&] {
+    const MemberImportResult result = BatchWrite(arguments, "import-member").write(folder, [&] {
         return importMemberLines(folder.database, folder.table, lines, folder.start.counts, silent);
     });
-    folder.database.close();
     out << "Imported " << QDir::toNativeSeparators(arguments[0]) << ": " << result.ownerRows << " owner rows, "
         << result.awardLines << " award lines, " << result.islandLines << " island lines, " << result.groupLines
         << " group lines; " << result.passedOver << " lines passed over\n";
@@ -28,8 +25,7 @@ void importMember(QStringList arguments, QTextStream& out) {
 
 // The callsign and directory number come from the start, as in the program: an import run
 // before does not change them until the next start.
-void exportUpdate(const QStringList& arguments, QTextStream& out) {
-    requireArgumentCount(arguments, 1, "export FILE");
+void exportUpdate(const Arguments& arguments, QTextStream& out) {
     requireRegularFile(arguments[0]);
     OpenDataFolder folder;
     const UpdateFile file = exportUpdateFile(folder.database, folder.table, arguments[0], folder.start.ownerCallsign,
@@ -43,7 +39,7 @@ void exportUpdate(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> exchangeSubcommands() {
     return {
-        {"import-member", "import-member FILE [--no-backup]", "import a member file from the checkpoint", importMember},
-        {"export", "export FILE", "write the checkpoint update file and note its date", exportUpdate},
+        {"import-member", {positional("FILE"), kNoBackup}, "import a member file from the checkpoint", importMember},
+        {"export", {positional("FILE")}, "write the checkpoint update file and note its date", exportUpdate},
     };
 }

@@ -2,7 +2,7 @@
 
 #include "base/failure.h"
 #include "base/text_file.h"
-#include "cli/backup_option.h"
+#include "cli/batch_write.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
 #include "listupdate/http_client.h"
@@ -13,33 +13,15 @@
 
 namespace {
 
-const char* const kUpdateUrlUsage = "update-url URL [--timeout SECONDS]";
-const char* const kImportListUsage = "import-list FILE [--dry-run] [--no-backup]";
-
 // Nobody can press Stop on the command line: a download not done by then is broken off.
-constexpr std::chrono::seconds kDefaultTimeout{120};
+constexpr int kDefaultTimeoutSeconds = 120;
 
-void applyLines(OpenDataFolder& folder, const BackupOption& backup, const char* command, const TextLines& lines,
-                QTextStream& out) {
-    const KindLinesResult result = backup.run(folder.database, command, [&] {
-        return applyListUpdate(folder.database, folder.table, lines, folder.start.counts);
-    });
-    folder.database.close();
+void applyLines(const BatchWrite& batch, const TextLines& lines, QTextStream& out) {
+    OpenDataFolder folder;
+    const KindLinesResult result =
+        batch.write(folder, [&] { return applyListUpdate(folder.database, folder.table, lines, folder.start.counts); });
     out << result.islandLines << " island lines and " << result.groupLines << " group lines applied, "
         << result.passedOver << " passed over\n";
-}
-
-// Takes "--timeout SECONDS" out of the arguments: a whole number of seconds, at least one.
-std::chrono::seconds takeTimeout(QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--timeout"));
-    if (at < 0) return kDefaultTimeout;
-    bool isNumber = false;
-    const int seconds = arguments.value(at + 1).toInt(&isNumber);
-    if (!isNumber || seconds < 1)
-        throw UsageError{QStringLiteral("usage: skerrydesk-cli %1\nSECONDS is a whole number from 1 on")
-                             .arg(QLatin1String(kUpdateUrlUsage))};
-    arguments.remove(at, 2);
-    return std::chrono::seconds(seconds);
 }
 
 // What a fetched answer without island lines is, for the message that refuses it.
@@ -62,23 +44,15 @@ TextLines updateLines(const QString& address, const QString& text) {
     return lines;
 }
 
-void updateFromFile(QStringList arguments, QTextStream& out) {
-    const BackupOption backup(arguments);
-    requireArgumentCount(arguments, 1, "update FILE");
-    const TextLines lines = readTextLines(arguments[0]);
-    OpenDataFolder folder;
-    applyLines(folder, backup, "update", lines, out);
+void updateFromFile(const Arguments& arguments, QTextStream& out) {
+    applyLines(BatchWrite(arguments, "update"), readTextLines(arguments[0]), out);
 }
 
 // Fetches before taking the data folder, so that a slow server never keeps the window out.
-void updateFromUrl(QStringList arguments, QTextStream& out) {
-    const BackupOption backup(arguments);
-    const std::chrono::seconds timeout = takeTimeout(arguments);
-    requireArgumentCount(arguments, 1, kUpdateUrlUsage);
-    QtHttpClient client(timeout);
-    const TextLines lines = updateLines(arguments[0], client.get(arguments[0]));
-    OpenDataFolder folder;
-    applyLines(folder, backup, "update-url", lines, out);
+void updateFromUrl(const Arguments& arguments, QTextStream& out) {
+    const BatchWrite batch(arguments, "update-url");
+    QtHttpClient client(std::chrono::seconds(arguments.wholeNumber("--timeout").value_or(kDefaultTimeoutSeconds)));
+    applyLines(batch, updateLines(arguments[0], client.get(arguments[0])), out);
 }
 
 void printFieldChanges(const IotaRecordChange& change, QTextStream& out) {
@@ -103,17 +77,13 @@ void printPlan(const IotaListPlan& plan, QTextStream& out) {
 
 // The list is read whole before the data folder is taken; the changes are printed once they
 // are stored (or, with --dry-run, instead of storing them).
-void importList(const QStringList& arguments, QTextStream& out) {
-    QStringList rest = arguments;
-    const BackupOption backup(rest);
-    const bool dryRun = rest.removeAll(QStringLiteral("--dry-run")) > 0;
-    requireArgumentCount(rest, 1, kImportListUsage);
-    const IotaJsonList list = readIotaJsonList(rest[0]);
+void importList(const Arguments& arguments, QTextStream& out) {
+    const IotaJsonList list = readIotaJsonList(arguments[0]);
     OpenDataFolder folder;
     const IotaListPlan plan = planIotaListUpdate(folder.table, list);
-    if (!dryRun)
-        backup.run(folder.database, "import-list", [&] { applyIotaListPlan(folder.database, folder.table, plan); });
-    folder.database.close();
+    BatchWrite(arguments, "import-list").applyPlan(folder, [&] {
+        applyIotaListPlan(folder.database, folder.table, plan);
+    });
     printPlan(plan, out);
 }
 
@@ -121,10 +91,14 @@ void importList(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> listUpdateSubcommands() {
     return {
-        {"update", "update FILE [--no-backup]", "apply an island list update text from a file", updateFromFile},
-        {"update-url", "update-url URL [--timeout SECONDS] [--no-backup]",
-         "fetch an island list update text by HTTP GET (120 s unless --timeout) and apply it", updateFromUrl},
-        {"import-list", kImportListUsage, "apply the award programme's JSON island list and rarity (or only print it)",
+        {"update", {positional("FILE"), kNoBackup}, "apply an island list update text from a file", updateFromFile},
+        {"update-url",
+         {positional("URL"), numberOption("--timeout", "SECONDS"), kNoBackup},
+         "fetch an island list update text by HTTP GET (120 s unless --timeout) and apply it",
+         updateFromUrl},
+        {"import-list",
+         {positional("FILE"), kDryRun, kNoBackup},
+         "apply the award programme's JSON island list and rarity (or only print it)",
          importList},
     };
 }

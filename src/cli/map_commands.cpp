@@ -12,30 +12,11 @@
 
 namespace {
 
-const char* const kMapUsage =
-    "map FILE.png|FILE.pdf [--size WxH] [--status MODE,...] [--group A|B|W] [--area LON1,LAT1,LON2,LAT2]";
-
 // The picture's size unless given, and its limits: a picture of 25 megapixels takes 100 MB.
 constexpr QSize kDefaultSize(1600, 800);
 constexpr int kSmallestSide = 64;
 constexpr int kLargestSide = 10000;
 constexpr qint64 kMostPixels = 25'000'000;
-
-UsageError mapUsage(const QString& why = QString()) {
-    QString text = QStringLiteral("usage: skerrydesk-cli %1").arg(QLatin1String(kMapUsage));
-    if (!why.isEmpty()) text += u'\n' + why;
-    return UsageError{text};
-}
-
-// Takes "OPTION VALUE" out of the arguments.
-std::optional<QString> takeOption(QStringList& arguments, const QString& option) {
-    const qsizetype at = arguments.indexOf(option);
-    if (at < 0) return std::nullopt;
-    if (at + 1 >= arguments.size()) throw mapUsage(QStringLiteral("%1 needs a value").arg(option));
-    const QString value = arguments.takeAt(at + 1);
-    arguments.removeAt(at);
-    return value;
-}
 
 QSize pictureSize(const std::optional<QString>& text) {
     if (!text) return kDefaultSize;
@@ -44,10 +25,11 @@ QSize pictureSize(const std::optional<QString>& text) {
     const QSize size = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
     const auto fits = [](int side) { return side >= kSmallestSide && side <= kLargestSide; };
     if (!fits(size.width()) || !fits(size.height()) || qint64(size.width()) * size.height() > kMostPixels)
-        throw mapUsage(QStringLiteral("--size takes WIDTHxHEIGHT in pixels, each side %1 to %2, at most %3 megapixels")
-                           .arg(kSmallestSide)
-                           .arg(kLargestSide)
-                           .arg(kMostPixels / 1'000'000));
+        throw UsageError{
+            QStringLiteral("--size takes WIDTHxHEIGHT in pixels, each side %1 to %2, at most %3 megapixels")
+                .arg(kSmallestSide)
+                .arg(kLargestSide)
+                .arg(kMostPixels / 1'000'000)};
     return size;
 }
 
@@ -57,7 +39,7 @@ unsigned displayModes(const std::optional<QString>& text) {
     if (!modes) {
         QStringList keys;
         for (const QString& key : maps::displayModeKeys()) keys << key;
-        throw mapUsage(QStringLiteral("--status takes one or more of %1, separated by commas").arg(keys.join(u' ')));
+        throw UsageError{QStringLiteral("--status takes one or more of %1, separated by commas").arg(keys.join(u' '))};
     }
     return *modes;
 }
@@ -66,7 +48,7 @@ std::optional<QString> groupCode(const std::optional<QString>& text) {
     if (!text) return std::nullopt;
     for (const maps::GroupAward& award : maps::groupAwards())
         if (text->compare(award.code, Qt::CaseInsensitive) == 0) return award.code;
-    throw mapUsage(QStringLiteral("--group takes A (Arctic Islands), B (British Isles) or W (West Indies)"));
+    throw UsageError{QStringLiteral("--group takes A (Arctic Islands), B (British Isles) or W (West Indies)")};
 }
 
 // The area's west and east edge (west east of east across the date line) and two latitudes.
@@ -80,9 +62,9 @@ maps::MapProjection projection(const std::optional<QString>& area, QSize size) {
     valid = valid && std::abs(west) <= 180 && std::abs(east) <= 180 && std::abs(latitude1) <= 90 &&
             std::abs(latitude2) <= 90 && west != east && latitude1 != latitude2;
     if (!valid)
-        throw mapUsage(QStringLiteral(
+        throw UsageError{QStringLiteral(
             "--area takes the west longitude, a latitude, the east longitude and another latitude in degrees, "
-            "such as -11,49,2,61 (a west longitude greater than the east one runs over the date line)"));
+            "such as -11,49,2,61 (a west longitude greater than the east one runs over the date line)")};
     return maps::MapProjection::area(size, west, east, latitude1, latitude2);
 }
 
@@ -94,20 +76,19 @@ void printCounts(const maps::MapCounts& counts, QTextStream& out) {
         out << group->reference << '\t' << group->place.notPlacedReason << '\n';
 }
 
-void map(const QStringList& arguments, QTextStream& out) {
-    QStringList rest = arguments;
-    const QSize size = pictureSize(takeOption(rest, QStringLiteral("--size")));
-    const maps::MapFilter filter{displayModes(takeOption(rest, QStringLiteral("--status"))),
-                                 groupCode(takeOption(rest, QStringLiteral("--group")))};
-    const maps::MapProjection view = projection(takeOption(rest, QStringLiteral("--area")), size);
-    requireArgumentCount(rest, 1, kMapUsage);
-    if (!maps::pictureFormatOf(rest[0])) throw mapUsage(QStringLiteral("the picture's name must end in .png or .pdf"));
+void map(const Arguments& arguments, QTextStream& out) {
+    const QSize size = pictureSize(arguments.value("--size"));
+    const maps::MapFilter filter{displayModes(arguments.value("--status")), groupCode(arguments.value("--group"))};
+    const maps::MapProjection view = projection(arguments.value("--area"), size);
+    const QString& picture = arguments[0];
+    if (!maps::pictureFormatOf(picture))
+        throw UsageError{QStringLiteral("the picture's name must end in .png or .pdf")};
     OpenDataFolder data;
     const std::vector<maps::MapGroup> groups = maps::readMapGroups(data.database);
     maps::CoastlineAtlas atlas;
     maps::MapRenderer renderer(atlas);
     const maps::MapScene scene{groups, filter, view, maps::lightMapStyle()};
-    maps::writeMapPicture(rest[0], size, [&](QPainter& painter) { renderer.paint(painter, scene); });
+    maps::writeMapPicture(picture, size, [&](QPainter& painter) { renderer.paint(painter, scene); });
     printCounts(maps::countShown(groups, filter), out);
     QTextStream err(stderr);
     for (const QString& note : renderer.notes()) err << note << '\n';
@@ -117,7 +98,10 @@ void map(const QStringList& arguments, QTextStream& out) {
 
 std::vector<Subcommand> mapSubcommands() {
     return {
-        {"map", kMapUsage,
-         "write the map of the islands as PNG or PDF, each group where its box lies in the colour of its status", map},
+        {"map",
+         {positional("FILE.png|FILE.pdf"), option("--size", "WxH"), option("--status", "MODE,..."),
+          option("--group", "A|B|W"), option("--area", "LON1,LAT1,LON2,LAT2")},
+         "write the map of the islands as PNG or PDF, each group where its box lies in the colour of its status",
+         map},
     };
 }

@@ -1,25 +1,19 @@
 #pragma once
 
-#include <QStringList>
 #include <QTextStream>
 #include <functional>
 #include <vector>
 
-// A wrong command line: exit code 2 with the usage text.
-struct UsageError {
-    QString message;
-};
+#include "cli/command_line.h"
 
-// One subcommand of skerrydesk-cli. Each subsystem lists its own in a `*_commands.cpp` file.
+// One subcommand of skerrydesk-cli. Each subsystem lists its own in a `*_commands.cpp` file. Its
+// command line is read against `parameters` before `run` is called.
 struct Subcommand {
     const char* name;
-    const char* usage;
+    Parameters parameters;
     const char* summary;
-    std::function<void(const QStringList& arguments, QTextStream& out)> run;
+    std::function<void(const Arguments& arguments, QTextStream& out)> run;
 };
-
-// Fails with the usage text unless exactly `count` arguments follow the subcommand.
-void requireArgumentCount(const QStringList& arguments, int count, const char* usage);
 
 // The subcommands of each subsystem.
 std::vector<Subcommand> dataFolderSubcommands();
