@@ -32,7 +32,8 @@ struct SpotsViewLinks {
     // when not set; they are written when they change and when the window closes or goes.
     std::function<QVariant(const QString& key)> setting;
     std::function<void(const QString& key, const QVariant& value)> setSetting;
-    // Shows the alert of a needed island on the desktop; the window shows its trouble.
+    // Shows the alert of a needed island on the desktop; the window listens for its trouble while
+    // it lives, so one notifier serves one window at a time.
     std::shared_ptr<Notifier> notifier;
     // What the quiet half hour of an alert is counted by.
     const Clock& clock;

@@ -21,16 +21,6 @@ QString cliLine(const Spot& spot, const QString& reference, const char* status) 
            u'\n';
 }
 
-Spot handMadeSpot(const char* dxCall, const char* comment) {
-    Spot spot;
-    spot.spotter = "K1ABC-#";
-    spot.kHz = 7025.5;
-    spot.dxCall = dxCall;
-    spot.comment = comment;
-    spot.time = "0704Z";
-    return spot;
-}
-
 // The real stream, and the lines of its references of each status.
 struct RealStream {
     QByteArray session;

@@ -12,3 +12,13 @@ void prepareDxpeditionRegister(TestDataFolder& folder) {
     folder.execute("UPDATE \"IOTA-OC\" SET Status = 'A' WHERE IOTA = 'OC-001'");
     folder.setOwnerValue("Callsign", "G3ABC");
 }
+
+Spot handMadeSpot(const QString& dxCall, const QString& comment) {
+    Spot spot;
+    spot.spotter = "K1ABC-#";
+    spot.kHz = 7025.5;
+    spot.dxCall = dxCall;
+    spot.comment = comment;
+    spot.time = "0704Z";
+    return spot;
+}

@@ -38,16 +38,6 @@
 
 namespace {
 
-Spot handMadeSpot(const QString& dxCall, const QString& comment) {
-    Spot spot;
-    spot.spotter = "K1ABC-#";
-    spot.kHz = 7025.5;
-    spot.dxCall = dxCall;
-    spot.comment = comment;
-    spot.time = "0704Z";
-    return spot;
-}
-
 // Spots of each standing, and one naming no reference.
 const std::vector<Spot> kHandMadeSpots = {
     handMadeSpot("ZC4UW", "IOTA AS004 Cyprus"), handMadeSpot("VP2MUW", "NA-103 & OC-001"),
