@@ -81,6 +81,7 @@ const CommandRow kCommands[] = {
     {"N8ImportADIF1", Triggered, &TForm1::ImportADIFClick},
     {"N9Backups1", Triggered, &TForm1::N9Backups1Click},
     {"Map1", Triggered, &TForm1::Map1Click},
+    {"Spots1", Triggered, &TForm1::Spots1Click},
     {"btnGo", Clicked, &TForm1::btnGoClick},
     {"btnStop", Clicked, &TForm1::btnStopClick},
     {"ImportURL", Clicked, &TForm1::ImportURLClick},

@@ -72,6 +72,7 @@ const std::vector<MenuEntry>& mainMenu() {
                     command("N8ImportADIF1", "Import &ADIF", &TForm1::N8ImportADIF1),
                     command("N9Backups1", "&Backups", &TForm1::N9Backups1),
                     command("Map1", "&Map", &TForm1::Map1),
+                    command("Spots1", "DX cluster &Spots", &TForm1::Spots1),
                 }),
     };
     return entries;

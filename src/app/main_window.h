@@ -59,6 +59,7 @@ class QslCardCommands;
 namespace maps {
 class MapView;
 }
+class SpotsView;
 
 namespace firstrun {
 struct OwnerEntry;
@@ -215,6 +216,7 @@ public:
     QAction* N8ImportADIF1 = nullptr;
     QAction* N9Backups1 = nullptr;
     QAction* Map1 = nullptr;
+    QAction* Spots1 = nullptr;
 
     // ---- Continent and group views, record editing, the owner details view
     // (src/register/commands.cpp).
@@ -258,8 +260,9 @@ public:
     void AwardNumberDBComboBoxChange();
 
     // ---- The windows beside the main window (src/app/island_windows.cpp): the map of the
-    // islands, opened or brought to the front.
+    // islands and the DX cluster spots, each opened or brought to the front.
     void Map1Click();
+    void Spots1Click();
     // Shows a record in its continent view, as "Jump to" does: a double click on the map.
     void showRecordInContinentView(const QString& reference);
 
@@ -418,6 +421,7 @@ private:
     // again after every command that wrote rows.
     void followTables();
     QPointer<maps::MapView> m_mapView;
+    QPointer<SpotsView> m_spotsView;
 
     // ---- The batch commands (src/app/batch_command_entries.cpp).
     void createBatchCommands();

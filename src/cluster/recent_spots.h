@@ -14,6 +14,8 @@ public:
 
     // Adds a batch (oldest first); the oldest spots beyond kKept fall off the end.
     void add(const std::vector<IslandSpot>& spots);
+    // Lets the oldest spots go, so that a list can tell of their removal before a batch comes.
+    void dropOldest(qsizetype count);
 
     qsizetype size() const { return qsizetype(m_spots.size()); }
     // Row 0 is the newest.

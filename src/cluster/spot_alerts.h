@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 #include "cluster/spot_matcher.h"
@@ -34,11 +35,25 @@ private:
 };
 
 // Sends a desktop notification; the window gives the desktop's notification service, tests a
-// recorder.
+// recorder. Trouble is told to a listener, not thrown: an alert that cannot be shown must not
+// stop the spots coming in.
 class Notifier {
 public:
     virtual ~Notifier() = default;
     virtual void notify(const QString& summary, const QString& body) = 0;
+
+    // Hears why notifications cannot be shown, and an empty text once they can again.
+    void setTroubleListener(std::function<void(const QString& trouble)> listener) {
+        m_troubleListener = std::move(listener);
+    }
+
+protected:
+    void tellTrouble(const QString& trouble) const {
+        if (m_troubleListener) m_troubleListener(trouble);
+    }
+
+private:
+    std::function<void(const QString& trouble)> m_troubleListener;
 };
 
 // The notification of an island spot: "EU-005 needed: G3ABC" and "14025.0 kHz (20m), Great

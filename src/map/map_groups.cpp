@@ -26,13 +26,13 @@ const StatusKind& statusKind(GroupStatus status) {
     return statusKinds()[static_cast<size_t>(status)];
 }
 
-namespace {
-
 std::optional<GroupStatus> statusOfCode(const QString& code) {
     for (const StatusKind& kind : statusKinds())
         if (kind.code == code) return kind.status;
     return std::nullopt;
 }
+
+namespace {
 
 // The display modes' filters, parsed against one island table's fields.
 std::vector<std::unique_ptr<store::FilterExpression>> modeFilters(const QString& table, const QStringList& fields) {

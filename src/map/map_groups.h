@@ -24,6 +24,8 @@ struct StatusKind {
 
 const std::array<StatusKind, 5>& statusKinds();
 const StatusKind& statusKind(GroupStatus status);
+// The status of a record's Status code; none for a code other than the five ("U", empty).
+std::optional<GroupStatus> statusOfCode(const QString& code);
 
 // One island record as the map shows it: the record's own fields, its status, where its group's
 // box puts it, and which display modes of the main window it passes.

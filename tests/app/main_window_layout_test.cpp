@@ -84,6 +84,7 @@ const MenuPlace kMenuEntries[] = {
     {"N8ImportADIF1", "Import &ADIF", "More1"},
     {"N9Backups1", "&Backups", "More1"},
     {"Map1", "&Map", "More1"},
+    {"Spots1", "DX cluster &Spots", "More1"},
 };
 
 QList<QAction*> entriesOf(TForm1& form, const QString& menu) {

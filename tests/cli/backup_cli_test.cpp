@@ -164,10 +164,11 @@ TEST(BackupCli, ABatchFailingPartWaySaysWhatIsWrittenAndNamesTheBackupBeforeIt) 
         const CliRun run = cli(folder.path(), failure.command);
         EXPECT_EQ(run.exitCode, 1) << what;
         const QString id = listedBackups(folder).value(0).value(0);
-        EXPECT_EQ(run.err, QStringLiteral("skerrydesk-cli: Table \"%1\" has no field \"%2\"; the records before the "
-                                          "failure are written; the backup made just before the command (%3) holds "
-                                          "the state before it: `skerrydesk-cli restore \"%3\"` or \"8 More > Backups\"\n")
-                               .arg(failure.table, failure.field, id))
+        EXPECT_EQ(run.err,
+                  QStringLiteral("skerrydesk-cli: Table \"%1\" has no field \"%2\"; the records before the "
+                                 "failure are written; the backup made just before the command (%3) holds "
+                                 "the state before it: `skerrydesk-cli restore \"%3\"` or \"8 More > Backups\"\n")
+                      .arg(failure.table, failure.field, id))
             << what;
         EXPECT_NE(readIslandRecords(folder), before) << what << ": the records before the failure are written";
         EXPECT_TRUE(readTableRows(folder.dataFolder() + "/Backups/" + id + ".db") == rowsBefore)

@@ -9,37 +9,16 @@
 
 #include "support/cli_run.h"
 #include "support/data_folder.h"
+#include "support/dxpedition_register.h"
 #include "support/local_cluster_node.h"
 #include "support/spot_archives.h"
 
 namespace {
 
-// The DXpeditions' islands: AS-004 needed, NA-103 worked, OC-001 approved; G3ABC owns the folder.
-const std::vector<ListedIsland> kIslands = {{"AS-004", "Cyprus", "5B"},
-                                            {"NA-103", "Montserrat", "VP2M"},
-                                            {"OC-001", "Australia", "VK"},
-                                            {"EU-005", "Great Britain", "G"}};
-
-void prepare(TestDataFolder& folder) {
-    folder.execute("UPDATE \"IOTA-NA\" SET Status = 'W' WHERE IOTA = 'NA-103'");
-    folder.execute("UPDATE \"IOTA-OC\" SET Status = 'A' WHERE IOTA = 'OC-001'");
-    folder.setOwnerValue("Callsign", "G3ABC");
-}
-
 QString cliLine(const Spot& spot, const QString& reference, const char* status) {
     return QStringList{spot.time, nodeFrequency(spot), spot.dxCall, reference, status, spot.spotter, spot.comment}.join(
                u'\t') +
            u'\n';
-}
-
-Spot handMadeSpot(const char* dxCall, const char* comment) {
-    Spot spot;
-    spot.spotter = "K1ABC-#";
-    spot.kHz = 7025.5;
-    spot.dxCall = dxCall;
-    spot.comment = comment;
-    spot.time = "0704Z";
-    return spot;
 }
 
 // The real stream, and the lines of its references of each status.
@@ -72,8 +51,8 @@ TEST(SpotsCli, PrintsExactlyTheNeededReferencesOfARealStream) {
         GTEST_SKIP() << "the real spot archives are absent (they live in " SKERRY_REAL_FILES ")";
     ASSERT_EQ(stream.neededCount, 16);
     LocalClusterNode node({kNodeGreeting, "login: ", {}, stream.session});
-    TestDataFolder folder(kIslands);
-    prepare(folder);
+    TestDataFolder folder(kDxpeditionIslands);
+    prepareDxpeditionRegister(folder);
 
     const CliRun needed = cli(folder.path(), {"spots", node.address(), "--needed", "--count", "16"});
     EXPECT_EQ(needed.exitCode, 0) << needed.err.toStdString();
@@ -100,8 +79,8 @@ TEST(SpotsCli, EachSelectionOfAHandMadeStream) {
         cliLine(spots[2], "SA-099", "no record"),
     };
     LocalClusterNode node({kNodeGreeting, "login: ", {}, nodeSession(spots)});
-    TestDataFolder folder(kIslands);
-    prepare(folder);
+    TestDataFolder folder(kDxpeditionIslands);
+    prepareDxpeditionRegister(folder);
     const struct {
         QStringList options;
         QString out;
@@ -140,8 +119,8 @@ TEST(SpotsCli, FailsInOneLineWhenTheNodeCannotBeReachedRefusesOrHangsUp) {
         {hangsUp.address(), cliLine(handMadeSpot("ZC4UW", "AS-004"), "AS-004", "needed"),
          "skerrydesk-cli: The node " + hangsUp.address() + " closed the connection\n"},
     };
-    TestDataFolder folder(kIslands);
-    prepare(folder);
+    TestDataFolder folder(kDxpeditionIslands);
+    prepareDxpeditionRegister(folder);
     for (const auto& c : cases) {
         const CliRun run = cli(folder.path(), {"spots", c.address, "--timeout", "20"});
         EXPECT_EQ(run.exitCode, 1) << c.address.toStdString();
@@ -172,7 +151,7 @@ TEST(SpotsCli, UsageErrors) {
 
 TEST(SpotsCli, WithoutTheOwnersCallsignNoNodeIsAsked) {
     LocalClusterNode node({kNodeGreeting, "login: ", {}, {}});
-    TestDataFolder folder(kIslands);
+    TestDataFolder folder(kDxpeditionIslands);
     const CliRun run = cli(folder.path(), {"spots", node.address(), "--timeout", "5"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith("skerrydesk-cli: The owner's callsign is empty")) << run.err.toStdString();
@@ -182,8 +161,8 @@ TEST(SpotsCli, WithoutTheOwnersCallsignNoNodeIsAsked) {
 // The statuses are read at the start; while the node talks the program can open the data folder.
 TEST(SpotsCli, TheDataFolderIsFreeWhileTheNodeTalks) {
     LocalClusterNode node({kNodeGreeting, "login: ", {}, "G3ABC de GB7TST  9-Dec-2026 1200Z dxspider >\r\n"});
-    TestDataFolder folder(kIslands);
-    prepare(folder);
+    TestDataFolder folder(kDxpeditionIslands);
+    prepareDxpeditionRegister(folder);
     QProcess spots;
     spots.setWorkingDirectory(folder.path());
     spots.start(SKERRY_CLI, {"spots", node.address(), "--timeout", "30"});

@@ -4,38 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTcpServer>
-#include <functional>
 
 #include "cluster/cluster_client.h"
+#include "cluster/short_timings.h"
 #include "support/local_cluster_node.h"
 #include "support/qt_printers.h"
 #include "support/spot_archives.h"
+#include "support/wait_until.h"
 
 namespace {
-
-using std::chrono::milliseconds;
-
-// Serves events until the condition holds; the limit only keeps a broken client from hanging
-// the test run.
-bool waitUntil(const std::function<bool()>& done, int limitMs = 20000) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < limitMs) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-// Short times, so that quiet nodes and waits to reconnect pass within a test.
-ClusterTimings shortTimings() {
-    ClusterTimings timings;
-    timings.batch = milliseconds(20);
-    timings.keepAlive = milliseconds(40);
-    timings.quiet = milliseconds(80);
-    timings.giveUp = milliseconds(200);
-    timings.reconnect = ReconnectPolicy(milliseconds(20), milliseconds(80));
-    return timings;
-}
 
 IslandRecordStates islandRegister() {
     return {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -18,6 +17,7 @@
 #include "register/display_modes.h"
 #include "register/store/database.h"
 #include "support/screenshot.h"
+#include "support/window_controls.h"
 
 namespace {
 
@@ -44,19 +44,7 @@ protected:
     }
 
     MapCanvasView& canvas() { return view->canvas(); }
-    template <typename Control>
-    Control& control(const QString& name) {
-        auto* found = view->findChild<Control*>(name);
-        if (!found) throw std::runtime_error(("no control " + name).toStdString());
-        return *found;
-    }
-    // Presses a button as the project's press helper does: it must be on show and enabled.
-    void click(const QString& name) {
-        QAbstractButton& button = control<QAbstractButton>(name);
-        ASSERT_TRUE(button.isVisible()) << name.toStdString();
-        ASSERT_TRUE(button.isEnabled()) << name.toStdString();
-        button.click();
-    }
+    void click(const QString& name) { pressButton(*view, name); }
     // The pixel of a place on the canvas as it is shown now.
     QPoint pixelOf(double longitude, double latitude) {
         return canvas().projection().toPixel({longitude, latitude}).toPoint();
@@ -75,7 +63,7 @@ TEST_F(MapViewTest, TheStatusBoxesAreTheDisplayModesAndTheyNarrowTheMapWithTheGr
     QStringList modes;
     for (const DisplayMode& mode : displayModes()) modes << mode.caption;
     EXPECT_EQ(captions, modes);
-    EXPECT_TRUE(control<QCheckBox>("MapStatus_all").isChecked());
+    EXPECT_TRUE(controlNamed<QCheckBox>(*view, "MapStatus_all").isChecked());
     EXPECT_EQ(canvas().legendLines(),
               (QStringList{"needed: 9", "worked: 2", "claimed: 2", "approved: 2", "deleted: 1", "not placed: 0"}));
     saveScreenshot(*view, "map_view");

@@ -47,7 +47,11 @@ void LocalClusterNode::sendStream(QTcpSocket* socket) {
 void LocalClusterNode::drip(QTcpSocket* socket) {
     auto* tick = new QTimer(socket);
     connect(tick, &QTimer::timeout, socket, [this, socket, tick, sent = qsizetype(0)]() mutable {
-        if (sent < m_session.stream.size()) return void(socket->write(m_session.stream.mid(sent++, 1)));
+        if (sent < m_session.stream.size()) {
+            socket->write(m_session.stream.mid(sent, m_session.dripBytes));
+            sent += m_session.dripBytes;
+            return;
+        }
         tick->stop();
         if (m_session.hangUpAfterStream) socket->disconnectFromHost();
     });

@@ -18,7 +18,8 @@ public:
         QByteArray callQuestion = "login: ";  // empty: the stream follows the connection at once
         QByteArray refusal;                   // sent after the call instead of the stream, then hangs up
         QByteArray stream;                    // the lines after the call
-        int dripMs = 0;                       // the stream a byte at a time, one every dripMs
+        int dripMs = 0;                       // the stream in pieces, one every dripMs
+        qsizetype dripBytes = 1;              // of this many bytes
         bool hangUpAfterStream = false;
         bool hangUpAtOnce = false;  // drops each connection as it comes, without a word
     };
