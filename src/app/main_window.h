@@ -388,6 +388,8 @@ private:
     void bindRecordControls();
     void showContinent(const QString& tableName);
     void showGroupView(int view);
+    // Shows the view button of the table's continent pressed.
+    void checkViewButtonOf(const QString& tableName);
     void showJumpTo(bool shown);
     std::array<QWidget*, 6> islandPanelControls() const;
     void enterField(QWidget* control);

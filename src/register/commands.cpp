@@ -79,9 +79,13 @@ void TForm1::showContinent(const QString& tableName) {
         CheckFilter();
         Table1.Open();
     });
-    for (int i = 0; i < int(continents().size()); ++i)
-        if (continents()[size_t(i)].tableName == tableName) viewButtons()[size_t(i)]->setChecked(true);
+    checkViewButtonOf(tableName);
     focusList();
+}
+
+void TForm1::checkViewButtonOf(const QString& tableName) {
+    for (size_t i = 0; i < continents().size(); ++i)
+        if (continents()[i].tableName == tableName) viewButtons()[i]->setChecked(true);
 }
 
 void TForm1::IotaEdit() {
@@ -177,7 +181,7 @@ void TForm1::showGroupView(int view) {
     Table1.setTableName(group.tableName);
     EditChange();
     GroupShow(group.groupCode);
-    findChild<QPushButton*>(group.viewButton)->setChecked(true);
+    checkViewButtonOf(group.tableName);
     CurrentGroup = group.groupCode;
     focusList();
 }

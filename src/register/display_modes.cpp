@@ -28,12 +28,12 @@ std::optional<QString> groupFilter(const DisplayMode& mode, const QString& group
 
 const std::array<GroupView, 6>& groupViews() {
     static const std::array<GroupView, 6> views{{
-        {"Europe2", kEuropeTable, "A", "EuropeButton"},
-        {"Asia2", kAsiaTable, "A", "AsiaButton"},
-        {"Northamerica2", kNorthAmericaTable, "A", "NorthamericaButton"},
-        {"BritishIsles1", kEuropeTable, "B", "EuropeButton"},
-        {"Northamerica3", kNorthAmericaTable, "W", "NorthamericaButton"},
-        {"Southamerica2", kSouthAmericaTable, "W", "SouthamericaButton"},
+        {kEuropeTable, "A"},
+        {kAsiaTable, "A"},
+        {kNorthAmericaTable, "A"},
+        {kEuropeTable, "B"},
+        {kNorthAmericaTable, "W"},
+        {kSouthAmericaTable, "W"},
     }};
     return views;
 }

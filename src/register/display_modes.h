@@ -19,13 +19,13 @@ const std::array<DisplayMode, 10>& displayModes();
 // The filter of a mode in the group view of a group code; none when the mode keeps the filter.
 std::optional<QString> groupFilter(const DisplayMode& mode, const QString& groupCode);
 
-// One group view of the menu "&1 Show Groups": the table, the group code and the view button
-// that shows as pressed.
+// One group view of the menu "&1 Show Groups": the continent table and the group code. The view
+// button of the table's continent shows as pressed.
 struct GroupView {
-    QString menuItem;
     QString tableName;
     QString groupCode;
-    QString viewButton;
 };
 
+// The six in menu order: Arctic Islands of Europe, Asia and Northamerica, the British Isles, the
+// West Indies of Northamerica and Southamerica.
 const std::array<GroupView, 6>& groupViews();

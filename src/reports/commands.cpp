@@ -35,9 +35,54 @@ const QString kFirstIslandTable = kAfricaTable;
 const QString kPreparingSummary = QStringLiteral("Preparing summary");
 const QString kPreparingWantList = QStringLiteral("Preparing want list");
 
-// A menu entry is named after its handler without the event: CPapproved2Click is CPapproved2.
-QString entryName(const QString& handler) {
-    return handler.chopped(QStringLiteral("Click").size());
+// The island-list entries are named after the handlers they were made for (CPapproved2 runs
+// CPapproved2Click), and the names carry the numbering of those menu items: per area, one name per
+// selection in the order of islandListSelections().
+struct IslandListEntries {
+    const char* areaKey;
+    std::array<const char*, 7> names;
+};
+
+const IslandListEntries kIslandListEntries[] = {
+    {"af",
+     {"CPapproved2", "CPclaimed2", "worked7", "CPclaimedapproved1", "approvedclaimedworked6", "needed2", "neededW7"}},
+    {"an",
+     {"CPapproved3", "CPclaimed3", "worked8", "CPclaimedapproved2", "approvedclaimedworked7", "needed3", "neededW8"}},
+    {"as",
+     {"CPapproved4", "CPclaimed4", "worked9", "CPclaimedapproved3", "approvedclaimedworked8", "needed4", "neededW9"}},
+    {"eu",
+     {"CPapproved5", "CPclaimed5", "worked10", "CPclaimedapproved4", "approvedclaimedworked9", "needed5", "neededW10"}},
+    {"na",
+     {"CPapproved6", "CPclaimed6", "worked11", "CPclaimedapproved5", "approvedclaimedworked10", "needed6",
+      "neededW11"}},
+    {"oc",
+     {"CPapproved7", "CPclaimed7", "worked12", "CPclaimedapproved6", "approvedclaimedworked11", "needed7",
+      "neededW12"}},
+    {"sa",
+     {"CPapproved8", "CPclaimed8", "worked13", "CPclaimedapproved7", "approvedclaimedworked12", "needed8",
+      "neededW13"}},
+    {"ai-eu",
+     {"CPapproved1", "CPclaimed1", "worked1", "CPclaimedapproved8", "claimedapprovedworked1", "needed1", "neededW1"}},
+    {"ai-as",
+     {"CPapproved9", "CPclaimed9", "worked2", "CPclaimedapproved9", "approvedclaimedworked1", "needed9", "neededW2"}},
+    {"ai-na",
+     {"CPapproved10", "CPclaimed10", "worked3", "CPclaimedapproved10", "approvedclaimedworked2", "needed10",
+      "neededW3"}},
+    {"bi",
+     {"CPapproved11", "CPclaimed11", "worked4", "CPclaimedapproved11", "approvedclaimedworked3", "needed11",
+      "neededW4"}},
+    {"wi-na",
+     {"CPapproved12", "CPclaimed12", "worked5", "CPclaimedapproved12", "approvedclaimedworked4", "needed12",
+      "neededW5"}},
+    {"wi-sa",
+     {"CPapproved13", "CPclaimed13", "worked6", "CPclaimedapproved13", "approvedclaimedworked5", "needed13",
+      "neededW6"}},
+};
+
+const std::array<const char*, 7>& islandListEntriesOf(const QString& areaKey) {
+    for (const IslandListEntries& area : kIslandListEntries)
+        if (areaKey == QLatin1StringView(area.areaKey)) return area.names;
+    qFatal("no menu entries for the island-list area %s", qPrintable(areaKey));
 }
 
 // The submenu of a menu with the caption, added under the name when the menu has none yet.
@@ -63,6 +108,7 @@ void TForm1::createReportViews() {
 // "Print &Group summary"; the two want lists below "&Want List (short)".
 void TForm1::createReportMenus() {
     for (const reports::IslandListArea& area : reports::islandListAreas()) {
+        const auto& entryNames = islandListEntriesOf(area.key);
         QMenu* menu = Reports;
         for (qsizetype level = 0; level < area.menuPath.size(); ++level) {
             const QString& caption = area.menuPath[level];
@@ -75,16 +121,19 @@ void TForm1::createReportMenus() {
             const reports::IslandListSelection& selection = reports::islandListSelections()[s];
             if (selection.separatorBefore) menu->addSeparator();
             QAction* entry = menu->addAction(selection.caption);
-            entry->setObjectName(entryName(area.handlers[s]));
+            entry->setObjectName(entryNames[s]);
             connectCommand(entry, CommandSignal::Triggered, [this, list = reports::islandListRequest(area, selection)] {
                 PrepareReport(list.title, list.tableName, list.filter);
             });
         }
     }
 
-    for (const reports::WantListKind* kind :
-         {&reports::wantListKinds()[0], &reports::wantListKinds()[1], &reports::rarityWantListKind()})
-        WantListshort1->addAction(kind->caption)->setObjectName(entryName(kind->handler));
+    const std::pair<const char*, const reports::WantListKind*> wantLists[] = {
+        {"NeededWorked1", &reports::wantListKinds()[0]},
+        {"Needed14", &reports::wantListKinds()[1]},
+        {"ByRarity1", &reports::rarityWantListKind()},
+    };
+    for (const auto& [name, kind] : wantLists) WantListshort1->addAction(kind->caption)->setObjectName(name);
 }
 
 void TForm1::setReportPreview(std::unique_ptr<reports::ReportPreview> preview) {

@@ -20,8 +20,6 @@ struct IslandListArea {
     QString tableName;
     QString groupCode;  // empty for a continent
     QString areaText;   // the area as the list title names it
-    // The menu handlers of the area's seven selections, in the order of islandListSelections().
-    std::array<QString, 7> handlers;
 };
 
 // A status selection of the printed island lists.
@@ -34,7 +32,7 @@ struct IslandListSelection {
     bool separatorBefore;
 };
 
-// The thirteen areas in the order of the menu handler table: the seven continents, then the groups.
+// The thirteen areas in menu order: the seven continents, then the groups.
 const std::array<IslandListArea, 13>& islandListAreas();
 // The seven selections in menu order: approved, claimed, worked, approved & claimed,
 // approved & claimed & worked, needed (-), needed (-/W).
@@ -51,9 +49,6 @@ struct IslandListRequest {
 // Builds the arguments of one list: the area's table; the selection's continent filter, or for a
 // group "ABW = '<code>' and " with the selection's status part; the title "IOTA <area> (<word>)".
 IslandListRequest islandListRequest(const IslandListArea& area, const IslandListSelection& selection);
-
-// The list of a menu handler (CPapproved2Click ... neededW13Click); none for another name.
-std::optional<IslandListRequest> islandListOfHandler(const QString& handler);
 
 // The list named on the command line by area and selection keys; none for an unknown key.
 std::optional<IslandListRequest> islandListOfKeys(const QString& area, const QString& selection);

@@ -62,8 +62,7 @@ void addSection(QStringList& memo, const QString& heading, const std::vector<Nee
 }  // namespace
 
 const WantListKind& rarityWantListKind() {
-    static const WantListKind kind{"ByRarity1Click", "by &rarity", "Status = '-'",
-                                   " / rarest first, % of members credited"};
+    static const WantListKind kind{"by &rarity", "Status = '-'", " / rarest first, % of members credited"};
     return kind;
 }
 

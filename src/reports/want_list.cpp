@@ -20,8 +20,8 @@ const std::array<QString, 7>& wantListHeadings() {
 
 const std::array<WantListKind, 2>& wantListKinds() {
     static const std::array<WantListKind, 2> kinds{{
-        {"NeededWorked1Click", "&needed (-)", "Status = '-'", ""},
-        {"Needed14Click", "n&eeded (-/W)", "Status = '-' or Status = 'W'", " / ( )=worked!"},
+        {"&needed (-)", "Status = '-'", ""},
+        {"n&eeded (-/W)", "Status = '-' or Status = 'W'", " / ( )=worked!"},
     }};
     return kinds;
 }

@@ -14,7 +14,6 @@ namespace reports {
 
 // One of the two want lists of "&Want List (short)".
 struct WantListKind {
-    QString handler;       // NeededWorked1Click, Needed14Click
     QString caption;       // the menu entry
     QString filter;        // the records listed
     QString headerSuffix;  // appended to the page header

@@ -42,41 +42,23 @@ const ExpectedSelection kSelections[7] = {
     {"Status = '-' or Status = 'W'", "(Status = '-' or Status = 'W')", "needed"},
 };
 
-// The menu handlers by area (rows) and selection (columns).
-const char* const kHandlers[13][7] = {
-    {"CPapproved2Click", "CPclaimed2Click", "worked7Click", "CPclaimedapproved1Click", "approvedclaimedworked6Click",
-     "needed2Click", "neededW7Click"},
-    {"CPapproved3Click", "CPclaimed3Click", "worked8Click", "CPclaimedapproved2Click", "approvedclaimedworked7Click",
-     "needed3Click", "neededW8Click"},
-    {"CPapproved4Click", "CPclaimed4Click", "worked9Click", "CPclaimedapproved3Click", "approvedclaimedworked8Click",
-     "needed4Click", "neededW9Click"},
-    {"CPapproved5Click", "CPclaimed5Click", "worked10Click", "CPclaimedapproved4Click", "approvedclaimedworked9Click",
-     "needed5Click", "neededW10Click"},
-    {"CPapproved6Click", "CPclaimed6Click", "worked11Click", "CPclaimedapproved5Click", "approvedclaimedworked10Click",
-     "needed6Click", "neededW11Click"},
-    {"CPapproved7Click", "CPclaimed7Click", "worked12Click", "CPclaimedapproved6Click", "approvedclaimedworked11Click",
-     "needed7Click", "neededW12Click"},
-    {"CPapproved8Click", "CPclaimed8Click", "worked13Click", "CPclaimedapproved7Click", "approvedclaimedworked12Click",
-     "needed8Click", "neededW13Click"},
-    {"CPapproved1Click", "CPclaimed1Click", "worked1Click", "CPclaimedapproved8Click", "claimedapprovedworked1Click",
-     "needed1Click", "neededW1Click"},
-    {"CPapproved9Click", "CPclaimed9Click", "worked2Click", "CPclaimedapproved9Click", "approvedclaimedworked1Click",
-     "needed9Click", "neededW2Click"},
-    {"CPapproved10Click", "CPclaimed10Click", "worked3Click", "CPclaimedapproved10Click", "approvedclaimedworked2Click",
-     "needed10Click", "neededW3Click"},
-    {"CPapproved11Click", "CPclaimed11Click", "worked4Click", "CPclaimedapproved11Click", "approvedclaimedworked3Click",
-     "needed11Click", "neededW4Click"},
-    {"CPapproved12Click", "CPclaimed12Click", "worked5Click", "CPclaimedapproved12Click", "approvedclaimedworked4Click",
-     "needed12Click", "neededW5Click"},
-    {"CPapproved13Click", "CPclaimed13Click", "worked6Click", "CPclaimedapproved13Click", "approvedclaimedworked5Click",
-     "needed13Click", "neededW6Click"},
-};
+// The command line's names of the areas and selections, in the orders above.
+const QStringList kAreaKeys{"af",    "an",    "as",    "eu", "na",    "oc",   "sa",
+                            "ai-eu", "ai-as", "ai-na", "bi", "wi-na", "wi-sa"};
+const QStringList kSelectionKeys{"approved", "claimed",      "worked", "approved-claimed", "approved-claimed-worked",
+                                 "needed",   "needed-worked"};
+
+IslandListRequest listOf(const QString& area, const QString& selection) {
+    const auto list = reports::islandListOfKeys(area, selection);
+    if (!list) ADD_FAILURE() << "no list " << area.toStdString() << ' ' << selection.toStdString();
+    return list.value_or(IslandListRequest{});
+}
 
 std::string describe(const IslandListRequest& list) {
     return QStringLiteral("\"%1\" / %2 / \"%3\"").arg(list.title, list.tableName, list.filter).toStdString();
 }
 
-TEST(IslandLists, EveryHandlerBuildsTitleTableAndFilterByTheRule) {
+TEST(IslandLists, EveryAreaAndSelectionBuildsTitleTableAndFilterByTheRule) {
     int checked = 0;
     for (int area = 0; area < 13; ++area) {
         for (int selection = 0; selection < 7; ++selection) {
@@ -85,38 +67,23 @@ TEST(IslandLists, EveryHandlerBuildsTitleTableAndFilterByTheRule) {
             const IslandListRequest expected{
                 "IOTA " + a.text + " (" + s.word + ")", a.table,
                 a.group.isEmpty() ? s.continentFilter : "ABW = '" + a.group + "' and " + s.groupPart};
-            const auto built = reports::islandListOfHandler(kHandlers[area][selection]);
-            ASSERT_TRUE(built.has_value()) << kHandlers[area][selection];
-            EXPECT_EQ(*built, expected) << kHandlers[area][selection] << " built " << describe(*built) << ", expected "
-                                        << describe(expected);
+            const IslandListRequest built = listOf(kAreaKeys[area], kSelectionKeys[selection]);
+            EXPECT_EQ(built, expected) << kAreaKeys[area].toStdString() << ' '
+                                       << kSelectionKeys[selection].toStdString() << " built " << describe(built)
+                                       << ", expected " << describe(expected);
             ++checked;
         }
     }
     EXPECT_EQ(checked, 91);
-    EXPECT_FALSE(reports::islandListOfHandler("needed14Click").has_value());
+    EXPECT_FALSE(reports::islandListOfKeys("eu", "lost").has_value());
+    EXPECT_FALSE(reports::islandListOfKeys("xx", "needed").has_value());
 }
 
 TEST(IslandLists, ExamplesOfTheRule) {
-    EXPECT_EQ(reports::islandListOfHandler("CPclaimedapproved11Click")->filter,
-              "ABW = 'B' and (Status = 'C' or Status ='A')");
-    EXPECT_EQ(reports::islandListOfHandler("approvedclaimedworked2Click")->title,
-              "IOTA Arctic I./NA (approved+claimed+worked)");
-    EXPECT_EQ(reports::islandListOfHandler("needed5Click")->title, "IOTA Europe (needed)");
-    EXPECT_EQ(reports::islandListOfHandler("neededW10Click")->title, "IOTA Europe (needed)");
-}
-
-TEST(IslandLists, CommandLineKeysNameTheSameLists) {
-    const QStringList areas{"af",    "an",    "as",    "eu", "na",    "oc",   "sa",
-                            "ai-eu", "ai-as", "ai-na", "bi", "wi-na", "wi-sa"};
-    const QStringList selections{"approved", "claimed",      "worked", "approved-claimed", "approved-claimed-worked",
-                                 "needed",   "needed-worked"};
-    for (int area = 0; area < 13; ++area)
-        for (int selection = 0; selection < 7; ++selection)
-            EXPECT_EQ(reports::islandListOfKeys(areas[area], selections[selection]),
-                      reports::islandListOfHandler(kHandlers[area][selection]))
-                << areas[area].toStdString() << ' ' << selections[selection].toStdString();
-    EXPECT_FALSE(reports::islandListOfKeys("eu", "lost").has_value());
-    EXPECT_FALSE(reports::islandListOfKeys("xx", "needed").has_value());
+    EXPECT_EQ(listOf("bi", "approved-claimed").filter, "ABW = 'B' and (Status = 'C' or Status ='A')");
+    EXPECT_EQ(listOf("ai-na", "approved-claimed-worked").title, "IOTA Arctic I./NA (approved+claimed+worked)");
+    EXPECT_EQ(listOf("eu", "needed").title, "IOTA Europe (needed)");
+    EXPECT_EQ(listOf("eu", "needed-worked").title, "IOTA Europe (needed)");
 }
 
 TEST(IslandLists, MenuCaptionsAndAccessKeys) {
@@ -145,10 +112,10 @@ protected:
         folder.execute("UPDATE \"IOTA-EU\" SET Status = 'D' WHERE IOTA = 'EU-002'");
     }
 
-    QStringList references(const QString& handler) {
+    QStringList references(const QString& area, const QString& selection) {
         store::Database db(folder.dataFolder());
         store::Table table(db);
-        const reports::RecordSet records = reports::readIslandList(table, *reports::islandListOfHandler(handler));
+        const reports::RecordSet records = reports::readIslandList(table, listOf(area, selection));
         QStringList lines;
         for (const QStringList& row : records.rows) lines << row[0] + ' ' + row[5];
         return lines;
@@ -158,33 +125,34 @@ protected:
 };
 
 TEST_F(IslandListRecords, NeededAndWorkedAreMixedInReferenceOrder) {
-    EXPECT_EQ(references("neededW10Click"), (QStringList{"EU-001 -", "EU-007 W"}));
-    EXPECT_EQ(references("needed5Click"), QStringList{"EU-001 -"});
+    EXPECT_EQ(references("eu", "needed-worked"), (QStringList{"EU-001 -", "EU-007 W"}));
+    EXPECT_EQ(references("eu", "needed"), QStringList{"EU-001 -"});
 }
 
 TEST_F(IslandListRecords, ApprovedAndClaimedAreNotGroupedByStatus) {
     folder.execute("UPDATE \"IOTA-EU\" SET Status = 'C' WHERE IOTA = 'EU-001'");
-    EXPECT_EQ(references("CPclaimedapproved4Click"), (QStringList{"EU-001 C", "EU-005 A", "EU-115 C"}));
+    EXPECT_EQ(references("eu", "approved-claimed"), (QStringList{"EU-001 C", "EU-005 A", "EU-115 C"}));
 }
 
 TEST_F(IslandListRecords, AGroupListHoldsOnlyItsGroupInItsTable) {
     folder.execute("UPDATE \"IOTA-AS\" SET Status = 'A', ABW = 'B' WHERE IOTA = 'AS-001'");
-    EXPECT_EQ(references("CPclaimedapproved11Click"), (QStringList{"EU-005 A", "EU-115 C"}));
+    EXPECT_EQ(references("bi", "approved-claimed"), (QStringList{"EU-005 A", "EU-115 C"}));
 }
 
 TEST_F(IslandListRecords, DeletedAndUnallocatedAppearInNoList) {
-    for (const auto& area : reports::islandListAreas())
-        for (const QString& handler : area.handlers)
-            for (const QString& line : references(handler)) {
-                EXPECT_FALSE(line.endsWith(" D")) << handler.toStdString() << ": " << line.toStdString();
-                EXPECT_FALSE(line.endsWith(" U")) << handler.toStdString() << ": " << line.toStdString();
+    for (const QString& area : kAreaKeys)
+        for (const QString& selection : kSelectionKeys)
+            for (const QString& line : references(area, selection)) {
+                const std::string list = (area + ' ' + selection).toStdString();
+                EXPECT_FALSE(line.endsWith(" D")) << list << ": " << line.toStdString();
+                EXPECT_FALSE(line.endsWith(" U")) << list << ": " << line.toStdString();
             }
 }
 
 TEST_F(IslandListRecords, LeavesTheHandleOpenOnTheListsTableUnderItsFilter) {
     store::Database db(folder.dataFolder());
     store::Table table(db);
-    const reports::RecordSet records = reports::readIslandList(table, *reports::islandListOfHandler("worked10Click"));
+    const reports::RecordSet records = reports::readIslandList(table, listOf("eu", "worked"));
     EXPECT_EQ(records.fields, (QStringList{"IOTA", "Prefix", "Island", "Call", "Comment", "Status"}));
     ASSERT_EQ(records.rows.size(), 1u);
     EXPECT_EQ(records.rows[0], (QStringList{"EU-007", "EI", "Aran Islands", "EI/DL1ABC", "", "W"}));
