@@ -1,4 +1,5 @@
-# What `cmake --install` lays out, in the GNU folders below the prefix: both programs in bin; the
+# What `cmake --install` lays out, in the GNU folders below the prefix: both programs in bin, the
+# CLI's partner for drawing and fetching in libexec/skerrydesk, where the CLI looks for it; the
 # help file and the QSL placeholder in share/skerrydesk, where the program finds them from its own
 # folder as ../share/skerrydesk; the menu entry, the AppStream data, the icons and the man pages
 # where the desktop and man look for them.
@@ -10,6 +11,7 @@ set(SKERRY_PROGRAM_MAN_PAGE ${CMAKE_BINARY_DIR}/doc/skerrydesk.1)
 set(SKERRY_CLI_MAN_PAGE ${CMAKE_BINARY_DIR}/doc/skerrydesk-cli.1)
 
 install(TARGETS skerrydesk skerrydesk-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS skerrydesk-cli-draw RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/skerrydesk)
 install(FILES data/SKERRYDESK.HLP data/QSLimages/noqsl.jpg DESTINATION ${SKERRY_SHARED_DATA})
 
 install(FILES data/skerrydesk.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

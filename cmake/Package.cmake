@@ -2,7 +2,7 @@
 # `cmake --install` lays out, below /usr, with the runtime packages of Debian 12. The program
 # needs Debian's IOTA list only for `skerrydesk-cli init`, so cqrlog-data is recommended, and
 # GSHHG's coastlines only for the map's land and sea (without them it draws a graticule), so
-# gmt-gshhg-low is recommended too; libnetcdf, which reads them, is linked.
+# gmt-gshhg-low is recommended too; libnetcdf, which reads them, is loaded when a map is drawn.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME skerrydesk)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -1,11 +1,10 @@
-#include <chrono>
-
 #include "base/failure.h"
 #include "base/text_file.h"
 #include "cli/batch_write.h"
+#include "cli/drawing.h"
 #include "cli/open_data_folder.h"
 #include "cli/subcommand.h"
-#include "listupdate/http_client.h"
+#include "cli/update_lines.h"
 #include "listupdate/iota_json_list.h"
 #include "listupdate/iota_json_update.h"
 #include "listupdate/list_update.h"
@@ -13,46 +12,8 @@
 
 namespace {
 
-// Nobody can press Stop on the command line: a download not done by then is broken off.
-constexpr int kDefaultTimeoutSeconds = 120;
-
-void applyLines(const BatchWrite& batch, const TextLines& lines, QTextStream& out) {
-    OpenDataFolder folder;
-    const KindLinesResult result =
-        batch.write(folder, [&] { return applyListUpdate(folder.database, folder.table, lines, folder.start.counts); });
-    out << result.islandLines << " island lines and " << result.groupLines << " group lines applied, "
-        << result.passedOver << " passed over\n";
-}
-
-// What a fetched answer without island lines is, for the message that refuses it.
-QString whatTheAnswerIs(const QString& text) {
-    if (text.trimmed().isEmpty()) return QStringLiteral("it is empty");
-    // Decoded as UTF-8 or Windows-1252, a text in UTF-16 or UTF-32 is full of NUL characters.
-    if (text.contains(QChar(u'\0')))
-        return QStringLiteral("it is not a text in UTF-8 or Windows-1252 (UTF-16, perhaps) or no text at all");
-    if (text.contains(QLatin1String("<html"), Qt::CaseInsensitive)) return QStringLiteral("it is an HTML page");
-    return QStringLiteral("none of its lines is an island line");
-}
-
-// The lines of a fetched update text; an answer that lists no island is refused, as `init --list`
-// refuses such a text, so that a wrong address cannot pass for an update.
-TextLines updateLines(const QString& address, const QString& text) {
-    TextLines lines = TextLines::ofText(text);
-    if (listedIslands(lines).empty())
-        throw Failure(QStringLiteral("The answer from %1 is no island list update text: %2; nothing was changed")
-                          .arg(address, whatTheAnswerIs(text)));
-    return lines;
-}
-
 void updateFromFile(const Arguments& arguments, QTextStream& out) {
-    applyLines(BatchWrite(arguments, "update"), readTextLines(arguments[0]), out);
-}
-
-// Fetches before taking the data folder, so that a slow server never keeps the window out.
-void updateFromUrl(const Arguments& arguments, QTextStream& out) {
-    const BatchWrite batch(arguments, "update-url");
-    QtHttpClient client(std::chrono::seconds(arguments.wholeNumber("--timeout").value_or(kDefaultTimeoutSeconds)));
-    applyLines(batch, updateLines(arguments[0], client.get(arguments[0])), out);
+    applyUpdateLines(BatchWrite(arguments, "update"), readTextLines(arguments[0]), out);
 }
 
 void printFieldChanges(const IotaRecordChange& change, QTextStream& out) {
@@ -95,7 +56,7 @@ std::vector<Subcommand> listUpdateSubcommands() {
         {"update-url",
          {positional("URL"), numberOption("--timeout", "SECONDS"), kNoBackup},
          "fetch an island list update text by HTTP GET (120 s unless --timeout) and apply it",
-         updateFromUrl},
+         drawing::updateFromUrl},
         {"import-list",
          {positional("FILE"), kDryRun, kNoBackup},
          "apply the award programme's JSON island list and rarity (or only print it)",
