@@ -28,40 +28,54 @@ public:
     double height() const { return m_metrics.height() * m_mmPerPixelY; }
     double lineSpacing() const { return m_metrics.lineSpacing() * m_mmPerPixelY; }
 
-    // The longest beginning of the text that fits the width.
-    QString fitted(const QString& text, double available) const {
-        if (width(text) <= available + kTolerance) return text;
+    // The longest beginning of the text that fits the width, with its width: each text is
+    // measured once, as measuring shapes it as drawing does.
+    struct Fitted {
+        QString text;
+        double width;
+    };
+    Fitted fitted(const QString& text, double available) const {
+        const double whole = width(text);
+        if (whole <= available + kTolerance) return {text, whole};
         qsizetype low = 0;
+        double lowWidth = 0;
         qsizetype high = text.size();
         while (low < high) {
             const qsizetype middle = (low + high + 1) / 2;
-            if (width(text.left(middle)) <= available + kTolerance)
+            const double middleWidth = width(text.left(middle));
+            if (middleWidth <= available + kTolerance) {
                 low = middle;
-            else
+                lowWidth = middleWidth;
+            } else {
                 high = middle - 1;
+            }
         }
-        return text.left(low);
+        return {text.left(low), lowWidth};
     }
 
-    // The line broken into pieces that fit the width: at blanks where possible (the blanks at a
-    // break are dropped), inside a word only when the word alone is too wide.
-    QStringList wrapped(const QString& line, double available) const {
-        QStringList pieces;
+    // The line broken into pieces that fit the width, each with its width: at blanks where
+    // possible (the blanks at a break are dropped), inside a word only when the word alone is too
+    // wide.
+    std::vector<Fitted> wrapped(const QString& line, double available) const {
+        std::vector<Fitted> pieces;
         QString rest = line;
-        while (width(rest) > available + kTolerance) {
-            const QString fits = fitted(rest, available);
-            qsizetype breakAt = fits.size();
-            const qsizetype blank = rest.at(breakAt) == u' ' ? breakAt : fits.lastIndexOf(u' ');
-            if (blank > 0 && !QStringView(fits).left(blank).trimmed().isEmpty()) breakAt = blank;
+        for (;;) {
+            const Fitted fits = fitted(rest, available);
+            if (fits.text.size() == rest.size()) {
+                pieces.push_back(fits);
+                return pieces;
+            }
+            qsizetype breakAt = fits.text.size();
+            const qsizetype blank = rest.at(breakAt) == u' ' ? breakAt : fits.text.lastIndexOf(u' ');
+            if (blank > 0 && !QStringView(fits.text).left(blank).trimmed().isEmpty()) breakAt = blank;
             if (breakAt == 0) breakAt = 1;
             QString piece = rest.left(breakAt);
             while (piece.size() > 1 && piece.endsWith(u' ')) piece.chop(1);
-            pieces << piece;
+            const double pieceWidth = piece.size() == fits.text.size() ? fits.width : width(piece);
+            pieces.push_back({piece, pieceWidth});
             rest = rest.mid(breakAt);
             while (rest.startsWith(u' ')) rest.remove(0, 1);
         }
-        pieces << rest;
-        return pieces;
     }
 
 private:
@@ -154,29 +168,31 @@ private:
         }
         const ReportMemo& memo = *summary.memo;
         const TextMeasure& measure = m_measures.of(memo.style);
-        QStringList lines;
-        for (const QString& line : memo.lines) lines << measure.wrapped(line, m_area.width());
+        std::vector<TextMeasure::Fitted> lines;
+        for (const QString& line : memo.lines) {
+            std::vector<TextMeasure::Fitted> pieces = measure.wrapped(line, m_area.width());
+            lines.insert(lines.end(), std::make_move_iterator(pieces.begin()), std::make_move_iterator(pieces.end()));
+        }
         const double spacing = measure.lineSpacing();
         qsizetype next = 0;
         bool first = true;
         do {
             makeRoom(first ? std::max(summary.height, spacing) : spacing);
             const qsizetype fitting = std::max<qsizetype>(1, qsizetype((m_footerTop - m_y + kTolerance) / spacing));
-            const qsizetype count = std::min(fitting, lines.size() - next);
+            const qsizetype count = std::min(fitting, qsizetype(lines.size()) - next);
             PlacedBand& band =
                 place(summary, nullptr, first ? std::max(summary.height, count * spacing) : count * spacing, first);
             for (qsizetype i = 0; i < count; ++i) {
-                const QString& line = lines[next + i];
-                const double width = measure.width(line);
+                const TextMeasure::Fitted& line = lines[size_t(next + i)];
                 const double top = band.rect.top() + i * spacing;
-                band.texts.push_back(
-                    {memo.name, line,
-                     QRectF(alignedLeft(memo.alignment, 0, m_area.width(), width), top, width, measure.height()),
-                     memo.style, true, false});
+                band.texts.push_back({memo.name, line.text,
+                                      QRectF(alignedLeft(memo.alignment, 0, m_area.width(), line.width), top,
+                                             line.width, measure.height()),
+                                      memo.style, true, false});
             }
             next += count;
             first = false;
-        } while (next < lines.size());
+        } while (next < qsizetype(lines.size()));
     }
 
     QString labelText(const ReportLabel& label, const QStringList* record) const {
@@ -227,11 +243,10 @@ private:
         const TextMeasure& measure = m_measures.of(label.style);
         const double available = label.width > 0 ? label.width : band.width() - label.left;
         const QString full = labelText(label, record);
-        const QString text = measure.fitted(full, available);
-        const double width = measure.width(text);
-        const QRectF rect(alignedLeft(label.alignment, label.left, available, width), band.top() + label.top, width,
-                          measure.height());
-        return {label.name, text, rect, label.style, false, text.size() < full.size()};
+        const TextMeasure::Fitted fitted = measure.fitted(full, available);
+        const QRectF rect(alignedLeft(label.alignment, label.left, available, fitted.width), band.top() + label.top,
+                          fitted.width, measure.height());
+        return {label.name, fitted.text, rect, label.style, false, fitted.text.size() < full.size()};
     }
 
     const Report& m_report;
