@@ -3,12 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <charconv>
 
 #include "base/failure.h"
 #include "base/text_file.h"
+#include "listupdate/json_scanner.h"
 #include "register/codes.h"
 
 namespace {
@@ -114,6 +115,57 @@ std::optional<GroupBox> boxField(const QJsonObject& object) {
     return boxFromEdges(*edges[0], *edges[1], *edges[2], *edges[3]);
 }
 
+// The members of a group that its reading looks at; the rest (a sub-group's islands above all)
+// is skipped unread.
+const QLatin1StringView kGroupMembers[] = {
+    QLatin1StringView("refno"),         QLatin1StringView("name"),          QLatin1StringView("pc_credited"),
+    QLatin1StringView("deleted"),       QLatin1StringView("status"),        QLatin1StringView("grp_region"),
+    QLatin1StringView("dxcc_num"),      QLatin1StringView("latitude_min"),  QLatin1StringView("latitude_max"),
+    QLatin1StringView("longitude_min"), QLatin1StringView("longitude_max"),
+};
+const QLatin1StringView kSubGroups("sub_groups");
+const QLatin1StringView kStatus("status");
+
+// A sub-group as far as its deletion mark: its "status", or what stands in for something other
+// than an object.
+QJsonValue readSubGroup(JsonScanner& json) {
+    if (!json.atObject()) return json.readValue();
+    QJsonObject subGroup;
+    json.readObject([&](const JsonKey& key) {
+        if (key.is(kStatus))
+            subGroup.insert(kStatus, json.readValue());
+        else
+            json.skipValue();
+    });
+    return subGroup;
+}
+
+QJsonValue readSubGroups(JsonScanner& json) {
+    if (!json.atArray()) return json.readValue();
+    QJsonArray subGroups;
+    json.readArray([&] { subGroups.append(readSubGroup(json)); });
+    return subGroups;
+}
+
+// The group's members that its reading looks at, as an object; a later member of the same name
+// replaces an earlier one, as in a QJsonObject read whole.
+QJsonObject readGroupFields(JsonScanner& json) {
+    QJsonObject group;
+    json.readObject([&](const JsonKey& key) {
+        if (key.is(kSubGroups)) {
+            group.insert(kSubGroups, readSubGroups(json));
+            return;
+        }
+        for (const QLatin1StringView name : kGroupMembers)
+            if (key.is(name)) {
+                group.insert(name, json.readValue());
+                return;
+            }
+        json.skipValue();
+    });
+    return group;
+}
+
 // The entry's number names a group without a reference.
 IotaGroup readGroup(const QJsonObject& object, qsizetype entry, const QString& fileName) {
     IotaGroup group;
@@ -133,25 +185,45 @@ IotaGroup readGroup(const QJsonObject& object, qsizetype entry, const QString& f
 }  // namespace
 
 IotaJsonList parseIotaJsonList(const QByteArray& bytes, const QString& fileName) {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError)
+    IotaJsonList list;
+    // The first entry that is no group or has a region of no award programme is refused only once
+    // the whole text has proved to be JSON, whose faults come first.
+    std::optional<Failure> entryFault;
+    try {
+        JsonScanner json(bytes);
+        if (!json.openDocumentArray()) {
+            json.closeDocument();
+            throw listFailure(fileName, QStringLiteral("it holds no list of groups (a JSON array); choose the award "
+                                                       "programme's groups.json or fulllist.json"));
+        }
+        qsizetype entry = 0;
+        json.readArrayElements([&] {
+            if (entryFault) {
+                json.skipValue();
+            } else if (!json.atObject()) {
+                json.skipValue();
+                entryFault = listFailure(
+                    fileName, QStringLiteral("entry %1 of the list is no group (a JSON object)").arg(entry + 1));
+            } else {
+                const QJsonObject object = readGroupFields(json);
+                try {
+                    list.groups.push_back(readGroup(object, entry, fileName));
+                } catch (const Failure& failure) {
+                    entryFault = failure;
+                }
+            }
+            ++entry;
+        });
+        json.closeDocument();
+    } catch (const JsonFault& fault) {
         throw listFailure(fileName, QStringLiteral("it is no valid JSON (%1 at byte %2); choose the award programme's "
                                                    "groups.json or fulllist.json")
-                                        .arg(error.errorString())
-                                        .arg(error.offset));
-    if (!document.isArray())
-        throw listFailure(fileName, QStringLiteral("it holds no list of groups (a JSON array); choose the award "
-                                                   "programme's groups.json or fulllist.json"));
-    IotaJsonList list;
-    const QJsonArray entries = document.array();
-    bool anyReference = false;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!entries[i].isObject())
-            throw listFailure(fileName, QStringLiteral("entry %1 of the list is no group (a JSON object)").arg(i + 1));
-        list.groups.push_back(readGroup(entries[i].toObject(), i, fileName));
-        anyReference = anyReference || !list.groups.back().reference.isEmpty();
+                                        .arg(fault.error.errorString())
+                                        .arg(fault.error.offset));
     }
+    if (entryFault) throw *entryFault;
+    const bool anyReference = std::any_of(list.groups.begin(), list.groups.end(),
+                                          [](const IotaGroup& group) { return !group.reference.isEmpty(); });
     if (!anyReference)
         throw listFailure(fileName, QStringLiteral("none of its entries has a \"refno\", so it is no IOTA list; "
                                                    "choose the award programme's groups.json or fulllist.json"));
