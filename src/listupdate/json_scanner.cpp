@@ -98,19 +98,18 @@ QString decodedString(QByteArrayView raw, bool escaped) {
     return text + QString::fromUtf8(raw.sliced(from));
 }
 
-// A number Qt would hold as an integer: one without fraction or exponent that fits, or an
-// integral double that fits.
-QJsonValue numberValue(QByteArrayView text, bool integral, bool& ok) {
+// The number as QJsonValue gives it: Qt holds one without fraction or exponent that fits, and
+// any integral double that fits, as an integer (so -0 is 0).
+double numberValue(QByteArrayView text, bool integral, bool& ok) {
     const QByteArray number = QByteArray::fromRawData(text.data(), text.size());
     if (integral) {
         const qint64 whole = number.toLongLong(&ok);
-        if (ok) return QJsonValue(whole);
+        if (ok) return double(whole);
     }
     const double value = number.toDouble(&ok);
     constexpr double kInt64Bound = 9223372036854775808.0;
-    if (ok && std::trunc(value) == value && value >= -kInt64Bound && value < kInt64Bound)
-        return QJsonValue(qint64(value));
-    return QJsonValue(value);
+    if (ok && std::trunc(value) == value && value >= -kInt64Bound && value < kInt64Bound) return double(qint64(value));
+    return value;
 }
 
 }  // namespace
@@ -127,8 +126,13 @@ void JsonScanner::fail(QJsonParseError::ParseError error) const {
 }
 
 bool JsonScanner::skipBlanks() {
-    while (m_at < m_text.size() && isBlank(m_text[m_at])) ++m_at;
-    return m_at < m_text.size();
+    // Lists are indented: runs of blanks make a good part of the bytes.
+    const char* const begin = m_text.data();
+    const char* const end = begin + m_text.size();
+    const char* at = begin + m_at;
+    while (at < end && isBlank(*at)) ++at;
+    m_at = at - begin;
+    return at < end;
 }
 
 // The next structural character, read; 0 for anything else (read too) or the end.
@@ -203,31 +207,20 @@ void JsonScanner::readObjectMembers(const std::function<void(const JsonKey&)>& m
     --m_nesting;
 }
 
-QJsonValue JsonScanner::readValue() {
-    switch (consumeValue()) {
-        case Kind::Null:
-            return QJsonValue(QJsonValue::Null);
-        case Kind::True:
-            return QJsonValue(true);
-        case Kind::False:
-            return QJsonValue(false);
-        case Kind::String:
-            return QJsonValue(decodedString(m_string, m_stringEscaped));
-        case Kind::Number:
-            return m_number;
-        case Kind::Array:
-            return QJsonValue(QJsonValue::Array);
-        case Kind::Object:
-            return QJsonValue(QJsonValue::Object);
-    }
-    return QJsonValue();
+JsonValue JsonScanner::readValue() {
+    JsonValue value;
+    value.kind = consumeValue();
+    if (value.kind == JsonValue::Kind::String) value.text = decodedString(m_string, m_stringEscaped);
+    if (value.kind == JsonValue::Kind::Number) value.number = m_number;
+    return value;
 }
 
 void JsonScanner::skipValue() {
     consumeValue();
 }
 
-JsonScanner::Kind JsonScanner::consumeValue() {
+JsonValue::Kind JsonScanner::consumeValue() {
+    using Kind = JsonValue::Kind;
     switch (m_text[m_at++]) {
         case 'n':
             skipLiteral(QLatin1StringView("ull"));
@@ -301,6 +294,8 @@ void JsonScanner::readString() {
     const qsizetype start = m_at;
     m_stringEscaped = false;
     while (m_at < m_text.size()) {
+        skipPlainCharacters();
+        if (m_at >= m_text.size()) break;
         const char c = m_text[m_at];
         if (c == '"') break;
         if (c == '\\') {
@@ -327,6 +322,15 @@ void JsonScanner::skipEscape() {
     if (m_at > m_text.size() - 4) fail(QJsonParseError::IllegalEscapeSequence);
     for (int i = 0; i < 4; ++i, ++m_at)
         if (!isHexDigit(m_text[m_at])) fail(QJsonParseError::IllegalEscapeSequence);
+}
+
+// The ASCII characters of a string that need no look: all but the quote and the backslash.
+void JsonScanner::skipPlainCharacters() {
+    const char* const begin = m_text.data();
+    const char* const end = begin + m_text.size();
+    const char* at = begin + m_at;
+    while (at < end && uchar(*at) < 0x80 && *at != '"' && *at != '\\') ++at;
+    m_at = at - begin;
 }
 
 void JsonScanner::skipUtf8Character() {

@@ -2,14 +2,23 @@
 
 #include <QByteArrayView>
 #include <QJsonParseError>
-#include <QJsonValue>
 #include <QLatin1StringView>
+#include <QString>
 #include <functional>
 
 // A fault in a JSON text, named and placed as Qt's JSON parser names and places it, so a refused
 // list gets the same message whichever reader refused it.
 struct JsonFault {
     QJsonParseError error;
+};
+
+// A value as the scanner reads it: a string's text, a number as QJsonValue::toDouble gives it,
+// true, false or null; an array or object only by its kind, its contents skipped.
+struct JsonValue {
+    enum class Kind { Null, True, False, String, Number, Array, Object };
+    Kind kind = Kind::Null;
+    QString text;
+    double number = 0;
 };
 
 // The name of an object's member as the file writes it.
@@ -47,9 +56,7 @@ public:
     // Reads an object whose opening is still to be read, handing each member's name to the
     // function, which must read or skip the member's value whole.
     void readObject(const std::function<void(const JsonKey&)>& member);
-    // A string, number, true, false or null as QJsonValue holds it; an array or an object is
-    // skipped and stands as an empty one of its kind.
-    QJsonValue readValue();
+    JsonValue readValue();
     void skipValue();
 
     // The elements of an array whose opening has been read, as the document's array after
@@ -57,19 +64,17 @@ public:
     void readArrayElements(const std::function<void()>& element);
 
 private:
-    // What a value read was, for readValue to give.
-    enum class Kind { Null, True, False, String, Number, Array, Object };
-
     [[noreturn]] void fail(QJsonParseError::ParseError error) const;
     bool skipBlanks();
     char nextToken();
-    Kind consumeValue();
+    JsonValue::Kind consumeValue();
     void enterContainer();
     void readObjectMembers(const std::function<void(const JsonKey&)>& member);
     void skipLiteral(QLatin1StringView rest);
     void readNumber();
     void readString();
     void skipEscape();
+    void skipPlainCharacters();
     void skipUtf8Character();
 
     QByteArrayView m_text;
@@ -78,5 +83,5 @@ private:
     // The last string's bytes between its quotes and whether they hold escapes; the last number.
     QByteArrayView m_string;
     bool m_stringEscaped = false;
-    QJsonValue m_number;
+    double m_number = 0;
 };
