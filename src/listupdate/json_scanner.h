@@ -56,6 +56,7 @@ public:
     // Reads an object whose opening is still to be read, handing each member's name to the
     // function, which must read or skip the member's value whole.
     void readObject(const std::function<void(const JsonKey&)>& member);
+    // Reads the value, or only checks it: a container's contents are checked and passed over.
     JsonValue readValue();
     void skipValue();
 
