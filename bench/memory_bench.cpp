@@ -1,7 +1,8 @@
 // Measures the peak memory of a skerrydesk-cli process that reads a 50 MB input: an island list
-// update text, a UPF log, a CSV file of confirmed contacts, a member file and an ADIF log (its
-// accented names' lengths counted in UTF-8 bytes, as most loggers write them), each applied to a
-// fresh full-size data folder. Each row prints the child's peak resident memory (peak_mib, the
+// update text, a UPF log, a CSV file of confirmed contacts, a member file, an ADIF log (its
+// accented names' lengths counted in UTF-8 bytes, as most loggers write them) and the award
+// programme's JSON list (groups with their sub-groups and islands, as its fulllist.json), each
+// applied to a fresh full-size data folder. Each row prints the child's peak resident memory (peak_mib, the
 // largest of its runs), the limit (limit_mib) and their ratio; target: at most 2 times the file's
 // size plus 20 MiB, a ratio of at most 1. The time is the command's wall time. Beside them, the
 // map written from the intermediate coastlines, under 100 MiB.
@@ -36,7 +37,7 @@ namespace {
 constexpr qint64 kInputBytes = 50'000'000;
 constexpr double kBytesPerMib = 1024.0 * 1024.0;
 constexpr double kAllowanceMib = 20;
-constexpr qint64 kLongestLine = 256;  // longer than any generated line, so the last one can be padded
+constexpr qint64 kLongestLine = 4096;  // longer than any generated line or group, so the last one can be padded
 
 // What one run of the CLI gave.
 struct ChildRun {
@@ -178,6 +179,46 @@ QString adifQsoLine(Draw& draw) {
         .arg(QString::fromUtf8(name), reference(draw), QLatin1String(draw.below(2) == 0 ? "Y" : "N"));
 }
 
+const std::array<const char*, 6> kRegions{"", "", "", "AI", "BI", "WI"};
+const std::array<const char*, 6> kIslandNames{"North",           "South",     "Ynys M\xc3\xb4n",
+                                              "\\u00cele Verte", "Outer Cay", "Sk\xc3\xa6rgaard"};
+
+QString degrees(Draw& draw, int range) {
+    return QStringLiteral("%1.%2").arg(draw.below(2 * range) - range).arg(draw.below(100), 2, 10, QChar(u'0'));
+}
+
+// A group of the programme's list as its fulllist.json writes it, indented, with one to three
+// sub-groups of one to eight islands each; followed by the comma before the next.
+QString listGroupLines(Draw& draw) {
+    const QString refno = reference(draw);
+    QString group = QStringLiteral(
+                        "  {\r\n    \"refno\": \"%1\",\r\n    \"name\": \"%2\",\r\n    \"dxcc_num\": \"%3\",\r\n"
+                        "    \"latitude_max\": \"%4\",\r\n    \"latitude_min\": \"%5\",\r\n"
+                        "    \"longitude_max\": \"%6\",\r\n    \"longitude_min\": \"%7\",\r\n"
+                        "    \"grp_region\": \"%8\",\r\n    \"whitelist\": \"0\",\r\n    \"pc_credited\": \"%9\",\r\n"
+                        "    \"comment\": \"\",\r\n    \"sub_groups\": [")
+                        .arg(refno, islandName(draw))
+                        .arg(draw.below(500) + 1)
+                        .arg(degrees(draw, 90), degrees(draw, 90), degrees(draw, 180), degrees(draw, 180),
+                             QLatin1String(draw.from(kRegions)), degrees(draw, 50).remove(u'-'));
+    for (int subGroup = draw.below(3); subGroup >= 0; --subGroup) {
+        group += QStringLiteral(
+                     "\r\n      {\"subref\": \"%1-%2-0\", \"subname\": \"%3\", \"status\": \"Active\", "
+                     "\"islands\": [")
+                     .arg(refno)
+                     .arg(subGroup)
+                     .arg(islandName(draw));
+        for (int island = draw.below(8); island >= 0; --island)
+            group += QStringLiteral(
+                         "\r\n        {\"id\": \"%1\", \"island_name\": \"%2\", \"comment\": \"\", "
+                         "\"excluded\": \"0\"}%3")
+                         .arg(draw.below(20000))
+                         .arg(QString::fromUtf8(draw.from(kIslandNames)), QLatin1String(island > 0 ? "," : ""));
+        group += QLatin1String(subGroup > 0 ? "]}," : "]}");
+    }
+    return group + QStringLiteral("]\r\n  },");
+}
+
 // The owner lines of a member file, a few award lines and a group line of each kind.
 const QStringList kMemberHead{
     "CERTNAME John A. Smith, G3ABC",
@@ -209,9 +250,10 @@ const QStringList kMemberHead{
     "WI       SA-001",
 };
 
-// Writes the head lines, then generated lines up to exactly kInputBytes, each ended with CR LF;
-// the last line is filled with blanks to the size.
-void writeInput(const QString& fileName, const QStringList& head, const std::function<QString(Draw&)>& nextLine) {
+// Writes the head lines, generated lines and the tail lines, exactly kInputBytes, each ended with
+// CR LF; the last generated line is filled with blanks to the size.
+void writeInput(const QString& fileName, const QStringList& head, const std::function<QString(Draw&)>& nextLine,
+                const QStringList& tail = {}) {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write " + fileName.toStdString());
     Draw draw;
@@ -223,16 +265,19 @@ void writeInput(const QString& fileName, const QStringList& head, const std::fun
         written += file.write(chunk);
         chunk.clear();
     };
+    QByteArray ending;
+    for (const QString& line : tail) ending += line.toUtf8() + "\r\n";
     for (const QString& line : head) add(line.toUtf8());
-    while (written + chunk.size() < kInputBytes - kLongestLine) add(nextLine(draw).toUtf8());
-    const qint64 rest = kInputBytes - written - chunk.size();
+    while (written + chunk.size() < kInputBytes - kLongestLine - ending.size()) add(nextLine(draw).toUtf8());
+    const qint64 rest = kInputBytes - written - chunk.size() - ending.size();
     const QByteArray last = nextLine(draw).toUtf8();
     add(last + QByteArray(rest - 2 - last.size(), ' '));
+    chunk += ending;
     written += file.write(chunk);
     if (written != kInputBytes) throw std::runtime_error("cannot write " + fileName.toStdString());
 }
 
-// One temporary folder, removed at exit: a pristine data folder made by init, the four inputs,
+// One temporary folder, removed at exit: a pristine data folder made by init, its inputs,
 // and the working folder each run starts from.
 class Workspace {
 public:
@@ -264,6 +309,9 @@ private:
         writeInput(input(QStringLiteral("member.mbr")), kMemberHead, memberIslandLine);
         writeInput(input(QStringLiteral("log.adi")),
                    {QStringLiteral("Generated for the benchmark <ADIF_VER:5>3.1.4<EOH>")}, adifQsoLine);
+        // The last group has no reference, so the one before it may end with a comma as all do.
+        writeInput(input(QStringLiteral("fulllist.json")), {QStringLiteral("[")}, listGroupLines,
+                   {QStringLiteral("  {\"name\": \"generated for the benchmark\"}"), QStringLiteral("]")});
     }
 
     QTemporaryDir m_dir;
@@ -334,6 +382,11 @@ void PeakMemory50MbAdifImport(benchmark::State& state) {
     measurePeakMemory(state, QStringLiteral("log.adi"), {"import-adif", "--no-backup"});
 }
 BENCHMARK(PeakMemory50MbAdifImport)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void PeakMemory50MbJsonList(benchmark::State& state) {
+    measurePeakMemory(state, QStringLiteral("fulllist.json"), {"import-list", "--no-backup"});
+}
+BENCHMARK(PeakMemory50MbJsonList)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // The map of the British Isles (the intermediate coastlines, the finest the package holds) written
 // as a PNG of 1600 by 1000 pixels; target: under 100 MiB.

@@ -2,13 +2,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QVarLengthArray>
+#include <algorithm>
 #include <charconv>
 
 #include "base/failure.h"
 #include "base/text_file.h"
+#include "listupdate/json_scanner.h"
 #include "register/codes.h"
 
 namespace {
@@ -34,10 +34,41 @@ Failure listFailure(const QString& fileName, const QString& fault) {
     return Failure(QStringLiteral("Cannot read the IOTA list %1: %2").arg(QDir::toNativeSeparators(fileName), fault));
 }
 
-std::optional<QString> textField(const QJsonObject& object, const char* key) {
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (!value.isString()) return std::nullopt;
-    return value.toString().trimmed();
+// The members of a group that its reading looks at, each as the last member of its name gives
+// it (as in a document read whole); the rest, the sub-groups' islands above all, is skipped unread.
+struct GroupMembers {
+    JsonValue reference;
+    JsonValue name;
+    JsonValue credited;
+    JsonValue deleted;
+    JsonValue status;
+    JsonValue region;
+    JsonValue dxcc;
+    JsonValue edges[4];  // latitude_min, latitude_max, longitude_min, longitude_max
+    // It has sub_groups, and every one of them is marked deleted by its "status".
+    bool subGroupsDeleted = false;
+};
+
+const struct {
+    QLatin1StringView name;
+    JsonValue GroupMembers::*value;
+} kGroupMembers[] = {
+    {QLatin1StringView("refno"), &GroupMembers::reference},
+    {QLatin1StringView("name"), &GroupMembers::name},
+    {QLatin1StringView("pc_credited"), &GroupMembers::credited},
+    {QLatin1StringView("deleted"), &GroupMembers::deleted},
+    {QLatin1StringView("status"), &GroupMembers::status},
+    {QLatin1StringView("grp_region"), &GroupMembers::region},
+    {QLatin1StringView("dxcc_num"), &GroupMembers::dxcc},
+};
+const QLatin1StringView kEdgeMembers[] = {QLatin1StringView("latitude_min"), QLatin1StringView("latitude_max"),
+                                          QLatin1StringView("longitude_min"), QLatin1StringView("longitude_max")};
+const QLatin1StringView kSubGroups("sub_groups");
+const QLatin1StringView kStatus("status");
+
+std::optional<QString> textField(const JsonValue& value) {
+    if (value.kind != JsonValue::Kind::String) return std::nullopt;
+    return value.text.trimmed();
 }
 
 std::optional<QString> nonEmpty(const std::optional<QString>& text) {
@@ -46,51 +77,55 @@ std::optional<QString> nonEmpty(const std::optional<QString>& text) {
 }
 
 // The number a text such as "-10.75" or "+37.2" holds, blanks around it allowed. Read with
-// from_chars: QString::toDouble would take most of the time the whole list's fields take.
+// from_chars from the characters on the stack: QString::toDouble, or a copy of each text, would
+// take most of the time the whole list's fields take.
 std::optional<double> decimalNumber(const QString& text) {
-    QByteArray latin1 = text.trimmed().toLatin1();
-    if (latin1.startsWith('+')) latin1.remove(0, 1);
-    double number = 0;
-    const auto [end, error] = std::from_chars(latin1.cbegin(), latin1.cend(), number);
-    if (latin1.isEmpty() || error != std::errc() || end != latin1.cend()) return std::nullopt;
-    return number;
+    QStringView number = QStringView(text).trimmed();
+    if (number.startsWith(u'+')) number = number.sliced(1);
+    QVarLengthArray<char, 32> ascii;
+    for (const QChar c : number) {
+        if (c.unicode() >= 0x80) return std::nullopt;
+        ascii.append(char(c.unicode()));
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.cbegin(), ascii.cend(), value);
+    if (ascii.isEmpty() || error != std::errc() || end != ascii.cend()) return std::nullopt;
+    return value;
 }
 
 // A number given as such or as the text of one, as lists written by scripts do.
-std::optional<double> numberField(const QJsonObject& object, const char* key) {
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (value.isDouble()) return value.toDouble();
-    if (!value.isString()) return std::nullopt;
-    return decimalNumber(value.toString());
+std::optional<double> numberField(const JsonValue& value) {
+    if (value.kind == JsonValue::Kind::Number) return value.number;
+    if (value.kind != JsonValue::Kind::String) return std::nullopt;
+    return decimalNumber(value.text);
 }
 
 bool containsWord(const QStringList& words, const QString& text) {
     return words.contains(text.trimmed(), Qt::CaseInsensitive);
 }
 
-bool hasDeletedStatus(const QJsonObject& object) {
-    const std::optional<QString> status = textField(object, "status");
-    return status && containsWord(kDeletedStatuses, *status);
+bool isDeletedStatus(const JsonValue& status) {
+    const std::optional<QString> text = textField(status);
+    return text && containsWord(kDeletedStatuses, *text);
 }
 
-bool isTrueMark(const QJsonValue& value) {
-    if (value.isBool()) return value.toBool();
-    if (value.isDouble()) return value.toDouble() == 1;
-    return value.isString() && containsWord(kTrueWords, value.toString());
-}
-
-bool allSubGroupsDeleted(const QJsonObject& group) {
-    const QJsonArray subGroups = group.value(QLatin1String("sub_groups")).toArray();
-    if (subGroups.isEmpty()) return false;
-    for (const QJsonValue& subGroup : subGroups)
-        if (!hasDeletedStatus(subGroup.toObject())) return false;
-    return true;
+bool isTrueMark(const JsonValue& value) {
+    switch (value.kind) {
+        case JsonValue::Kind::True:
+            return true;
+        case JsonValue::Kind::Number:
+            return value.number == 1;
+        case JsonValue::Kind::String:
+            return containsWord(kTrueWords, value.text);
+        default:
+            return false;
+    }
 }
 
 // The group code of the group's "grp_region"; a region the programme does not use is refused,
 // as a list that has it is no list of the programme.
-std::optional<QString> groupCode(const QJsonObject& object, const QString& groupName, const QString& fileName) {
-    const std::optional<QString> region = textField(object, "grp_region");
+std::optional<QString> groupCode(const JsonValue& value, const QString& groupName, const QString& fileName) {
+    const std::optional<QString> region = textField(value);
     if (!region) return std::nullopt;
     for (const GroupRegion& known : kGroupRegions)
         if (region->compare(known.region, Qt::CaseInsensitive) == 0) return known.code;
@@ -99,59 +134,131 @@ std::optional<QString> groupCode(const QJsonObject& object, const QString& group
                                     .arg(groupName, *region));
 }
 
-std::optional<QString> dxccField(const QJsonObject& object) {
-    const QJsonValue value = object.value(QLatin1String("dxcc_num"));
-    if (value.isDouble()) return dxccNumbers(QString::number(value.toDouble(), 'g', 10));
-    if (!value.isString()) return std::nullopt;
-    return dxccNumbers(value.toString());
+std::optional<QString> dxccField(const JsonValue& value) {
+    if (value.kind == JsonValue::Kind::Number) return dxccNumbers(QString::number(value.number, 'g', 10));
+    if (value.kind != JsonValue::Kind::String) return std::nullopt;
+    return dxccNumbers(value.text);
 }
 
-std::optional<GroupBox> boxField(const QJsonObject& object) {
+std::optional<GroupBox> boxField(const GroupMembers& members) {
     std::optional<double> edges[4];
-    const char* const keys[] = {"latitude_min", "latitude_max", "longitude_min", "longitude_max"};
     for (int i = 0; i < 4; ++i)
-        if (!(edges[i] = numberField(object, keys[i]))) return std::nullopt;
+        if (!(edges[i] = numberField(members.edges[i]))) return std::nullopt;
     return boxFromEdges(*edges[0], *edges[1], *edges[2], *edges[3]);
 }
 
+// A sub-group that is an object and whose last "status" marks it deleted.
+bool readDeletedSubGroup(JsonScanner& json) {
+    if (!json.atObject()) {
+        json.skipValue();
+        return false;
+    }
+    JsonValue status;
+    json.readObject([&](const JsonKey& key) {
+        if (key.is(kStatus))
+            status = json.readValue();
+        else
+            json.skipValue();
+    });
+    return isDeletedStatus(status);
+}
+
+// Sub-groups that are an array of at least one, each marked deleted.
+bool readDeletedSubGroups(JsonScanner& json) {
+    if (!json.atArray()) {
+        json.skipValue();
+        return false;
+    }
+    bool any = false;
+    bool all = true;
+    json.readArray([&] {
+        any = true;
+        all = readDeletedSubGroup(json) && all;
+    });
+    return any && all;
+}
+
+void readGroupMember(JsonScanner& json, const JsonKey& key, GroupMembers& members) {
+    if (key.is(kSubGroups)) {
+        members.subGroupsDeleted = readDeletedSubGroups(json);
+        return;
+    }
+    for (const auto& member : kGroupMembers)
+        if (key.is(member.name)) {
+            members.*member.value = json.readValue();
+            return;
+        }
+    for (int i = 0; i < 4; ++i)
+        if (key.is(kEdgeMembers[i])) {
+            members.edges[i] = json.readValue();
+            return;
+        }
+    json.skipValue();
+}
+
+GroupMembers readGroupMembers(JsonScanner& json) {
+    GroupMembers members;
+    json.readObject([&](const JsonKey& key) { readGroupMember(json, key, members); });
+    return members;
+}
+
 // The entry's number names a group without a reference.
-IotaGroup readGroup(const QJsonObject& object, qsizetype entry, const QString& fileName) {
+IotaGroup readGroup(const GroupMembers& members, qsizetype entry, const QString& fileName) {
     IotaGroup group;
-    group.reference = textField(object, "refno").value_or(QString()).toUpper();
-    group.name = nonEmpty(textField(object, "name"));
-    group.credited = numberField(object, "pc_credited");
-    group.deleted =
-        isTrueMark(object.value(QLatin1String("deleted"))) || hasDeletedStatus(object) || allSubGroupsDeleted(object);
+    group.reference = textField(members.reference).value_or(QString()).toUpper();
+    group.name = nonEmpty(textField(members.name));
+    group.credited = numberField(members.credited);
+    group.deleted = isTrueMark(members.deleted) || isDeletedStatus(members.status) || members.subGroupsDeleted;
     const QString groupName =
         group.reference.isEmpty() ? QStringLiteral("of entry %1").arg(entry + 1) : group.reference;
-    group.group = groupCode(object, groupName, fileName);
-    group.dxcc = dxccField(object);
-    group.box = boxField(object);
+    group.group = groupCode(members.region, groupName, fileName);
+    group.dxcc = dxccField(members.dxcc);
+    group.box = boxField(members);
     return group;
 }
 
 }  // namespace
 
 IotaJsonList parseIotaJsonList(const QByteArray& bytes, const QString& fileName) {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError)
+    IotaJsonList list;
+    // The first entry that is no group or has a region of no award programme is refused only once
+    // the whole text has proved to be JSON, whose faults come first.
+    std::optional<Failure> entryFault;
+    try {
+        JsonScanner json(bytes);
+        if (!json.openDocumentArray()) {
+            json.closeDocument();
+            throw listFailure(fileName, QStringLiteral("it holds no list of groups (a JSON array); choose the award "
+                                                       "programme's groups.json or fulllist.json"));
+        }
+        qsizetype entry = 0;
+        json.readArrayElements([&] {
+            if (entryFault) {
+                json.skipValue();
+            } else if (!json.atObject()) {
+                json.skipValue();
+                entryFault = listFailure(
+                    fileName, QStringLiteral("entry %1 of the list is no group (a JSON object)").arg(entry + 1));
+            } else {
+                const GroupMembers members = readGroupMembers(json);
+                try {
+                    list.groups.push_back(readGroup(members, entry, fileName));
+                } catch (const Failure& failure) {
+                    entryFault = failure;
+                }
+            }
+            ++entry;
+        });
+        json.closeDocument();
+    } catch (const JsonFault& fault) {
         throw listFailure(fileName, QStringLiteral("it is no valid JSON (%1 at byte %2); choose the award programme's "
                                                    "groups.json or fulllist.json")
-                                        .arg(error.errorString())
-                                        .arg(error.offset));
-    if (!document.isArray())
-        throw listFailure(fileName, QStringLiteral("it holds no list of groups (a JSON array); choose the award "
-                                                   "programme's groups.json or fulllist.json"));
-    IotaJsonList list;
-    const QJsonArray entries = document.array();
-    bool anyReference = false;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!entries[i].isObject())
-            throw listFailure(fileName, QStringLiteral("entry %1 of the list is no group (a JSON object)").arg(i + 1));
-        list.groups.push_back(readGroup(entries[i].toObject(), i, fileName));
-        anyReference = anyReference || !list.groups.back().reference.isEmpty();
+                                        .arg(fault.error.errorString())
+                                        .arg(fault.error.offset));
     }
+    if (entryFault) throw *entryFault;
+    const bool anyReference = std::any_of(list.groups.begin(), list.groups.end(),
+                                          [](const IotaGroup& group) { return !group.reference.isEmpty(); });
     if (!anyReference)
         throw listFailure(fileName, QStringLiteral("none of its entries has a \"refno\", so it is no IOTA list; "
                                                    "choose the award programme's groups.json or fulllist.json"));
