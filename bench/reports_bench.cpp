@@ -6,14 +6,13 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 #include <map>
 
 #include "bench_data.h"
+#include "plain_pdf_page.h"
 #include "register/store/database.h"
 #include "register/store/table.h"
 #include "reports/award_summary.h"
@@ -26,22 +25,6 @@
 namespace {
 
 constexpr int kListRecords = 300;
-
-// Statuses and groups spread over the folder, so that every count reads records.
-void spreadStatusesAndGroups() {
-    store::Database db(BenchData::instance().dataFolder());
-    for (const char* table : {"IOTA-AF", "IOTA-AN", "IOTA-AS", "IOTA-EU", "IOTA-NA", "IOTA-OC", "IOTA-SA"}) {
-        db.execute(QStringLiteral("UPDATE \"%1\" SET Status = 'W' WHERE Status = '-' AND Key % 3 = 0").arg(table));
-        db.execute(QStringLiteral("UPDATE \"%1\" SET Status = 'A' WHERE Status = '-' AND Key % 5 = 0").arg(table));
-        db.execute(QStringLiteral("UPDATE \"%1\" SET Status = 'C' WHERE Status = '-' AND Key % 7 = 0").arg(table));
-    }
-    db.execute("UPDATE \"IOTA-EU\" SET ABW = 'A' WHERE Key % 11 = 0");
-    db.execute("UPDATE \"IOTA-EU\" SET ABW = 'B' WHERE Key % 13 = 0");
-    db.execute("UPDATE \"IOTA-AS\" SET ABW = 'A' WHERE Key % 17 = 0");
-    db.execute("UPDATE \"IOTA-NA\" SET ABW = 'A' WHERE Key % 19 = 0");
-    db.execute("UPDATE \"IOTA-NA\" SET ABW = 'W' WHERE Key % 4 = 0");
-    db.execute("UPDATE \"IOTA-SA\" SET ABW = 'W' WHERE Key % 6 = 0");
-}
 
 // The continental summary and the group summary, one after the other, as the user asks for them.
 void ContinentalAndGroupSummary(benchmark::State& state) {
@@ -63,29 +46,6 @@ void BothWantLists(benchmark::State& state) {
             benchmark::DoNotOptimize(reports::wantListText(table, kind));
 }
 BENCHMARK(BothWantLists)->Unit(benchmark::kMillisecond);
-
-// The texts of a report written with plain calls: one font, one line per record, no layout.
-void plainPdf(const QString& fileName, const QString& title, const std::vector<QStringList>& lines) {
-    QPdfWriter writer(fileName);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    QPainter painter(&writer);
-    painter.setFont(QFont(QStringLiteral("Liberation Sans"), 9));
-    const double lineHeight = painter.fontMetrics().height();
-    double y = lineHeight;
-    painter.drawText(QPointF(0, y), title);
-    for (const QStringList& line : lines) {
-        y += lineHeight;
-        if (y > writer.height()) {
-            writer.newPage();
-            y = lineHeight;
-        }
-        double x = 0;
-        for (const QString& text : line) {
-            painter.drawText(QPointF(x, y), text);
-            x += writer.width() / 6.0;
-        }
-    }
-}
 
 // Times the report written through the program's renderer against the plain calls; the first
 // call of the whole program is its own counter, before the fonts are loaded.
