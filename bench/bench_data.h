@@ -13,6 +13,8 @@ class BenchData {
 public:
     static BenchData& instance();
 
+    // The folder that holds Data, where skerrydesk-cli runs on it.
+    QString workingFolder() const { return m_dir.path(); }
     QString dataFolder() const;
     // The references that the filter-edit-post runs change, grouped by table in table order.
     const QList<QPair<QString, QStringList>>& workload() const { return m_workload; }
@@ -27,6 +29,10 @@ private:
 // Whether each commit waits until the disk holds it (the store's own setting) or, to show what
 // that costs, only until the system has it.
 void syncEachCommit(store::Database& db, bool toTheDisk);
+
+// Worked, approved and claimed records and group codes spread over the data folder, so that every
+// summary count, want list and island list reads records.
+void spreadStatusesAndGroups();
 
 // The number of filter-edit-post cycles of one run: about as many as a member file brings.
 inline constexpr int kCycles = 1300;

@@ -8,10 +8,7 @@
 // map written from the intermediate coastlines, under 100 MiB.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -20,7 +17,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -30,7 +26,7 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "child_process.h"
 
 namespace {
 
@@ -39,42 +35,14 @@ constexpr double kBytesPerMib = 1024.0 * 1024.0;
 constexpr double kAllowanceMib = 20;
 constexpr qint64 kLongestLine = 4096;  // longer than any generated line or group, so the last one can be padded
 
-// What one run of the CLI gave.
-struct ChildRun {
-    int exitCode = -1;  // -1 when it did not exit normally
-    double peakMib = 0;
-    double wallSeconds = 0;
-};
-
-// Runs the CLI in a working folder, its output and errors into files there, and takes its peak
-// resident memory from the rusage wait4 returns (KiB on Linux). That figure is the larger of the
-// child's own peak and this process's size at the spawn, so this process keeps its inputs on disk.
+// Runs the CLI in a working folder, its output and errors into files there. Its peak is the
+// larger of the child's own peak and this process's size at the spawn, so this process keeps its
+// inputs on disk.
 ChildRun runCli(const QString& folder, const QStringList& arguments) {
     std::vector<std::string> words{SKERRY_CLI_PATH};
     for (const QString& argument : arguments) words.push_back(argument.toStdString());
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    const std::string out = QDir(folder).filePath(QStringLiteral("cli-out.txt")).toStdString();
-    const std::string err = QDir(folder).filePath(QStringLiteral("cli-err.txt")).toStdString();
-    const std::string workingFolder = folder.toStdString();
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) throw std::runtime_error("cannot start " + words[0]);
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid) throw std::runtime_error("lost the child " + words[0]);
-    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, double(usage.ru_maxrss) * 1024.0 / kBytesPerMib,
-            wall.count()};
+    return runChild(words, folder.toStdString(), QDir(folder).filePath(QStringLiteral("cli-out.txt")).toStdString(),
+                    QDir(folder).filePath(QStringLiteral("cli-err.txt")).toStdString());
 }
 
 double ownPeakMib() {

@@ -32,22 +32,6 @@ namespace {
 
 constexpr int kListRecords = 300;
 
-// Statuses and groups spread over the folder, so that every count reads records.
-void spreadStatusesAndGroups() {
-    store::Database db(BenchData::instance().dataFolder());
-    for (const char* table : {"IOTA-AF", "IOTA-AN", "IOTA-AS", "IOTA-EU", "IOTA-NA", "IOTA-OC", "IOTA-SA"}) {
-        db.execute(QStringLiteral("UPDATE \"%1\" SET Status = 'W' WHERE Status = '-' AND Key % 3 = 0").arg(table));
-        db.execute(QStringLiteral("UPDATE \"%1\" SET Status = 'A' WHERE Status = '-' AND Key % 5 = 0").arg(table));
-        db.execute(QStringLiteral("UPDATE \"%1\" SET Status = 'C' WHERE Status = '-' AND Key % 7 = 0").arg(table));
-    }
-    db.execute("UPDATE \"IOTA-EU\" SET ABW = 'A' WHERE Key % 11 = 0");
-    db.execute("UPDATE \"IOTA-EU\" SET ABW = 'B' WHERE Key % 13 = 0");
-    db.execute("UPDATE \"IOTA-AS\" SET ABW = 'A' WHERE Key % 17 = 0");
-    db.execute("UPDATE \"IOTA-NA\" SET ABW = 'A' WHERE Key % 19 = 0");
-    db.execute("UPDATE \"IOTA-NA\" SET ABW = 'W' WHERE Key % 4 = 0");
-    db.execute("UPDATE \"IOTA-SA\" SET ABW = 'W' WHERE Key % 6 = 0");
-}
-
 // The continental summary and the group summary, one after the other, as the user asks for them.
 void ContinentalAndGroupSummary(benchmark::State& state) {
     store::Database db(BenchData::instance().dataFolder());

@@ -229,14 +229,15 @@ bool processRuns(qint64 pid) {
 }  // namespace
 
 // The build folder of a killed creation is named after its process; the process's number tells
-// whether it may still be at work.
+// whether it may still be at work. Every start looks, so the prefix is tested by hand: a name
+// filter would compile a pattern each time.
 void removeAbandonedBuildFolders(const QString& dataFolder) {
-    const QFileInfoList folders =
-        QDir(dataFolder).entryInfoList({kBuildFolderPrefix + u'*'}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo& folder : folders) {
+    const QDir folder(dataFolder);
+    for (const QString& name : folder.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (!name.startsWith(kBuildFolderPrefix)) continue;
         bool isNumber = false;
-        const qint64 pid = folder.fileName().mid(kBuildFolderPrefix.size()).toLongLong(&isNumber);
-        if (isNumber && pid > 0 && !processRuns(pid)) QDir(folder.filePath()).removeRecursively();
+        const qint64 pid = name.mid(kBuildFolderPrefix.size()).toLongLong(&isNumber);
+        if (isNumber && pid > 0 && !processRuns(pid)) QDir(folder.filePath(name)).removeRecursively();
     }
 }
 

@@ -66,6 +66,7 @@ void Table::setActive(bool active) {
         m_editing = false;
         m_modifiedColumns = 0;
         m_rows.clear();
+        m_rowsRead = false;
         m_columns.clear();
         m_expression.reset();
         m_current = -1;
@@ -80,7 +81,7 @@ void Table::setActive(bool active) {
     m_orderBy = QStringLiteral(" ORDER BY \"%1\"").arg(m_columns.first());
     m_updateSql.clear();
     try {
-        loadRows();
+        selectRows();
     } catch (...) {
         m_columns.clear();
         throw;
@@ -93,7 +94,7 @@ void Table::setFilter(const QString& filter) {
     if (m_active) settle();
     m_filter = filter;
     if (m_active && m_filtered) {
-        loadRows();
+        selectRows();
         notify(kRecordSetChange | kCurrentChange);
     }
 }
@@ -102,19 +103,39 @@ void Table::setFiltered(bool filtered) {
     if (m_active) settle();
     m_filtered = filtered;
     if (m_active) {
-        loadRows();
+        selectRows();
         notify(kRecordSetChange | kCurrentChange);
     }
 }
 
-// Reads the visible records in key order and stands on the first one.
-void Table::loadRows() {
+// Counts the visible records and stands on the first one; the records themselves are read when
+// first needed, so that a handle opened only for its RecordCount reads none.
+void Table::selectRows() {
     auto expression = FilterExpression::parse(m_filtered ? m_filter : QString(), m_tableName, m_columns);
     const QString& where = expression->whereSql();
-    Statement& select = m_db.prepare(where.isEmpty() ? m_selectHead + m_orderBy
-                                                     : m_selectHead + QLatin1String(" WHERE ") + where + m_orderBy);
-    for (int i = 0; i < expression->parameters().size(); ++i) select.bind(i + 1, expression->parameters()[i]);
+    const QString condition = where.isEmpty() ? QString() : QLatin1String(" WHERE ") + where;
+    Statement& count = m_db.prepare(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(m_tableName) + condition);
+    for (int i = 0; i < expression->parameters().size(); ++i) count.bind(i + 1, expression->parameters()[i]);
+    count.step();
+    m_visibleCount = int(count.columnInteger(0));
+    count.reset();
+    m_selectSql = m_selectHead + condition + m_orderBy;
+    m_rows.clear();
+    m_rowsRead = false;
+    m_expression = std::move(expression);
+    m_current = m_visibleCount == 0 ? -1 : 0;
+    m_eof = m_visibleCount == 0;
+    m_editing = false;
+    m_modifiedColumns = 0;
+}
+
+// Reads the visible records in key order, once per selection.
+std::vector<Table::Row>& Table::rows() const {
+    if (m_rowsRead) return m_rows;
+    Statement& select = m_db.prepare(m_selectSql);
+    for (int i = 0; i < m_expression->parameters().size(); ++i) select.bind(i + 1, m_expression->parameters()[i]);
     std::vector<Row> rows;
+    rows.reserve(size_t(m_visibleCount));
     while (select.step()) {
         Row row{select.columnInteger(0), {}};
         row.values.reserve(m_columns.size());
@@ -123,29 +144,31 @@ void Table::loadRows() {
     }
     select.reset();
     m_rows = std::move(rows);
-    m_expression = std::move(expression);
-    m_current = m_rows.empty() ? -1 : 0;
-    m_eof = m_rows.empty();
-    m_editing = false;
-    m_modifiedColumns = 0;
+    m_rowsRead = true;
+    // Written through another handle since the count, the table may hold fewer records now.
+    if (m_current >= int(m_rows.size())) {
+        m_current = int(m_rows.size()) - 1;
+        m_eof = m_rows.empty();
+    }
+    return m_rows;
 }
 
 int Table::RecordCount() const {
     requireActive("count the records");
-    return int(m_rows.size());
+    return m_rowsRead ? int(m_rows.size()) : m_visibleCount;
 }
 
 void Table::First() {
     requireActive("go to the first record");
     settle();
-    standOn(m_rows.empty() ? -1 : 0);
+    standOn(rows().empty() ? -1 : 0);
     m_eof = m_rows.empty();
 }
 
 void Table::Next() {
     requireActive("go to the next record");
+    const size_t countBefore = rows().size();
     const int before = m_current;
-    const size_t countBefore = m_rows.size();
     settle();
     // A record written out of the filter has dropped out: its follower already stands here.
     if (m_rows.size() < countBefore && m_current == before && m_current < int(m_rows.size())) {
@@ -163,7 +186,7 @@ void Table::MoveTo(int row) {
     requireActive("move to a record");
     if (row == m_current) return;
     settle();
-    if (row >= 0 && row < int(m_rows.size())) standOn(row);
+    if (row >= 0 && row < int(rows().size())) standOn(row);
 }
 
 void Table::standOn(int row) {
@@ -176,7 +199,7 @@ void Table::Edit() {
     requireActive("edit a record");
     if (m_editing) return;
     if (m_readOnly) throw Failure(QStringLiteral("Cannot modify a read-only table \"%1\"").arg(m_tableName));
-    if (m_current < 0)
+    if (rows().empty() || m_current < 0)
         throw Failure(QStringLiteral("Table \"%1\" has no record to edit under the filter \"%2\"")
                           .arg(m_tableName, m_filtered ? m_filter : QString()));
     m_editBuffer = m_rows[m_current].values;
@@ -253,7 +276,8 @@ void Table::dropCurrentWhenFilteredOut() {
 void Table::Delete() {
     requireActive("delete a record");
     if (m_readOnly) throw Failure(QStringLiteral("Cannot delete from a read-only table \"%1\"").arg(m_tableName));
-    if (m_current < 0) throw Failure(QStringLiteral("Table \"%1\" has no record to delete").arg(m_tableName));
+    if (rows().empty() || m_current < 0)
+        throw Failure(QStringLiteral("Table \"%1\" has no record to delete").arg(m_tableName));
     Statement& remove = m_db.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE rowid = ?1").arg(m_tableName));
     remove.bind(1, m_rows[m_current].rowId);
     remove.step();
@@ -335,7 +359,9 @@ Field Table::FieldByPlace(int place) {
 
 QString Table::fieldValue(int column) const {
     if (m_current < 0) return QString();
-    return m_editing ? m_editBuffer[column] : m_rows[m_current].values[column];
+    if (m_editing) return m_editBuffer[column];
+    const std::vector<Row>& all = rows();  // stands within the records read
+    return m_current < 0 ? QString() : all[m_current].values[column];
 }
 
 void Table::setFieldValue(int column, const QString& text) {
@@ -351,14 +377,15 @@ void Table::setFieldValue(int column, const QString& text) {
 
 QString Table::valueAt(int row, int column) const {
     if (row == m_current && m_editing) return m_editBuffer[column];
-    return m_rows[row].values[column];
+    const std::vector<Row>& all = rows();
+    return row < int(all.size()) ? all[row].values[column] : QString();
 }
 
 bool Table::Locate(const QString& fieldName, const QString& value) {
     FieldByName(fieldName);  // fails naming an unknown field
     const int column = fieldIndex(fieldName);
     settle();
-    for (int row = 0; row < int(m_rows.size()); ++row) {
+    for (int row = 0; row < int(rows().size()); ++row) {
         if (m_rows[row].values[column] == value) {
             if (row != m_current) standOn(row);
             return true;

@@ -120,7 +120,8 @@ private:
     void setFieldValue(int column, const QString& value);
     void requireActive(const char* operation) const;
     void requireKeyFirst() const;
-    void loadRows();
+    void selectRows();
+    std::vector<Row>& rows() const;
     void settle();
     void askForTypedText();
     void postEdit();
@@ -148,9 +149,13 @@ private:
     QString m_orderBy;
     QHash<quint64, QString> m_updateSql;
     std::unique_ptr<FilterExpression> m_expression;
-    std::vector<Row> m_rows;
-    int m_current = -1;
-    bool m_eof = false;
+    QString m_selectSql;  // the visible records of the selection in key order
+    int m_visibleCount = 0;
+    // Read when first needed (rows()).
+    mutable std::vector<Row> m_rows;
+    mutable bool m_rowsRead = false;
+    mutable int m_current = -1;
+    mutable bool m_eof = false;
     bool m_editing = false;
     quint64 m_modifiedColumns = 0;  // bit per changed field of the edit buffer
     QStringList m_editBuffer;

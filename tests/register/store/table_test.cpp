@@ -219,3 +219,28 @@ TEST_F(TableTest, DisabledControlsHearOnceWhatTheStepsChanged) {
     table.withControlsDisabled([] {});
     EXPECT_EQ(recordSets, 2);
 }
+
+// The records are read when first needed, after the count: records deleted through the
+// connection meanwhile leave the handle within those read, its count following them.
+TEST_F(TableTest, RecordsGoneBeforeTheyAreReadLeaveTheHandleWithinThoseRead) {
+    struct Case {
+        const char* deleted;
+        int countAfter;
+        const char* current;
+    };
+    const Case cases[] = {
+        {"IOTA = 'EU-115'", 2, "EU-005"},
+        {"ABW = 'B'", 0, ""},
+    };
+    for (const Case& removal : cases) {
+        SCOPED_TRACE(removal.deleted);
+        openIslands("IOTA-EU", "ABW = 'B'");
+        ASSERT_GT(table.RecordCount(), removal.countAfter);
+        db.execute(QStringLiteral("DELETE FROM \"IOTA-EU\" WHERE %1").arg(removal.deleted));
+        table.MoveTo(2);
+        EXPECT_EQ(table.FieldByName("IOTA").AsString(), removal.current);
+        EXPECT_EQ(table.RecordCount(), removal.countAfter);
+        EXPECT_EQ(table.valueAt(2, table.fieldIndex("IOTA")), "") << "a row no longer there reads empty";
+        EXPECT_EQ(table.Eof(), removal.countAfter == 0);
+    }
+}
