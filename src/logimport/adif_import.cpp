@@ -231,10 +231,10 @@ void applyAdifPlan(store::Database& database, store::Table& table, const AdifPla
     for (const Continent& continent : continents()) {
         gauge += kGaugeStepPerPass;
         progress.setValue(gauge);
-        beginReferencePass(table, continent.tableName);
+        ReferencePass pass(table, continent.tableName);
         for (const PlannedChange& change : plan.changes) {
             if (change.tableName != continent.tableName) continue;
-            if (!standOnReference(table, change.reference))
+            if (!pass.standOn(change.reference))
                 throw Failure(QStringLiteral("Cannot import %1: its record is gone from \"%2\"")
                                   .arg(change.reference, change.tableName));
             table.Edit();
@@ -242,7 +242,7 @@ void applyAdifPlan(store::Database& database, store::Table& table, const AdifPla
             table.FieldByName(kCallField).setAsString(change.call);
             table.Post();
         }
-        table.Close();
+        pass.close();
     }
     batch.commit();
 }

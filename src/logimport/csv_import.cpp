@@ -10,7 +10,7 @@
 namespace {
 
 int runContinentPass(store::Table& table, const Continent& continent, const TextLines& lines, int recordLimit) {
-    beginReferencePass(table, continent.tableName);
+    ReferencePass pass(table, continent.tableName);
     const QByteArray marker = csvContinentMarker(continent.code).toLatin1();
     int counted = 0;
     int written = 0;
@@ -19,14 +19,14 @@ int runContinentPass(store::Table& table, const Continent& continent, const Text
         // Lines beyond the table's start count change nothing, whether or not their reference has a record.
         if (++counted > recordLimit) break;
         const CsvContact contact = readCsvContact(lines[row]);
-        if (!standOnReference(table, contact.reference)) continue;
+        if (!pass.standOn(contact.reference)) continue;
         table.Edit();
         table.FieldByName(kCallField).setAsString(contact.callsign);
         table.FieldByName(kStatusField).setAsString(contact.status);
         table.Post();
         ++written;
     }
-    table.Close();
+    pass.close();
     return written;
 }
 
