@@ -69,7 +69,9 @@ void clearRecord(AdifRecord& record) {
 
 }  // namespace
 
-AdifReader::AdifReader(QStringList fieldNames) : m_fieldNames(std::move(fieldNames)) {}
+AdifReader::AdifReader(QStringList fieldNames) : m_fieldNames(std::move(fieldNames)) {
+    for (const QString& name : m_fieldNames) m_tagNames.push_back(name.toLatin1());
+}
 
 AdifLogFacts AdifReader::readFile(const QString& fileName, const RecordSink& sink) const {
     return readBytes(readTextFileBytes(fileName), fileName, sink);
@@ -95,11 +97,10 @@ int AdifReader::fieldIndex(QStringView name) const {
     return -1;
 }
 
+// No byte above ASCII is a letter of another case of an ASCII one, so names compare as bytes.
 int AdifReader::fieldIndex(QByteArrayView name) const {
-    for (qsizetype i = 0; i < m_fieldNames.size(); ++i)
-        if (name.size() == m_fieldNames[i].size() &&
-            QLatin1StringView(name).compare(m_fieldNames[i], Qt::CaseInsensitive) == 0)
-            return int(i);
+    for (size_t i = 0; i < m_tagNames.size(); ++i)
+        if (sameName(name, m_tagNames[i])) return int(i);
     return -1;
 }
 
