@@ -33,6 +33,16 @@ bool sameName(QByteArrayView a, QByteArrayView b) {
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// A tag's name against a name asked for in upper case, each byte folded only where it is a letter.
+bool sameAsciiName(QByteArrayView name, QByteArrayView upper) {
+    if (name.size() != upper.size()) return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (c != upper[i] && !(c >= 'a' && c <= 'z' && c - ('a' - 'A') == upper[i])) return false;
+    }
+    return true;
+}
+
 QString quotedTag(QByteArrayView text, qsizetype open) {
     const qsizetype close = text.indexOf('>', open);
     const qsizetype length = close < 0 ? kQuotedTagLength : std::min(close - open + 1, kQuotedTagLength);
@@ -70,7 +80,7 @@ void clearRecord(AdifRecord& record) {
 }  // namespace
 
 AdifReader::AdifReader(QStringList fieldNames) : m_fieldNames(std::move(fieldNames)) {
-    for (const QString& name : m_fieldNames) m_tagNames.push_back(name.toLatin1());
+    for (const QString& name : m_fieldNames) m_tagNames.push_back(name.toLatin1().toUpper());
 }
 
 AdifLogFacts AdifReader::readFile(const QString& fileName, const RecordSink& sink) const {
@@ -100,7 +110,7 @@ int AdifReader::fieldIndex(QStringView name) const {
 // No byte above ASCII is a letter of another case of an ASCII one, so names compare as bytes.
 int AdifReader::fieldIndex(QByteArrayView name) const {
     for (size_t i = 0; i < m_tagNames.size(); ++i)
-        if (sameName(name, m_tagNames[i])) return int(i);
+        if (sameAsciiName(name, m_tagNames[i])) return int(i);
     return -1;
 }
 

@@ -1,5 +1,7 @@
 #include "logimport/csv_import.h"
 
+#include <optional>
+
 #include "logimport/csv_contact.h"
 #include "register/codes.h"
 #include "register/reference_record.h"
@@ -12,6 +14,9 @@ namespace {
 int runContinentPass(store::Table& table, const Continent& continent, const TextLines& lines, int recordLimit) {
     ReferencePass pass(table, continent.tableName);
     const QByteArray marker = csvContinentMarker(continent.code).toLatin1();
+    // Looked up once the pass has its table open.
+    std::optional<store::Field> call;
+    std::optional<store::Field> status;
     int counted = 0;
     int written = 0;
     for (qsizetype row = 0; row < lines.size(); ++row) {
@@ -20,9 +25,13 @@ int runContinentPass(store::Table& table, const Continent& continent, const Text
         if (++counted > recordLimit) break;
         const CsvContact contact = readCsvContact(lines[row]);
         if (!pass.standOn(contact.reference)) continue;
+        if (!call) {
+            call.emplace(table.FieldByName(kCallField));
+            status.emplace(table.FieldByName(kStatusField));
+        }
         table.Edit();
-        table.FieldByName(kCallField).setAsString(contact.callsign);
-        table.FieldByName(kStatusField).setAsString(contact.status);
+        call->setAsString(contact.callsign);
+        status->setAsString(contact.status);
         table.Post();
         ++written;
     }
