@@ -155,18 +155,23 @@ QString adifQso(int qso, const QString& reference, int place, int referenceCount
         .arg(call, date, reference, confirmation);
 }
 
+// A generated input's name in a temporary folder of its own, removed at exit.
+struct GeneratedFile {
+    explicit GeneratedFile(const QString& name) : fileName(dir.filePath(name)) {}
+    QTemporaryDir dir;
+    QString fileName;
+};
+
 // The log spread over every record of the full data folder, written once, and the row changes
 // its import makes, as the plan finds them.
 struct AdifWorkload {
-    QTemporaryDir dir;
-    QString fileName;
+    GeneratedFile file{QStringLiteral("log.adi")};
     Workload rows;
 };
 
 const AdifWorkload& adifWorkload() {
     static const AdifWorkload load = [] {
         AdifWorkload made;
-        made.fileName = made.dir.filePath(QStringLiteral("log.adi"));
         made.rows = {
             {QStringLiteral("ADIF export <ADIF_VER:5>3.1.4<EOH>")}, {"Status", "Call"}, {}, "Status = '-', Call = ''"};
         store::Database db(BenchData::instance().dataFolder());
@@ -179,13 +184,13 @@ const AdifWorkload& adifWorkload() {
             const int place = qso % int(references.size());
             made.rows.lines << adifQso(qso, references[place], place, int(references.size()));
         }
-        writeTextFile(made.fileName, made.rows.lines);
+        writeTextFile(made.file.fileName, made.rows.lines);
         const AdifPlan plan =
-            planAdifImport(readAdifLog(made.fileName, records), records, defaultConfirmationSources());
+            planAdifImport(readAdifLog(made.file.fileName, records), records, defaultConfirmationSources());
         for (const PlannedChange& change : plan.changes)
             made.rows.changes.push_back(
                 {change.tableName, "IOTA", change.reference, made.rows.fields, {change.after, change.call}});
-        if (plainAdifChanges(made.fileName, records).size() != made.rows.changes.size())
+        if (plainAdifChanges(made.file.fileName, records).size() != made.rows.changes.size())
             qFatal("the plain ADIF reader decides otherwise than the import");
         return made;
     }();
@@ -251,7 +256,7 @@ BENCHMARK(ListUpdateFullSize)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 AdifPlan planAdifFile(store::Table& table) {
     const IslandRecordStates records = readIslandRecordStates(table);
-    return planAdifImport(readAdifLog(adifWorkload().fileName, records), records, defaultConfirmationSources());
+    return planAdifImport(readAdifLog(adifWorkload().file.fileName, records), records, defaultConfirmationSources());
 }
 
 // The baseline reads the island records with plain statements and the log as plain bytes.
@@ -263,7 +268,7 @@ void plainAdifImport(store::Database& db, const Workload&, bool write) {
         while (select.step())
             records.insert(select.columnText(0), {continent.tableName, select.columnText(1), select.columnText(2)});
     }
-    const std::vector<RowChange> changes = plainAdifChanges(adifWorkload().fileName, records);
+    const std::vector<RowChange> changes = plainAdifChanges(adifWorkload().file.fileName, records);
     if (write) rawRowChanges(db, changes);
 }
 
@@ -290,15 +295,9 @@ BENCHMARK(AdifImport100kQsos)->UseManualTime()->Unit(benchmark::kMillisecond);
 constexpr qint64 kBigUpfBytes = 50'000'000;
 
 // A 50 MB UPF log of random contacts: a few thousand references, each named again and again.
-struct BigUpfLog {
-    QTemporaryDir dir;
-    QString fileName;
-};
-
-const BigUpfLog& bigUpfLog() {
-    static const BigUpfLog log = [] {
-        BigUpfLog made;
-        made.fileName = made.dir.filePath(QStringLiteral("big.upf"));
+const GeneratedFile& bigUpfLog() {
+    static const GeneratedFile log = [] {
+        GeneratedFile made(QStringLiteral("big.upf"));
         std::mt19937 draw(20260101);
         const auto below = [&](int n) { return int(draw() % unsigned(n)); };
         const char* const callPrefixes[] = {"K", "W", "G", "DL", "JA", "VK", "F", "EA"};
@@ -350,7 +349,7 @@ int plainUpfImport(store::Database& db, const QString& fileName, const QSet<QStr
 }
 
 void UpfImportBigLog(benchmark::State& state) {
-    const BigUpfLog& log = bigUpfLog();
+    const GeneratedFile& log = bigUpfLog();
     store::Database db(BenchData::instance().dataFolder());
     store::Table table(db);
     const QString reset = upfWorkload().reset;

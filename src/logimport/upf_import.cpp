@@ -59,52 +59,56 @@ LogWords::LogWords(const TextLines& lines) : wordOfLine(size_t(lines.size()), kN
     }
 }
 
-// The references a continent pass looks up, each word normalised once, and whether each was
-// looked at: a reference looked at once holds its final state for this import, written ("W"
-// or "C", which the decision table never overwrites), left alone, or without a record.
+// The references a continent pass looks up, each word of the continent normalised once, and
+// whether each was looked at: a reference looked at once holds its final state for this import,
+// written ("W" or "C", which the decision table never overwrites), left alone, or without a record.
 class PassReferences {
 public:
-    PassReferences(const LogWords& words, const QString& continentCode)
-        : m_words(words), m_code(continentCode), m_referenceOfWord(words.words.size(), kNoWord) {}
-
-    int referenceOf(int word) {
-        int& place = m_referenceOfWord[size_t(word)];
-        if (place != kNoWord) return place;
-        const QString reference = normaliseReference(m_words.words[word], m_code);
-        place = m_places.value(reference, kNoWord);
-        if (place == kNoWord) {
-            place = int(m_references.size());
-            m_places.insert(reference, place);
+    PassReferences(const LogWords& words, int continentPlace) : m_referenceOfWord(words.words.size(), kNoWord) {
+        const QString& code = continents()[size_t(continentPlace)].code;
+        QHash<QString, int> places;
+        for (qsizetype word = 0; word < words.words.size(); ++word) {
+            if (!(words.continentsOfWord[size_t(word)] & (1u << continentPlace))) continue;
+            const QString reference = normaliseReference(words.words[word], code);
+            const auto found = places.constFind(reference);
+            m_referenceOfWord[size_t(word)] = found != places.cend() ? *found : int(m_references.size());
+            if (found != places.cend()) continue;
+            places.insert(reference, int(m_references.size()));
             m_references << reference;
-            m_lookedAt.push_back(false);
         }
-        return place;
+        m_lookedAt.assign(size_t(m_references.size()), false);
     }
+
+    // The place of a word's reference; kNoWord for a word of another continent.
+    int referenceOf(int word) const { return m_referenceOfWord[size_t(word)]; }
     const QString& reference(int place) const { return m_references[place]; }
     bool lookedAt(int place) const { return m_lookedAt[size_t(place)]; }
-    void markLookedAt(int place) { m_lookedAt[size_t(place)] = true; }
+    void markLookedAt(int place) {
+        m_lookedAt[size_t(place)] = true;
+        ++m_lookedAtCount;
+    }
+    // Once every reference was looked at, no later line can change anything.
+    bool allLookedAt() const { return m_lookedAtCount == m_references.size(); }
 
 private:
-    const LogWords& m_words;
-    const QString& m_code;
     std::vector<int> m_referenceOfWord;
-    QHash<QString, int> m_places;
     QStringList m_references;
     std::vector<bool> m_lookedAt;
+    qsizetype m_lookedAtCount = 0;
 };
 
 int runContinentPass(store::Table& table, int continentPlace, const TextLines& lines, const LogWords& words,
                      ImportMode mode) {
     const Continent& continent = continents()[size_t(continentPlace)];
     ReferencePass pass(table, continent.tableName);
-    PassReferences references(words, continent.code);
+    PassReferences references(words, continentPlace);
     std::optional<ContactFields> fields;
     int written = 0;
-    for (qsizetype row = 0; row < lines.size(); ++row) {
+    for (qsizetype row = 0; row < lines.size() && !references.allLookedAt(); ++row) {
         const int word = words.wordOfLine[size_t(row)];
-        if (word == kNoWord || !(words.continentsOfWord[size_t(word)] & (1u << continentPlace))) continue;
+        if (word == kNoWord) continue;
         const int place = references.referenceOf(word);
-        if (references.lookedAt(place)) continue;
+        if (place == kNoWord || references.lookedAt(place)) continue;
         // A line of no contact does not count as the reference's first appearance.
         const UpfContact contact = splitCallAndComment(lines[row]);
         if (isNoContact(contact.callsign)) continue;

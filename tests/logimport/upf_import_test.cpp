@@ -119,6 +119,18 @@ TEST(UpfImport, ALogGivesTheSameRecordsInEveryEncodingAndLineEnd) {
     }
 }
 
+// A pass ends once each of its references was looked at; a line of no contact does not look at
+// its reference, so a contact after it, at the log's end, still counts.
+TEST(UpfImport, TheLastLineCountsWhenItBringsAReferencesFirstContact) {
+    TestDataFolder folder;
+    const IslandRecords records =
+        importedRecords({"AF-001 K1A", "AF1 K1B", "AF-003 NONE", "AF-001 K1C", "AF3 DELETED", "AF-003 K3A x"},
+                        ImportMode::Worked, folder);
+    EXPECT_EQ(records["AF-001"]["Call"], "K1A");
+    EXPECT_EQ(records["AF-003"]["Call"], "K3A");
+    EXPECT_EQ(records["AF-003"]["Comment"], "x");
+}
+
 // More than 500 lines of one continent are all imported: the line lists have no cap.
 TEST(UpfImport, ImportsEveryLineOfALongContinent) {
     std::vector<ListedIsland> islands;
