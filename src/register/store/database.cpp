@@ -153,10 +153,17 @@ int Statement::columnCount() const {
 }
 
 QString Statement::columnText(int column) const {
-    // Keys of type REAL read as whole numbers when they are whole ("1", not "1.0").
     const bool textOnly = size_t(column) < m_textColumns.size() && m_textColumns[size_t(column)];
-    if (!textOnly && sqlite3_column_type(m_stmt, column) == SQLITE_FLOAT)
-        return QString::number(sqlite3_column_double(m_stmt, column), 'g', 15);
+    switch (textOnly ? SQLITE_TEXT : sqlite3_column_type(m_stmt, column)) {
+        // Keys of type REAL read as whole numbers when they are whole ("1", not "1.0").
+        case SQLITE_FLOAT:
+            return QString::number(sqlite3_column_double(m_stmt, column), 'g', 15);
+        // Written as SQLite writes them, without its conversion into a text of its own.
+        case SQLITE_INTEGER:
+            return QString::number(sqlite3_column_int64(m_stmt, column));
+        default:
+            break;
+    }
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     return text ? QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column)) : QString();
 }
