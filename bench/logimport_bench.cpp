@@ -3,7 +3,9 @@
 // row changes in one transaction. Each row prints the command's time, the baseline's and their
 // ratio (targets: under 60 ms, ratio at most 3). The ADIF import reads a log of 100,000 QSOs,
 // once only planning (import-adif --dry-run) and once writing, beside a baseline that reads the
-// same file with a plain byte scan and makes the same row changes with raw statements.
+// same file with a plain byte scan and makes the same row changes with raw statements. A big UPF
+// log (50 MB, generated) is read and imported beside a plain scan of its bytes that finds each
+// reference's first line and makes the same row changes; both print their milliseconds per MB.
 #include <benchmark/benchmark.h>
 
 #include <QDate>
@@ -11,6 +13,8 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
+#include <random>
+#include <unordered_set>
 
 #include "base/text_file.h"
 #include "bench_data.h"
@@ -151,18 +155,23 @@ QString adifQso(int qso, const QString& reference, int place, int referenceCount
         .arg(call, date, reference, confirmation);
 }
 
+// A generated input's name in a temporary folder of its own, removed at exit.
+struct GeneratedFile {
+    explicit GeneratedFile(const QString& name) : fileName(dir.filePath(name)) {}
+    QTemporaryDir dir;
+    QString fileName;
+};
+
 // The log spread over every record of the full data folder, written once, and the row changes
 // its import makes, as the plan finds them.
 struct AdifWorkload {
-    QTemporaryDir dir;
-    QString fileName;
+    GeneratedFile file{QStringLiteral("log.adi")};
     Workload rows;
 };
 
 const AdifWorkload& adifWorkload() {
     static const AdifWorkload load = [] {
         AdifWorkload made;
-        made.fileName = made.dir.filePath(QStringLiteral("log.adi"));
         made.rows = {
             {QStringLiteral("ADIF export <ADIF_VER:5>3.1.4<EOH>")}, {"Status", "Call"}, {}, "Status = '-', Call = ''"};
         store::Database db(BenchData::instance().dataFolder());
@@ -175,13 +184,13 @@ const AdifWorkload& adifWorkload() {
             const int place = qso % int(references.size());
             made.rows.lines << adifQso(qso, references[place], place, int(references.size()));
         }
-        writeTextFile(made.fileName, made.rows.lines);
+        writeTextFile(made.file.fileName, made.rows.lines);
         const AdifPlan plan =
-            planAdifImport(readAdifLog(made.fileName, records), records, defaultConfirmationSources());
+            planAdifImport(readAdifLog(made.file.fileName, records), records, defaultConfirmationSources());
         for (const PlannedChange& change : plan.changes)
             made.rows.changes.push_back(
                 {change.tableName, "IOTA", change.reference, made.rows.fields, {change.after, change.call}});
-        if (plainAdifChanges(made.fileName, records).size() != made.rows.changes.size())
+        if (plainAdifChanges(made.file.fileName, records).size() != made.rows.changes.size())
             qFatal("the plain ADIF reader decides otherwise than the import");
         return made;
     }();
@@ -247,7 +256,7 @@ BENCHMARK(ListUpdateFullSize)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 AdifPlan planAdifFile(store::Table& table) {
     const IslandRecordStates records = readIslandRecordStates(table);
-    return planAdifImport(readAdifLog(adifWorkload().fileName, records), records, defaultConfirmationSources());
+    return planAdifImport(readAdifLog(adifWorkload().file.fileName, records), records, defaultConfirmationSources());
 }
 
 // The baseline reads the island records with plain statements and the log as plain bytes.
@@ -259,7 +268,7 @@ void plainAdifImport(store::Database& db, const Workload&, bool write) {
         while (select.step())
             records.insert(select.columnText(0), {continent.tableName, select.columnText(1), select.columnText(2)});
     }
-    const std::vector<RowChange> changes = plainAdifChanges(adifWorkload().fileName, records);
+    const std::vector<RowChange> changes = plainAdifChanges(adifWorkload().file.fileName, records);
     if (write) rawRowChanges(db, changes);
 }
 
@@ -282,5 +291,91 @@ void AdifImport100kQsos(benchmark::State& state) {
         [](store::Database& db, const Workload& load) { plainAdifImport(db, load, true); });
 }
 BENCHMARK(AdifImport100kQsos)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+constexpr qint64 kBigUpfBytes = 50'000'000;
+
+// A 50 MB UPF log of random contacts: a few thousand references, each named again and again.
+const GeneratedFile& bigUpfLog() {
+    static const GeneratedFile log = [] {
+        GeneratedFile made(QStringLiteral("big.upf"));
+        std::mt19937 draw(20260101);
+        const auto below = [&](int n) { return int(draw() % unsigned(n)); };
+        const char* const callPrefixes[] = {"K", "W", "G", "DL", "JA", "VK", "F", "EA"};
+        QByteArray bytes;
+        bytes.reserve(kBigUpfBytes + 64);
+        while (bytes.size() < kBigUpfBytes) {
+            bytes += continents()[size_t(below(7))].code.toLatin1() + '-';
+            bytes += QByteArray::number(below(300) + 1).rightJustified(3, '0') + ' ';
+            bytes += QByteArray(callPrefixes[below(8)]) + char('0' + below(10));
+            for (int letters = 1 + below(3); letters > 0; --letters) bytes += char('A' + below(26));
+            bytes += ' ';
+            bytes += char('a' + below(26));
+            bytes += char('a' + below(26));
+            bytes += "\r\n";
+        }
+        QFile file(made.fileName);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write the big log");
+        return made;
+    }();
+    return log;
+}
+
+// The plain way through a log whose words are whole references: its bytes cut into lines at LF,
+// each reference's first line split into call and comment, the row changes made with raw statements.
+int plainUpfImport(store::Database& db, const QString& fileName, const QSet<QString>& references) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read the big log");
+    const QByteArray bytes = file.readAll();
+    std::unordered_set<std::string_view> seen;
+    std::vector<RowChange> changes;
+    const QStringList fields{"Call", "Status", "Comment"};
+    for (qsizetype start = 0, end; start < bytes.size(); start = end + 1) {
+        end = bytes.indexOf('\n', start);
+        if (end < 0) end = bytes.size();
+        const std::string_view line(bytes.constData() + start, size_t(end - start));
+        const size_t blank = line.find(' ');
+        if (blank == std::string_view::npos || !seen.insert(line.substr(0, blank)).second) continue;
+        const QString reference = QString::fromLatin1(line.substr(0, blank));
+        if (!references.contains(reference)) continue;
+        const std::string_view rest = line.substr(blank + 1);
+        const size_t callEnd = rest.find(' ');
+        const QString call = QString::fromLatin1(rest.substr(0, callEnd));
+        const QString comment = QString::fromLatin1(rest.substr(callEnd + 1)).trimmed();
+        changes.push_back(
+            {continentByCode(reference.left(2))->tableName, "IOTA", reference, fields, {call, "W", comment}});
+    }
+    rawRowChanges(db, changes);
+    return int(changes.size());
+}
+
+void UpfImportBigLog(benchmark::State& state) {
+    const GeneratedFile& log = bigUpfLog();
+    store::Database db(BenchData::instance().dataFolder());
+    store::Table table(db);
+    const QString reset = upfWorkload().reset;
+    const QList<QString> keys = readIslandRecordStates(table).keys();
+    const QSet<QString> references(keys.begin(), keys.end());
+    double commandSeconds = 0;
+    double baselineSeconds = 0;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        resetTables(db, reset);
+        timer.start();
+        const int written = importUpf(db, table, readTextLines(log.fileName), ImportMode::Worked);
+        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(seconds);
+        commandSeconds += seconds;
+        resetTables(db, reset);
+        timer.start();
+        const int plainWritten = plainUpfImport(db, log.fileName, references);
+        baselineSeconds += double(timer.nsecsElapsed()) / 1e9;
+        if (written != plainWritten) qFatal("the plain UPF scan writes otherwise than the import");
+    }
+    const double megabytes = double(kBigUpfBytes) / 1e6 * double(state.iterations());
+    state.counters["ms_per_mb"] = commandSeconds * 1000 / megabytes;
+    state.counters["baseline_ms_per_mb"] = baselineSeconds * 1000 / megabytes;
+    state.counters["ratio"] = commandSeconds / baselineSeconds;
+}
+BENCHMARK(UpfImportBigLog)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

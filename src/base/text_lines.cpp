@@ -92,6 +92,20 @@ bool TextLines::lineStartsWith(qsizetype row, QLatin1StringView ascii) const {
     return QStringView(m_text).sliced(span.start, span.length).startsWith(ascii);
 }
 
+std::optional<QByteArrayView> TextLines::linePieceBefore(qsizetype row, char ascii) const {
+    const Span span = m_spans[size_t(row)];
+    if (m_encoding != Encoding::Utf16) {
+        const std::string_view bytes = lineBytes(span);
+        const size_t at = bytes.find(ascii);
+        if (at == std::string_view::npos) return std::nullopt;
+        return QByteArrayView(bytes.data(), qsizetype(at));
+    }
+    const QStringView line = QStringView(m_text).sliced(span.start, span.length);
+    const qsizetype at = line.indexOf(QLatin1Char(ascii));
+    if (at < 0) return std::nullopt;
+    return QByteArrayView(reinterpret_cast<const char*>(line.utf16()), at * qsizetype(sizeof(char16_t)));
+}
+
 qsizetype TextLines::firstLineLongerThan(qsizetype characters) const {
     for (size_t row = 0; row < m_spans.size(); ++row) {
         // A line has at most as many characters as bytes: only a long one is decoded to count them.

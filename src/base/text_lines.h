@@ -33,6 +33,10 @@ public:
     // Whether a line holds, or begins with, an ASCII text; read without decoding the line.
     bool lineContains(qsizetype row, QLatin1StringView ascii) const;
     bool lineStartsWith(qsizetype row, QLatin1StringView ascii) const;
+    // The piece of a line before the first place of an ASCII character, in the text's own units,
+    // for telling pieces apart without decoding them: equal pieces give equal views, within
+    // one text. Nothing when the line lacks the character.
+    std::optional<QByteArrayView> linePieceBefore(qsizetype row, char ascii) const;
     // The first line longer than the given number of characters, counted from 1; 0 when there is none.
     qsizetype firstLineLongerThan(qsizetype characters) const;
     // The lines of the given rows, in the order given, sharing this text.

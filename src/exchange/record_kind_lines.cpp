@@ -5,7 +5,7 @@
 #include "exchange/gauge.h"
 #include "exchange/island_rules.h"
 #include "exchange/record_kinds.h"
-#include "register/iota_list.h"
+#include "register/reference_record.h"
 #include "register/store/table.h"
 #include "register/store/table_names.h"
 
@@ -35,34 +35,22 @@ struct IslandFields {
     store::Field group;
 };
 
-// Selects the record of the line's reference; false when there is none. A reference that is not
-// well-formed is never looked up: a "*" in it would make the filter a prefix test.
-bool selectRecord(store::Table& table, const QString& line) {
-    const QString reference = lineReference(line);
-    if (!isWellFormedReference(reference)) return false;
-    table.setFilter(QStringLiteral("IOTA = ") + store::quoted(reference));
-    table.Open();
-    return table.RecordCount() > 0;
-}
-
 void applyKind(store::Table& table, const RecordKind& kind, const TextLines& kindLines, int startCount,
                const IslandLineFormat& format, Gauge& gauge, KindLinesResult& result) {
-    table.Close();
-    table.setTableName(kind.tableName());
-    table.setReadOnly(false);
-    table.setFiltered(true);
+    ReferencePass pass(table, kind.tableName());
     if (kindLines.isEmpty()) return;
     const double step = 98.0 / double(kindLines.size());
     std::optional<IslandFields> fields;
     for (qsizetype j = 0; j < kindLines.size(); ++j) {
-        if (j < startCount && selectRecord(table, kindLines[j])) {
+        const QString line = j < startCount ? kindLines[j] : QString();
+        if (j < startCount && pass.standOn(lineReference(line))) {
             if (!fields) fields.emplace(table);
             table.Edit();
             if (kind.isGroupKind()) {
                 fields->group.setAsString(kind.group);
                 ++result.groupLines;
             } else {
-                fields->write(applyIslandLine(format, kindLines[j], fields->read()));
+                fields->write(applyIslandLine(format, line, fields->read()));
                 ++result.islandLines;
             }
             table.Post();

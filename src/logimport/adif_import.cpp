@@ -54,7 +54,7 @@ public:
         if (!isWellFormedReference(reference)) return skip(record, SkipReason::MalformedReference, record.values[Iota]);
         if (!m_records.contains(reference)) return skip(record, SkipReason::NoRecord, reference);
         const QsoMark qso{whenOf(record), record.number, record.values[Call].trimmed()};
-        AdifLog::Earliest& earliest = m_log.references[reference];
+        AdifLog::Earliest& earliest = earliestOf(reference);
         const EvidenceSet evidence = evidenceOf(record);
         for (size_t kind = 0; kind < kEvidenceKinds; ++kind)
             if (evidence[kind]) keepEarliest(earliest[kind], qso);
@@ -74,6 +74,13 @@ public:
     }
 
 private:
+    // Found by hash: a log names each reference many times, the ordered map is for the plan.
+    AdifLog::Earliest& earliestOf(const QString& reference) {
+        AdifLog::Earliest*& found = m_earliest[reference];
+        if (!found) found = &m_log.references[reference];
+        return *found;
+    }
+
     void skip(const AdifRecord& record, SkipReason reason, const QString& detail) {
         ++m_log.skipped;
         ++m_log.skippedPerReason[size_t(reason)];
@@ -84,6 +91,7 @@ private:
 
     const IslandRecordStates& m_records;
     AdifLog m_log;
+    QHash<QString, AdifLog::Earliest*> m_earliest;
 };
 
 // The status and the QSO that gives it, by the first rule that finds a counted QSO.
@@ -231,10 +239,10 @@ void applyAdifPlan(store::Database& database, store::Table& table, const AdifPla
     for (const Continent& continent : continents()) {
         gauge += kGaugeStepPerPass;
         progress.setValue(gauge);
-        beginReferencePass(table, continent.tableName);
+        ReferencePass pass(table, continent.tableName);
         for (const PlannedChange& change : plan.changes) {
             if (change.tableName != continent.tableName) continue;
-            if (!standOnReference(table, change.reference))
+            if (!pass.standOn(change.reference))
                 throw Failure(QStringLiteral("Cannot import %1: its record is gone from \"%2\"")
                                   .arg(change.reference, change.tableName));
             table.Edit();
@@ -242,7 +250,7 @@ void applyAdifPlan(store::Database& database, store::Table& table, const AdifPla
             table.FieldByName(kCallField).setAsString(change.call);
             table.Post();
         }
-        table.Close();
+        pass.close();
     }
     batch.commit();
 }

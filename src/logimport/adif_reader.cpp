@@ -33,6 +33,16 @@ bool sameName(QByteArrayView a, QByteArrayView b) {
     return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// A tag's name against a name asked for in upper case, each byte folded only where it is a letter.
+bool sameAsciiName(QByteArrayView name, QByteArrayView upper) {
+    if (name.size() != upper.size()) return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (c != upper[i] && !(c >= 'a' && c <= 'z' && c - ('a' - 'A') == upper[i])) return false;
+    }
+    return true;
+}
+
 QString quotedTag(QByteArrayView text, qsizetype open) {
     const qsizetype close = text.indexOf('>', open);
     const qsizetype length = close < 0 ? kQuotedTagLength : std::min(close - open + 1, kQuotedTagLength);
@@ -69,7 +79,9 @@ void clearRecord(AdifRecord& record) {
 
 }  // namespace
 
-AdifReader::AdifReader(QStringList fieldNames) : m_fieldNames(std::move(fieldNames)) {}
+AdifReader::AdifReader(QStringList fieldNames) : m_fieldNames(std::move(fieldNames)) {
+    for (const QString& name : m_fieldNames) m_tagNames.push_back(name.toLatin1().toUpper());
+}
 
 AdifLogFacts AdifReader::readFile(const QString& fileName, const RecordSink& sink) const {
     return readBytes(readTextFileBytes(fileName), fileName, sink);
@@ -95,11 +107,10 @@ int AdifReader::fieldIndex(QStringView name) const {
     return -1;
 }
 
+// No byte above ASCII is a letter of another case of an ASCII one, so names compare as bytes.
 int AdifReader::fieldIndex(QByteArrayView name) const {
-    for (qsizetype i = 0; i < m_fieldNames.size(); ++i)
-        if (name.size() == m_fieldNames[i].size() &&
-            QLatin1StringView(name).compare(m_fieldNames[i], Qt::CaseInsensitive) == 0)
-            return int(i);
+    for (size_t i = 0; i < m_tagNames.size(); ++i)
+        if (sameAsciiName(name, m_tagNames[i])) return int(i);
     return -1;
 }
 

@@ -58,4 +58,6 @@ private:
     int fieldIndex(QByteArrayView name) const;
 
     QStringList m_fieldNames;
+    // The same names as bytes, for the tags of a tagged log, whose names are ASCII.
+    std::vector<QByteArray> m_tagNames;
 };

@@ -1,5 +1,8 @@
 #include "logimport/adif_rules.h"
 
+#include <QStringTokenizer>
+#include <algorithm>
+
 #include "logimport/adif_reader.h"
 #include "register/codes.h"
 
@@ -12,20 +15,24 @@ EvidenceSet kindsOf(std::initializer_list<Evidence> kinds) {
 }
 
 // The awards of the award programme as loggers name them in CREDIT_GRANTED.
-const QStringList kIotaCredits{QStringLiteral("IOTA"), QStringLiteral("IOTA_BASIC"), QStringLiteral("IOTA_CONT"),
-                               QStringLiteral("IOTA_GROUP")};
+constexpr QLatin1StringView kIotaCredits[] = {QLatin1StringView("IOTA"), QLatin1StringView("IOTA_BASIC"),
+                                              QLatin1StringView("IOTA_CONT"), QLatin1StringView("IOTA_GROUP")};
 
-// A credit list is "AWARD[:MEDIUM&MEDIUM],AWARD…".
+bool isIotaCredit(QStringView award) {
+    return std::any_of(std::begin(kIotaCredits), std::end(kIotaCredits),
+                       [&](QLatin1StringView credit) { return award.compare(credit, Qt::CaseInsensitive) == 0; });
+}
+
+// A credit list is "AWARD[:MEDIUM&MEDIUM],AWARD…"; read in place, as most QSOs have none.
 bool grantsIotaCredit(const QString& credits) {
-    for (QStringView credit : QStringView(credits).split(u','))
-        if (kIotaCredits.contains(credit.left(credit.indexOf(u':')).trimmed().toString(), Qt::CaseInsensitive))
-            return true;
+    for (const QStringView credit : QStringTokenizer(credits, u','))
+        if (isIotaCredit(credit.left(credit.indexOf(u':')).trimmed())) return true;
     return false;
 }
 
 // "Y" received; "V" received and verified by an award manager.
 bool isReceived(const QString& value) {
-    const QString answer = value.trimmed();
+    const QStringView answer = QStringView(value).trimmed();
     return answer.compare(u"Y", Qt::CaseInsensitive) == 0 || answer.compare(u"V", Qt::CaseInsensitive) == 0;
 }
 

@@ -39,6 +39,8 @@ QString csvContinentMarker(const QString& continentCode) {
 }
 
 CsvContact readCsvContact(const QString& line) {
-    const QString callsignColumn = line.mid(kCallsignStart, kCallsignLength);
-    return {line.mid(kReferenceStart, kReferenceLength), callsignColumn.section(u'"', 0, 0), statusOf(line)};
+    const QStringView callsignColumn = QStringView(line).mid(kCallsignStart, kCallsignLength);
+    // Up to the first double quote, or the whole column when it holds none (left(-1)).
+    return {line.mid(kReferenceStart, kReferenceLength), callsignColumn.left(callsignColumn.indexOf(u'"')).toString(),
+            statusOf(line)};
 }

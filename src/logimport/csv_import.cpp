@@ -1,5 +1,7 @@
 #include "logimport/csv_import.h"
 
+#include <optional>
+
 #include "logimport/csv_contact.h"
 #include "register/codes.h"
 #include "register/reference_record.h"
@@ -10,8 +12,11 @@
 namespace {
 
 int runContinentPass(store::Table& table, const Continent& continent, const TextLines& lines, int recordLimit) {
-    beginReferencePass(table, continent.tableName);
+    ReferencePass pass(table, continent.tableName);
     const QByteArray marker = csvContinentMarker(continent.code).toLatin1();
+    // Looked up once the pass has its table open.
+    std::optional<store::Field> call;
+    std::optional<store::Field> status;
     int counted = 0;
     int written = 0;
     for (qsizetype row = 0; row < lines.size(); ++row) {
@@ -19,14 +24,18 @@ int runContinentPass(store::Table& table, const Continent& continent, const Text
         // Lines beyond the table's start count change nothing, whether or not their reference has a record.
         if (++counted > recordLimit) break;
         const CsvContact contact = readCsvContact(lines[row]);
-        if (!standOnReference(table, contact.reference)) continue;
+        if (!pass.standOn(contact.reference)) continue;
+        if (!call) {
+            call.emplace(table.FieldByName(kCallField));
+            status.emplace(table.FieldByName(kStatusField));
+        }
         table.Edit();
-        table.FieldByName(kCallField).setAsString(contact.callsign);
-        table.FieldByName(kStatusField).setAsString(contact.status);
+        call->setAsString(contact.callsign);
+        status->setAsString(contact.status);
         table.Post();
         ++written;
     }
-    table.Close();
+    pass.close();
     return written;
 }
 

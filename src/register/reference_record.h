@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 namespace store {
@@ -16,3 +17,27 @@ void beginReferencePass(store::Table& table, const QString& tableName);
 // and find some other record. Importers pass over a reference without a record instead of
 // failing, so one bad line does not end the command.
 bool standOnReference(store::Table& table, const QString& reference);
+
+// A pass over one island table that finds its records by reference as standOnReference does,
+// but reads the table once, at the first lookup, and then stands on each record by its place:
+// a log of a thousand references costs one query, not a thousand. Records are found by the
+// exact reference, the first in key order where a damaged table holds one twice.
+class ReferencePass {
+public:
+    // Points the handle at the table as beginReferencePass does.
+    ReferencePass(store::Table& table, const QString& tableName);
+
+    // Stands on the record of the reference; false when there is none or the reference is not
+    // well-formed.
+    bool standOn(const QString& reference);
+
+    // Closes the handle, left filtered on the last reference looked up as lookups by filter leave it.
+    void close();
+
+private:
+    void readRecords();
+
+    store::Table& m_table;
+    QHash<QString, int> m_rows;  // reference -> visible row
+    QString m_lastReference;
+};

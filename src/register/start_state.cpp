@@ -11,9 +11,7 @@ void countStartTables(store::Table& table, StartCounts& counts) {
     const QStringList tables = startCountTables();
     for (int i = 0; i < tables.size(); ++i) {
         table.setTableName(tables[i]);
-        table.Open();
-        counts[i] = table.RecordCount();
-        table.Close();
+        counts[i] = table.countAllRecords();
     }
     table.setFilter(QString());
     table.setTableName(QString());

@@ -45,3 +45,33 @@ TEST(TextLines, SearchesAndSelectionsAgreeWithTheDecodedLines) {
                                           3)))
         << "odd bytes after a UTF-16 mark";
 }
+
+// The pieces before a line's first blank tell words apart as their decoded texts do, non-ASCII
+// ones too, in each encoding a file may have.
+TEST(TextLines, PiecesBeforeACharacterAreEqualWhereTheirTextsAre) {
+    constexpr std::u16string_view kWords =
+        u"EU-005 G3ABC\r\nEU-005 K1\u00D8\rSm\u00F8la EU\nSm\u00F8la x\nSmola y\n nolead\nnoblank";
+    const struct {
+        const char* what;
+        TextLines lines;
+    } cases[] = {
+        {"UTF-8", *TextLines::ofFileBytes(
+                      "EU-005 G3ABC\r\nEU-005 K1\xC3\x98\rSm\xC3\xB8la EU\nSm\xC3\xB8la x\nSmola y\n nolead\nnoblank")},
+        {"Windows-1252",
+         *TextLines::ofFileBytes("EU-005 G3ABC\r\nEU-005 K1\xD8\rSm\xF8la EU\nSm\xF8la x\nSmola y\n nolead\nnoblank")},
+        {"UTF-16", *TextLines::ofFileBytes(QByteArray("\xFF\xFE", 2) + utf16Bytes(kWords))},
+        {"strings", QStringList{"EU-005 G3ABC", "EU-005 K1\u00D8", "Sm\u00F8la EU", "Sm\u00F8la x", "Smola y",
+                                " nolead", "noblank"}},
+    };
+    for (const auto& [what, lines] : cases) {
+        ASSERT_EQ(lines.size(), 7) << what;
+        const auto piece = [&](qsizetype row) { return lines.linePieceBefore(row, ' '); };
+        ASSERT_TRUE(piece(0) && piece(2) && piece(4)) << what;
+        EXPECT_TRUE(*piece(0) == *piece(1)) << what;
+        EXPECT_TRUE(*piece(2) == *piece(3)) << what;
+        EXPECT_FALSE(*piece(2) == *piece(4)) << what << ": \"Sm\u00F8la\" is not \"Smola\"";
+        EXPECT_FALSE(*piece(0) == *piece(2)) << what;
+        EXPECT_TRUE(piece(5) && piece(5)->isEmpty()) << what << ": an empty piece before a leading blank";
+        EXPECT_FALSE(piece(6)) << what << ": no blank, no piece";
+    }
+}

@@ -41,6 +41,7 @@ constexpr ContactRow kContacts[] = {
     {R"("AF-001","CALL1",DELETED)", "AF-001", "CALL1", "D"},
     {R"("AF-001","CALL1","")", "AF-001", "CALL1", "-"},
     {R"("AF-001")", "AF-001", "", "-"},
+    {R"("AF-001","K1ABCDEFGHIJKLMNOPQRSTUVWXYZ)", "AF-001", "K1ABCDEFGHIJKLMNOPQR", "-"},
     {R"("AF)", "AF", "", "-"},
     {"", "", "", "-"},
 };

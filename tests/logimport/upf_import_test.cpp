@@ -78,6 +78,59 @@ TEST(UpfImport, AnEmptyFileChangesNothing) {
     EXPECT_EQ(importedRecords({}, ImportMode::Claim, folder), before);
 }
 
+// A log as a logging program may save it: each reference counts once, from its first line
+// naming a contact, whichever form its word has; the same in every encoding and line end.
+TEST(UpfImport, ALogGivesTheSameRecordsInEveryEncodingAndLineEnd) {
+    const QStringList log{
+        "AF-001 NONE first",  "AF1 K1ABC caf\u00E9 ", "AF-001 K2XYZ later", "EU5 G4\u00C5B",
+        "EU-005 G0LAST",      "S\u00F8mla EU-007 x",  "EU-007\tG3TAB x",    " EU-115 G5LEAD",
+        "EU-115 G5ONE  two ", "EU-115 DELETED",       "AF\u00C901 K9NO",
+    };
+    const QString text = log.join(u'\n');
+    const QByteArray utf16 =
+        QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(text.utf16()), 2 * text.size());
+    const struct {
+        const char* what;
+        TextLines lines;
+    } files[] = {
+        {"UTF-8, CR LF", *TextLines::ofFileBytes(log.join("\r\n").toUtf8() + "\r\n")},
+        {"UTF-8 with its mark, LF", *TextLines::ofFileBytes("\xEF\xBB\xBF" + text.toUtf8())},
+        {"Windows-1252, CR", *TextLines::ofFileBytes(encodeText(log.join(u'\r')))},
+        {"UTF-16",
+         *TextLines::ofFileBytes(QByteArray(utf16).replace(QByteArray("\n\0", 2), QByteArray("\r\0\n\0", 4)))},
+    };
+    TestDataFolder plain;
+    const IslandRecords expected = importedRecords(log, ImportMode::Worked, plain);
+    EXPECT_EQ(expected["AF-001"]["Call"], "K1ABC");
+    EXPECT_EQ(expected["AF-001"]["Comment"], QString::fromUtf8("caf\xC3\xA9"));
+    EXPECT_EQ(expected["EU-005"]["Call"], QString::fromUtf8("G4\xC3\x85"
+                                                            "B"));
+    EXPECT_EQ(expected["EU-007"]["Status"], "-") << "a tab does not end the word";
+    EXPECT_EQ(expected["EU-115"]["Call"], "G5ONE");
+    EXPECT_EQ(expected["EU-115"]["Comment"], "two");
+    for (const auto& [what, lines] : files) {
+        ASSERT_EQ(lines.toStringList(), log) << what;
+        TestDataFolder folder;
+        store::Database db(folder.dataFolder());
+        store::Table table(db);
+        EXPECT_EQ(importUpf(db, table, lines, ImportMode::Worked), 3) << what;
+        db.close();
+        EXPECT_EQ(readIslandRecords(folder), expected) << what;
+    }
+}
+
+// A pass ends once each of its references was looked at; a line of no contact does not look at
+// its reference, so a contact after it, at the log's end, still counts.
+TEST(UpfImport, TheLastLineCountsWhenItBringsAReferencesFirstContact) {
+    TestDataFolder folder;
+    const IslandRecords records =
+        importedRecords({"AF-001 K1A", "AF1 K1B", "AF-003 NONE", "AF-001 K1C", "AF3 DELETED", "AF-003 K3A x"},
+                        ImportMode::Worked, folder);
+    EXPECT_EQ(records["AF-001"]["Call"], "K1A");
+    EXPECT_EQ(records["AF-003"]["Call"], "K3A");
+    EXPECT_EQ(records["AF-003"]["Comment"], "x");
+}
+
 // More than 500 lines of one continent are all imported: the line lists have no cap.
 TEST(UpfImport, ImportsEveryLineOfALongContinent) {
     std::vector<ListedIsland> islands;

@@ -17,6 +17,16 @@ namespace store {
 
 namespace {
 
+// SQLite's rules for a column's affinity from its declared type, in their order: "INT" gives
+// integer affinity, then "CHAR", "CLOB" or "TEXT" text affinity. A column of text affinity stores
+// a number given to it as text, so its values are never numbers. An expression has no declared type.
+bool hasTextAffinity(const char* declaredType) {
+    if (!declaredType) return false;
+    const QByteArray type = QByteArray(declaredType).toUpper();
+    if (type.contains("INT")) return false;
+    return type.contains("CHAR") || type.contains("CLOB") || type.contains("TEXT");
+}
+
 // How long a program waits for a data folder another one holds, and the pause between its tries.
 constexpr std::chrono::milliseconds kBusyWait{3000};
 constexpr int kRetryPauseMs = 40;
@@ -98,6 +108,14 @@ Statement::Statement(sqlite3* db, const QString& sql) : m_db(db), m_sql(sql) {
     const QByteArray utf8 = sql.toUtf8();
     const int code = sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr);
     if (code != SQLITE_OK) throwStatementFailure(db, code, sql, sqliteMessage(db));
+    readColumnAffinities();
+}
+
+void Statement::readColumnAffinities() {
+    m_reprepares = sqlite3_stmt_status(m_stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+    m_textColumns.assign(size_t(sqlite3_column_count(m_stmt)), false);
+    for (size_t column = 0; column < m_textColumns.size(); ++column)
+        m_textColumns[column] = hasTextAffinity(sqlite3_column_decltype(m_stmt, int(column)));
 }
 
 Statement::~Statement() {
@@ -115,7 +133,10 @@ void Statement::bind(int parameter, qint64 value) {
 
 bool Statement::step() {
     const int code = sqlite3_step(m_stmt);
-    if (code == SQLITE_ROW) return true;
+    if (code == SQLITE_ROW) {
+        if (sqlite3_stmt_status(m_stmt, SQLITE_STMTSTATUS_REPREPARE, 0) != m_reprepares) readColumnAffinities();
+        return true;
+    }
     if (code == SQLITE_DONE) return false;
     const QString reason = sqliteMessage(m_db);
     sqlite3_reset(m_stmt);
@@ -132,9 +153,17 @@ int Statement::columnCount() const {
 }
 
 QString Statement::columnText(int column) const {
-    // Keys of type REAL read as whole numbers when they are whole ("1", not "1.0").
-    if (sqlite3_column_type(m_stmt, column) == SQLITE_FLOAT)
-        return QString::number(sqlite3_column_double(m_stmt, column), 'g', 15);
+    const bool textOnly = size_t(column) < m_textColumns.size() && m_textColumns[size_t(column)];
+    switch (textOnly ? SQLITE_TEXT : sqlite3_column_type(m_stmt, column)) {
+        // Keys of type REAL read as whole numbers when they are whole ("1", not "1.0").
+        case SQLITE_FLOAT:
+            return QString::number(sqlite3_column_double(m_stmt, column), 'g', 15);
+        // Written as SQLite writes them, without its conversion into a text of its own.
+        case SQLITE_INTEGER:
+            return QString::number(sqlite3_column_int64(m_stmt, column));
+        default:
+            break;
+    }
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
     return text ? QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column)) : QString();
 }

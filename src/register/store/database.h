@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "base/failure.h"
 
@@ -52,6 +53,12 @@ private:
     sqlite3* m_db;
     sqlite3_stmt* m_stmt = nullptr;
     QString m_sql;
+    // Per result column, whether its declared type gives it text affinity: its values are never
+    // numbers, so they are read as text without asking their type. Read anew when SQLite
+    // prepared the statement anew (a changed table).
+    void readColumnAffinities();
+    std::vector<bool> m_textColumns;
+    int m_reprepares = 0;
 };
 
 // The connection `Database1`: the data folder with its one database file "skerrydesk.db".

@@ -19,6 +19,29 @@ QLatin1StringView keyFieldOf(const QString& tableName) {
     return QLatin1StringView();
 }
 
+int columnOf(const QStringList& columns, const QString& name) {
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+// The column of a field the caller cannot do without; fails naming the table and the field
+// when the table lacks it (a damaged data folder).
+int requiredColumnOf(const QString& tableName, const QStringList& columns, const QString& name) {
+    const int column = columnOf(columns, name);
+    if (column < 0) throw Failure(QStringLiteral("Table \"%1\" has no field \"%2\"").arg(tableName, name));
+    return column;
+}
+
+// A table of a damaged folder that lost its key would be read in the order of another field,
+// and that field taken for its key.
+void requireKeyFirst(const QString& tableName, const QStringList& columns) {
+    const QLatin1StringView key = keyFieldOf(tableName);
+    if (key.isEmpty() || columns.first().compare(key, Qt::CaseInsensitive) == 0) return;
+    requiredColumnOf(tableName, columns, key);
+    throw Failure(QStringLiteral("Table \"%1\" does not begin with its key field \"%2\"").arg(tableName, key));
+}
+
 }  // namespace
 
 QString quoted(const QString& value) {
@@ -75,7 +98,7 @@ void Table::setActive(bool active) {
     }
     if (m_tableName.isEmpty()) throw Failure(QStringLiteral("Cannot open a table without a name"));
     m_columns = m_db.columnsOf(m_tableName);
-    requireKeyFirst();
+    requireKeyFirst(m_tableName, m_columns);
     m_fieldSizes = fieldSizes(m_tableName, m_columns);
     m_selectHead = QStringLiteral("SELECT rowid, * FROM \"%1\"").arg(m_tableName);
     m_orderBy = QStringLiteral(" ORDER BY \"%1\"").arg(m_columns.first());
@@ -325,24 +348,21 @@ void Table::notifyRow(int row) {
 }
 
 int Table::fieldIndex(const QString& name) const {
-    for (int i = 0; i < m_columns.size(); ++i)
-        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
+    return columnOf(m_columns, name);
 }
 
 int Table::requiredFieldIndex(const QString& name) const {
-    const int column = fieldIndex(name);
-    if (column < 0) throw Failure(QStringLiteral("Table \"%1\" has no field \"%2\"").arg(m_tableName, name));
-    return column;
+    return requiredColumnOf(m_tableName, m_columns, name);
 }
 
-// A table of a damaged folder that lost its key would be read in the order of another field,
-// and that field taken for its key.
-void Table::requireKeyFirst() const {
-    const QLatin1StringView key = keyFieldOf(m_tableName);
-    if (key.isEmpty() || m_columns.first().compare(key, Qt::CaseInsensitive) == 0) return;
-    requiredFieldIndex(key);
-    throw Failure(QStringLiteral("Table \"%1\" does not begin with its key field \"%2\"").arg(m_tableName, key));
+int Table::countAllRecords() {
+    const QStringList columns = m_db.columnsOf(m_tableName);
+    requireKeyFirst(m_tableName, columns);
+    Statement& count = m_db.prepare(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(m_tableName));
+    count.step();
+    const int records = int(count.columnInteger(0));
+    count.reset();
+    return records;
 }
 
 Field Table::FieldByName(const QString& name) {

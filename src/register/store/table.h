@@ -61,6 +61,9 @@ public:
     bool Filtered() const { return m_filtered; }
 
     int RecordCount() const;
+    // The number of all records of the named table, checked as opening it checks it (it exists
+    // and begins with its key) but neither opened nor read: the start counts of every command.
+    int countAllRecords();
     // The visible row the handle stands on, from 0; -1 when no record is visible.
     int RecNo() const { return m_current; }
     bool Eof() const { return m_eof; }
@@ -119,7 +122,6 @@ private:
     QString fieldValue(int column) const;
     void setFieldValue(int column, const QString& value);
     void requireActive(const char* operation) const;
-    void requireKeyFirst() const;
     void selectRows();
     std::vector<Row>& rows() const;
     void settle();

@@ -111,7 +111,8 @@ TEST(Database, ASpoiltDataFileIsReportedWithWhatToDo) {
     const QString init = QStringLiteral("run \"skerrydesk-cli init\" to start again");
     // Every way back is named with the command that takes it.
     const QString restore = QStringLiteral(
-        "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"8 More > Backups\" "
+        "restore it from a backup (\"skerrydesk-cli backups\", then \"skerrydesk-cli restore ID\", or \"8 More > "
+        "Backups\" "
         "in the program)");
     const SpoiltFile cases[] = {
         {"write-protected",
@@ -138,6 +139,35 @@ TEST(Database, ASpoiltDataFileIsReportedWithWhatToDo) {
         for (const QString& words : spoilt.said)
             EXPECT_TRUE(message.contains(words)) << spoilt.name << ": " << message.toStdString();
     }
+}
+
+}  // namespace
+
+namespace {
+
+QStringList rowOf(store::Statement& select) {
+    QStringList values;
+    EXPECT_TRUE(select.step());
+    for (int column = 0; column < select.columnCount(); ++column) values << select.columnText(column);
+    select.reset();
+    return values;
+}
+
+// Values read as text as they are stored: a number given to a column of text affinity is text,
+// a whole REAL reads without ".0", also after the table was made anew under a kept statement.
+TEST(Database, ColumnsReadAsTextByTheirAffinity) {
+    TestDataFolder folder;
+    store::Database db(folder.dataFolder());
+    db.execute(
+        "CREATE TABLE t (a TEXT, b REAL, c INTEGER, d, e VARCHAR(5), f NUMERIC); "
+        "INSERT INTO t VALUES (1.0, 2.0, 3, 4.0, 5.0, 6.0)");
+    const QString sql = QStringLiteral("SELECT *, b FROM t");
+    EXPECT_EQ(rowOf(db.prepare(sql)), (QStringList{"1.0", "2", "3", "4", "5.0", "6", "2"}));
+    db.execute(
+        "DROP TABLE t; CREATE TABLE t (a REAL, b TEXT, c INTEGER, d, e VARCHAR(5), f NUMERIC, g TEXT); "
+        "INSERT INTO t VALUES (1.0, 2.0, 3, 4.5, 5.0, 6.0, 7.0)");
+    EXPECT_EQ(rowOf(db.prepare(sql)), (QStringList{"1", "2.0", "3", "4.5", "5.0", "6", "7.0", "2.0"}))
+        << "the kept statement, prepared anew by SQLite";
 }
 
 }  // namespace

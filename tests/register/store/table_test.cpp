@@ -244,3 +244,47 @@ TEST_F(TableTest, RecordsGoneBeforeTheyAreReadLeaveTheHandleWithinThoseRead) {
         EXPECT_EQ(table.Eof(), removal.countAfter == 0);
     }
 }
+
+namespace {
+
+// The start counts are taken without opening the tables: each must be what opening it counts,
+// and a table that opening refuses is refused as well, with the same message.
+TEST_F(TableTest, CountsAllRecordsAsOpeningCountsThem) {
+    for (const char* name : {"IOTA-AF", "IOTA-EU", "IOTA-SA", "Awards", "Owner"}) {
+        table.Close();
+        table.setTableName(name);
+        const int counted = table.countAllRecords();
+        EXPECT_FALSE(table.Active()) << name;
+        openIslands(name, "");
+        EXPECT_EQ(counted, table.RecordCount()) << name;
+    }
+    db.execute(R"(DELETE FROM "IOTA-EU" WHERE IOTA = 'EU-005')");
+    openIslands("IOTA-EU", "");
+    const int all = table.RecordCount();
+    openIslands("IOTA-EU", "Status = 'W'");
+    EXPECT_EQ(table.countAllRecords(), all) << "all records, not the visible";
+    EXPECT_EQ(table.RecordCount(), 1) << "the open handle stays as it was";
+    for (const char* field : {"Key", "IOTA"}) {
+        TestDataFolder damaged;
+        damaged.removeField("IOTA-EU", field);
+        store::Database damagedDb(damaged.dataFolder());
+        store::Table opened(damagedDb);
+        store::Table counted(damagedDb);
+        opened.setTableName("IOTA-EU");
+        counted.setTableName("IOTA-EU");
+        const auto failureOf = [](const std::function<void()>& step) {
+            try {
+                step();
+            } catch (const Failure& failure) {
+                return failure.message();
+            }
+            return QStringLiteral("no failure");
+        };
+        EXPECT_EQ(failureOf([&] { counted.countAllRecords(); }), failureOf([&] { opened.Open(); })) << field;
+    }
+    table.Close();
+    table.setTableName("no such table");
+    EXPECT_THROW(table.countAllRecords(), Failure);
+}
+
+}  // namespace
