@@ -3,8 +3,8 @@
 // opened, so the output, the exit status and the lock are that program's alone.
 #include <unistd.h>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 #include <cerrno>
 #include <cstring>
 
